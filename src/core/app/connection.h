@@ -1,0 +1,47 @@
+#pragma once
+
+#include "app/line_assembler.h"
+#include "platform/clock.h"
+#include "platform/sockets.h"
+
+#include <string>
+
+namespace vz {
+
+class frmMain;
+
+// The server connection: connect, sign on, send, cut received data into lines,
+// reconnect after failures with a growing delay.
+class Connection : public ClientSocketEvents {
+public:
+    static constexpr int AttemptLimit = 100;
+
+    explicit Connection(frmMain& main);
+
+    // `host` is cut before its first "<" (the caller's variable changes).
+    void ConnectToIRC(std::string& host, int& port);
+    void ConnectTo();
+    void DisconnectToIRC();
+    void SendData(const std::string& strData);
+
+    // The host and port of the attempt in progress ("" / 0 without one).
+    const std::string& remoteHost() const { return remoteHost_; }
+    int remotePort() const { return remotePort_; }
+
+    void onConnected() override;
+    void onDataArrived(const std::string& bytes) override;
+    void onError(int number, const std::string& description) override;
+    void onClosedByServer() override;
+
+private:
+    frmMain& main_;
+    LineAssembler lines_;
+    std::string remoteHost_;
+    int remotePort_ = 0;
+    bool quitSent_ = false;
+    int failuresInRow_ = 0;
+    TimerId reconnectTimer_ = 0;
+    bool reconnectPending_ = false;
+};
+
+} // namespace vz

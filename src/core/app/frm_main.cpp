@@ -1,0 +1,150 @@
+#include "app/frm_main.h"
+
+#include "app/version.h"
+#include "config/settings_values.h"
+#include "text/utf8.h"
+#include "windows/frm_chat.h"
+#include "windows/frm_privat.h"
+
+namespace vz {
+
+namespace {
+
+const char* const CreditLine = "Free IRC client for Linux. Written with Qt 6.";
+
+// The first character of a stored flag; a blank for an empty value.
+std::string firstCharacter(const std::string& value) {
+    return value.empty() ? std::string(" ") : utf8::left(value, 1);
+}
+
+} // namespace
+
+frmMain::frmMain(const Platform& platform)
+    : platform_(platform), settingsIni_(platform.files), langIni_(platform.files),
+      writer_(globals_, logWriter_), replyLimiter_(platform.clock), connection_(*this),
+      ident_(*this), tables_(*this), status_(*this), list_(*this), interpreter_(*this),
+      parser_(*this) {
+    platform_.serverSocket.setEvents(&connection_);
+    platform_.identSocket.setEvents(&ident_);
+}
+
+frmMain::~frmMain() {
+    platform_.serverSocket.setEvents(nullptr);
+    platform_.identSocket.setEvents(nullptr);
+}
+
+void frmMain::startUp() {
+    LoadPosition();
+    globals_.ArrangeMode = "Hor";
+    LoadOptions();
+    SetLang();
+    status_.show();
+    PutStatus(std::string(ProgramTitle) + " v" + VersionText());
+    PutStatus(CreditLine);
+    PutStatus(">>>");
+    globals_.ProgramName = ProgramTitle;
+    globals_.ConnectTry = 1;
+    applyToolbarImages();
+    settingsIni_.setFileName(SettingsFileName);
+    if (settingsIni_.Value("Options", "ConnOnStart") == "1")
+        connection_.ConnectToIRC(globals_.Server, globals_.ServerPort);
+    if (settingsIni_.Value("Start", "Open") == "1")
+        platform_.dialogs.showOptions(true);
+}
+
+void frmMain::applyToolbarImages() {
+    static const int images[] = {1, 3, 4, 5, 8, 9};
+    for (int button = 1; button <= 6; ++button)
+        mainWindow().setToolButtonImage(button, images[button - 1]);
+}
+
+void frmMain::shutDown() {
+    settingsIni_.setFileName(SettingsFileName);
+    const std::string port = std::to_string(globals_.ServerPort);
+    settingsIni_.AddSection("Last");
+    settingsIni_.AddValue("Last", "Server", ValueOrEmpty(globals_.Server));
+    settingsIni_.AddValue("Last", "Port", port);
+    settingsIni_.setValue("Last", "Server", ValueOrEmpty(globals_.Server));
+    settingsIni_.setValue("Last", "Port", port);
+    settingsIni_.UpdateFile();
+    SavePosition();
+    ident_.Close();
+    platform_.serverSocket.close();
+    closeAllWindows();
+}
+
+void frmMain::closeAllWindows() {
+    for (int slot = 1; slot <= tables_.ChannelCount(); ++slot) {
+        frmChat& chat = tables_.channel(slot);
+        if (!chat.isOpen())
+            continue;
+        chat.tag = "NOPART";
+        chat.close();
+    }
+    for (int slot = 1; slot <= tables_.PrivatCount(); ++slot)
+        if (tables_.privat(slot).isOpen())
+            tables_.privat(slot).close();
+    if (list_.isLoaded())
+        list_.window().hide();
+}
+
+void frmMain::LoadOptions() {
+    settingsIni_.setFileName(SettingsFileName);
+    globals_.FullName = settingsIni_.Value("Options", "FullName");
+    globals_.Email = settingsIni_.Value("Options", "Email");
+    globals_.Nick = settingsIni_.Value("Options", "Nick");
+    globals_.Alternative = settingsIni_.Value("Options", "Alternative");
+    globals_.Server = settingsIni_.Value("Last", "Server");
+    globals_.ServerPort = PortOrDefault(settingsIni_.Value("Last", "Port"));
+    globals_.LangName = settingsIni_.Value("Lang", "Name");
+    globals_.LogChannels = firstCharacter(settingsIni_.Value("Logs", "Channels"));
+    globals_.LogPrivats = firstCharacter(settingsIni_.Value("Logs", "Privats"));
+}
+
+void frmMain::LoadPosition() {
+    settingsIni_.setFileName(SettingsFileName);
+    MainWindowView& window = mainWindow();
+    if (const auto top = ParseSingle(settingsIni_.Value("Position", "Top")))
+        window.setTop(static_cast<int>(*top));
+    if (const auto left = ParseSingle(settingsIni_.Value("Position", "Left")))
+        window.setLeft(static_cast<int>(*left));
+    if (const auto width = ParseSingle(settingsIni_.Value("Position", "Width")))
+        window.setWidth(static_cast<int>(*width));
+    if (const auto height = ParseSingle(settingsIni_.Value("Position", "Height")))
+        window.setHeight(static_cast<int>(*height));
+}
+
+void frmMain::SavePosition() {
+    MainWindowView& window = mainWindow();
+    if (window.isMinimized())
+        return;
+    settingsIni_.setFileName(SettingsFileName);
+    const TwipRect geometry = window.geometry();
+    const std::pair<const char*, int> values[] = {{"Top", geometry.top},
+                                                  {"Left", geometry.left},
+                                                  {"Width", geometry.width},
+                                                  {"Height", geometry.height}};
+    settingsIni_.AddSection("Position");
+    for (const auto& [key, value] : values)
+        settingsIni_.AddValue("Position", key, FormatSingle(static_cast<float>(value)));
+    for (const auto& [key, value] : values)
+        settingsIni_.setValue("Position", key, FormatSingle(static_cast<float>(value)));
+    settingsIni_.UpdateFile();
+}
+
+void frmMain::SetLang() {}
+
+void frmMain::PutColorText(TextView& view, const std::string& text, const std::string& logName) {
+    writer_.PutColorText(view, text, logName);
+}
+
+void frmMain::PutStatus(const std::string& text) {
+    writer_.PutColorText(status_.rtfText(), "06" + text, "");
+}
+
+std::string frmMain::LangText(const std::string& section, const std::string& key) {
+    langIni_.setFileName(globals_.LangName);
+    return langIni_.Value(section, key);
+}
+
+} // namespace vz

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+
+namespace vz {
+
+// Program-wide values shared by every part of the logic.
+struct Globals {
+    // Filled from the settings file by LoadOptions.
+    std::string Server;
+    int ServerPort = 6667; // 1 to 65535
+    std::string Nick;
+    std::string Alternative;
+    std::string FullName;
+    std::string Email;
+    std::string LangName;
+    std::string LogChannels; // exactly one character
+    std::string LogPrivats;  // exactly one character
+    std::string ProgramName;
+
+    // Main window state.
+    bool Connected = false;
+    int ConnectTry = 1;
+    std::string ArrangeMode = "Hor";
+
+    // Kept up to date by the windows.
+    std::string CurrentChannel;
+    std::string CurrentPrivat;
+    std::string SelectedNick;
+
+    // True while a names listing asked for by the user is awaited.
+    bool NamesRequested = false;
+};
+
+} // namespace vz

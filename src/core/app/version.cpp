@@ -1,0 +1,10 @@
+#include "app/version.h"
+
+namespace vz {
+
+std::string VersionText() {
+    return std::to_string(VersionMajor) + "." + std::to_string(VersionMinor) +
+           std::to_string(VersionRevision);
+}
+
+} // namespace vz

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+namespace vz {
+
+constexpr int VersionMajor = 1;
+constexpr int VersionMinor = 1;
+constexpr int VersionRevision = 5;
+
+// Major, ".", then minor and revision with nothing between them: "1.15".
+std::string VersionText();
+
+} // namespace vz

@@ -1,0 +1,21 @@
+#pragma once
+
+namespace vz {
+
+// Dialogs that later parts of the program fill in. Modal calls return when
+// the user has closed the dialog.
+class Dialogs {
+public:
+    Dialogs() = default;
+    Dialogs(const Dialogs&) = delete;
+    Dialogs& operator=(const Dialogs&) = delete;
+    virtual ~Dialogs() = default;
+
+    virtual void showOptions(bool modal) = 0;
+    virtual void showFavouriteChannels(bool modal) = 0;
+    // Asks the user for a new nick (the Nick menu command).
+    virtual void promptNick() = 0;
+    virtual void showAbout() = 0;
+};
+
+} // namespace vz

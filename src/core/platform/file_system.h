@@ -1,0 +1,30 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vz {
+
+// Files relative to the working directory. Contents are raw bytes.
+class FileSystem {
+public:
+    FileSystem() = default;
+    FileSystem(const FileSystem&) = delete;
+    FileSystem& operator=(const FileSystem&) = delete;
+    virtual ~FileSystem() = default;
+
+    virtual bool isFile(const std::string& path) const = 0;
+    // The whole file, or nothing when it is missing or cannot be read.
+    virtual std::optional<std::string> readFile(const std::string& path) const = 0;
+    // Writes a temporary file beside `path` and renames it over `path`;
+    // false (old file intact) when that fails.
+    virtual bool writeFileAtomic(const std::string& path, const std::string& data) = 0;
+    // Appends to a file, creating it when missing.
+    virtual bool appendToFile(const std::string& path, const std::string& data) = 0;
+    // File names (without folder) in `folder` that match a `*`/`?` pattern.
+    virtual std::vector<std::string> listFiles(const std::string& folder,
+                                               const std::string& pattern) const = 0;
+};
+
+} // namespace vz

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "platform/window_views.h"
+#include "windows/membership.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace vz {
+
+class frmMain;
+
+// A channel window: topic, conversation, member list and input line.
+class frmChat {
+public:
+    explicit frmChat(frmMain& main);
+
+    // Public fields.
+    std::string strChannel;
+    std::string strKey;
+    int intLimit = 0;
+    std::string tag;      // slot number, or "NOPART" before a silent close
+    std::string topicTag; // "" or "locked"
+    std::vector<UserEntry> Users;
+    std::vector<ModeEntry> Modes;
+
+    // Builds the view on first use, resets it to a fresh window and shows it.
+    void open(const std::string& name, int slot);
+    bool isOpen() const { return !strChannel.empty(); }
+
+    ChildWindow& window();
+    TextView& rtbTopic();
+    TextView& rtfText();
+    ListBox& lstUsers();
+    LineEdit& txtIn();
+
+    void PutText(const std::string& strNick, std::string strText);
+    void SetLang();
+    // Closes the window (sends PART unless tagged "NOPART") and frees the slot.
+    void close();
+
+    // Membership.
+    void AddNick(const std::string& strNick);
+    void RemoveNick(const std::string& strNick);
+    void SetVoice(const std::string& strNick, bool bWhich);
+    void SetOp(const std::string& strNick, bool bWhich);
+    void SetHelper(const std::string& strNick, bool bWhich);
+    void AddMode(const std::string& strMode, bool bPlus);
+    void RemoveMode(const std::string& strMode);
+    bool InChannel(const std::string& strNick) const;
+    void ChangeNck(const std::string& strOldNick, const std::string& strNewNick);
+    void RefreshTitle();
+
+    // Events forwarded by the view.
+    void onResize();
+    void onActivated();
+    void onInputEnter();
+    // Returns true when the key is swallowed.
+    bool onTopicKey(int character);
+    void onTopicFocus();
+    void onUserClick(int row);
+    void onUserDoubleClick(int row);
+    void onUserRightRelease();
+    void onTextMouseDown(int xPixels, int yPixels);
+    void onTextClick();
+    // The user closed the window.
+    void onClose();
+
+private:
+    void layout();
+    void setFlag(const std::string& strNick, bool UserEntry::*flag, bool bWhich);
+    ChatView& view();
+
+    frmMain& main_;
+    std::unique_ptr<ChatView> view_;
+    std::string strUsersCount;
+    std::string strHoverWord;
+};
+
+} // namespace vz

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "platform/window_views.h"
+
+#include <memory>
+#include <string>
+
+namespace vz {
+
+class frmMain;
+
+// A private conversation with one other user.
+class frmPrivat {
+public:
+    explicit frmPrivat(frmMain& main);
+
+    std::string strPrivNick;
+    std::string strPrivHost;
+    std::string tag;
+
+    // Builds the view on first use, resets it to a fresh window and shows it.
+    void open(const std::string& nick, const std::string& host, int slot);
+    bool isOpen() const { return !strPrivNick.empty(); }
+
+    ChildWindow& window();
+    TextView& rtfText();
+    LineEdit& txtIn();
+
+    void PutText(const std::string& strNick, std::string strText);
+    void SetLang();
+    // Frees the slot; nothing is sent.
+    void close();
+
+    // Events forwarded by the view.
+    void onResize();
+    void onActivated();
+    void onInputEnter();
+    void onTextMouseDown(int xPixels, int yPixels);
+    void onTextClick();
+    void onClose();
+
+private:
+    void layout();
+    PrivatView& view();
+
+    frmMain& main_;
+    std::unique_ptr<PrivatView> view_;
+    std::string strCaption;
+    std::string strHoverWord;
+};
+
+} // namespace vz

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "platform/window_views.h"
+
+#include <memory>
+#include <string>
+
+namespace vz {
+
+class frmMain;
+
+// The status window: one for the whole run, for everything that belongs to
+// no channel or conversation.
+class frmStatus {
+public:
+    explicit frmStatus(frmMain& main);
+
+    // Builds the view (once) and shows it.
+    void show();
+    TextView& rtfText();
+    LineEdit& txtIn();
+    ChildWindow& window();
+    void SetLang();
+
+    // Events forwarded by the view.
+    void onFirstShown();
+    void onResize();
+    void onActivated();
+    // Enter in the input line.
+    void onInputEnter();
+
+private:
+    void layout();
+    StatusView& view();
+
+    frmMain& main_;
+    std::unique_ptr<StatusView> view_;
+};
+
+} // namespace vz

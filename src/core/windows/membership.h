@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+
+namespace vz {
+
+struct UserEntry {
+    std::string strNick; // without prefix characters
+    bool bOp = false;
+    bool bVoice = false;
+    bool bHelper = false;
+};
+
+struct ModeEntry {
+    std::string strMode;
+    bool bSet = true;
+};
+
+// The nick list row of a member: "@" over "%" over "+", then the nick.
+std::string FormatNick(const UserEntry& entry);
+// `text` without any "@", "%" or "+".
+std::string StripPrefix(const std::string& text);
+
+} // namespace vz

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <array>
+#include <memory>
+#include <string>
+
+namespace vz {
+
+class frmMain;
+class frmChat;
+class frmPrivat;
+
+// The channel and private window tables: 30 slots each, numbered 1 to 30.
+// A closed window stays in its slot with an empty key and is reused.
+class WindowTables {
+public:
+    static constexpr int Slots = 30;
+
+    explicit WindowTables(frmMain& main);
+    ~WindowTables();
+
+    // Lowest slot whose key equals `name` ignoring case, or -1.
+    int FindChannel(const std::string& name) const;
+    bool ChannelExists(const std::string& name) const;
+    // A free or new slot for the channel, or -1 when all 30 are taken.
+    int OpenChannel(const std::string& name);
+
+    int FindPrivat(const std::string& nick) const;
+    bool PrivatExists(const std::string& nick) const;
+    int OpenPrivat(const std::string& nick, const std::string& prefix);
+
+    int ChannelCount() const { return channelCount_; }
+    int PrivatCount() const { return privatCount_; }
+    // Slots 1 to ChannelCount / PrivatCount.
+    frmChat& channel(int slot);
+    frmPrivat& privat(int slot);
+
+private:
+    frmMain& main_;
+    std::array<std::unique_ptr<frmChat>, Slots> channels_;
+    std::array<std::unique_ptr<frmPrivat>, Slots> privats_;
+    int channelCount_ = 0;
+    int privatCount_ = 0;
+};
+
+} // namespace vz

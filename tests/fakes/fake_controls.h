@@ -1,0 +1,132 @@
+#pragma once
+
+#include "platform/controls.h"
+#include "platform/window_views.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace vz::fake {
+
+class FakeTextView : public TextView {
+public:
+    void place(const TwipRect& rect) override { placed = rect; }
+    void appendLine(const std::vector<TextRun>& runs) override { lines.push_back(runs); }
+    std::string text() const override;
+    void clear() override { lines.clear(); }
+    void deleteRange(int start, int length) override;
+    int charIndexAt(int xPixels, int yPixels) const override;
+    void setCustomPointer(bool custom) override { customPointer = custom; }
+
+    // Plain text of line i (runs joined), leading blank included.
+    std::string lineText(std::size_t i) const;
+    // Plain text of the last line; "" when there is none.
+    std::string lastLine() const;
+    // Every line's plain text.
+    std::vector<std::string> lineTexts() const;
+
+    std::vector<std::vector<TextRun>> lines;
+    TwipRect placed;
+    bool customPointer = false;
+    // Tests name the character under a pixel: key is {x, y}.
+    std::map<std::pair<int, int>, int> charAtPixel;
+};
+
+class FakeLineEdit : public LineEdit {
+public:
+    void place(const TwipRect& rect) override { placed = rect; }
+    std::string text() const override { return value; }
+    void setText(const std::string& text) override { value = text; }
+    void setCaret(int index) override { caret = index; }
+    void focus() override { ++focusCount; }
+
+    std::string value;
+    int caret = 0;
+    int focusCount = 0;
+    TwipRect placed;
+};
+
+class FakeListBox : public ListBox {
+public:
+    void place(const TwipRect& rect) override { placed = rect; }
+    int count() const override { return static_cast<int>(rows.size()); }
+    std::string row(int index) const override;
+    void addRow(const std::string& text) override { rows.push_back(text); }
+    void setRow(int index, const std::string& text) override;
+    void removeRow(int index) override;
+    void clear() override { rows.clear(); }
+    void setToolTip(const std::string& text) override { toolTip = text; }
+
+    std::vector<std::string> rows;
+    std::string toolTip;
+    TwipRect placed;
+};
+
+class FakeChildWindow : public ChildWindow {
+public:
+    void setTitle(const std::string& text) override { titleText = text; }
+    std::string title() const override { return titleText; }
+    void show() override { visible = true; }
+    void hide() override { visible = false; }
+    bool isVisible() const override { return visible; }
+    void activate() override { ++activations; }
+    TwipSize clientSize() const override { return client; }
+    int outerWidth() const override { return outer; }
+
+    std::string titleText;
+    bool visible = false;
+    int activations = 0;
+    TwipSize client{9000, 6000};
+    int outer = 9120;
+};
+
+class FakeStatusView : public StatusView {
+public:
+    ChildWindow& window() override { return win; }
+    TextView& text() override { return textView; }
+    LineEdit& input() override { return inputLine; }
+
+    FakeChildWindow win;
+    FakeTextView textView;
+    FakeLineEdit inputLine;
+};
+
+class FakeChatView : public ChatView {
+public:
+    ChildWindow& window() override { return win; }
+    TextView& topic() override { return topicView; }
+    TextView& text() override { return textView; }
+    ListBox& users() override { return userList; }
+    LineEdit& input() override { return inputLine; }
+    void popUpUserMenu() override { ++userMenuPopUps; }
+
+    FakeChildWindow win;
+    FakeTextView topicView;
+    FakeTextView textView;
+    FakeListBox userList;
+    FakeLineEdit inputLine;
+    int userMenuPopUps = 0;
+};
+
+class FakePrivatView : public PrivatView {
+public:
+    ChildWindow& window() override { return win; }
+    TextView& text() override { return textView; }
+    LineEdit& input() override { return inputLine; }
+
+    FakeChildWindow win;
+    FakeTextView textView;
+    FakeLineEdit inputLine;
+};
+
+class FakeListWindowView : public ListWindowView {
+public:
+    ChildWindow& window() override { return win; }
+    ListBox& list() override { return listBox; }
+
+    FakeChildWindow win;
+    FakeListBox listBox;
+};
+
+} // namespace vz::fake

@@ -1,0 +1,223 @@
+#pragma once
+
+#include "fakes/fake_controls.h"
+#include "platform/platform.h"
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace vz {
+class frmMain;
+}
+
+namespace vz::fake {
+
+class FakeClock : public Clock {
+public:
+    std::int64_t nowMs() const override { return now; }
+    TimerId startTimer(int delayMs, std::function<void()> callback) override;
+    void cancelTimer(TimerId id) override { timers.erase(id); }
+    // Moves time forward, firing due timers in order.
+    void advance(std::int64_t ms);
+    std::size_t pendingTimers() const { return timers.size(); }
+
+    std::int64_t now = 1000000;
+
+private:
+    struct Timer {
+        std::int64_t due;
+        std::function<void()> callback;
+    };
+    std::map<TimerId, Timer> timers;
+    TimerId nextId = 1;
+};
+
+// Runs queued fake events; waiting advances the fake clock.
+class FakePump : public EventPump {
+public:
+    explicit FakePump(FakeClock& clock) : clock_(clock) {}
+    void runPending() override;
+    void wait(int ms) override;
+    void post(std::function<void()> event) { queued.push_back(std::move(event)); }
+
+    int rounds = 0;
+    std::vector<int> waits;
+    std::vector<std::function<void()>> queued;
+
+private:
+    FakeClock& clock_;
+};
+
+class FakeFiles : public FileSystem {
+public:
+    bool isFile(const std::string& path) const override { return files.count(path) > 0; }
+    std::optional<std::string> readFile(const std::string& path) const override;
+    bool writeFileAtomic(const std::string& path, const std::string& data) override;
+    bool appendToFile(const std::string& path, const std::string& data) override;
+    std::vector<std::string> listFiles(const std::string& folder,
+                                       const std::string& pattern) const override;
+
+    std::map<std::string, std::string> files;
+    bool failWrites = false;
+};
+
+class FakeLocale : public LocaleFormat {
+public:
+    std::string shortDate() const override { return date; }
+    std::string timeOfDay() const override { return time; }
+    std::string date = "06.12.2026";
+    std::string time = "21:30:00";
+};
+
+class FakeUi : public UiFactory {
+public:
+    std::unique_ptr<StatusView> createStatusView(frmStatus& logic) override;
+    std::unique_ptr<ChatView> createChatView(frmChat& logic) override;
+    std::unique_ptr<PrivatView> createPrivatView(frmPrivat& logic) override;
+    std::unique_ptr<ListWindowView> createListView(frmList& logic) override;
+
+    FakeStatusView* status = nullptr;
+    std::map<const frmChat*, FakeChatView*> chats;
+    std::map<const frmPrivat*, FakePrivatView*> privats;
+    FakeListWindowView* list = nullptr;
+};
+
+class FakeMainWindow : public MainWindowView {
+public:
+    void setCaption(const std::string& text) override { captionText = text; }
+    std::string caption() const override { return captionText; }
+    void setIcon(int image) override { icon = image; }
+    TwipRect geometry() const override { return rect; }
+    void setTop(int twips) override { rect.top = twips; }
+    void setLeft(int twips) override { rect.left = twips; }
+    void setWidth(int twips) override { rect.width = twips; }
+    void setHeight(int twips) override { rect.height = twips; }
+    bool isMinimized() const override { return minimized; }
+    void setMenuCaption(const std::string& name, const std::string& text) override {
+        menuCaptions[name] = text;
+    }
+    void setMenuEnabled(const std::string& name, bool enabled) override {
+        menuEnabled[name] = enabled;
+    }
+    bool isMenuEnabled(const std::string& name) const override;
+    void setToolButtonImage(int button, int image) override { toolImages[button] = image; }
+    void setToolButtonToolTip(int button, const std::string& tip) override {
+        toolTips[button] = tip;
+    }
+    void arrange(Arrangement how) override { arrangements.push_back(how); }
+    void messageBox(const std::string& text, const std::string& title) override {
+        messages.push_back(title + ": " + text);
+    }
+    bool askYesNo(const std::string&, const std::string&) override { return answerYes; }
+    void close() override { closed = true; }
+
+    std::string captionText = "VuviVAZ";
+    int icon = 1;
+    TwipRect rect{1000, 2000, 9000, 7000};
+    bool minimized = false;
+    std::map<std::string, std::string> menuCaptions;
+    std::map<std::string, bool> menuEnabled;
+    std::map<int, int> toolImages;
+    std::map<int, std::string> toolTips;
+    std::vector<Arrangement> arrangements;
+    std::vector<std::string> messages;
+    bool answerYes = true;
+    bool closed = false;
+};
+
+class FakeDialogs : public Dialogs {
+public:
+    void showOptions(bool modal) override { optionsShown.push_back(modal); }
+    void showFavouriteChannels(bool modal) override { favouritesShown.push_back(modal); }
+    void promptNick() override { ++nickPrompts; }
+    void showAbout() override { ++aboutShown; }
+
+    std::vector<bool> optionsShown;
+    std::vector<bool> favouritesShown;
+    int nickPrompts = 0;
+    int aboutShown = 0;
+};
+
+class FakeClientSocket : public ClientSocket {
+public:
+    void setEvents(ClientSocketEvents* e) override { events = e; }
+    void connectTo(const std::string& host, int port) override;
+    void close() override { ++closes; open = false; }
+    void send(const std::string& bytes) override;
+    std::string localAddress() const override { return "127.0.0.1"; }
+
+    // Lines sent so far, without their line feeds (in order).
+    std::vector<std::string> sentLines() const;
+    std::string lastSent() const;
+    void clearSent() { sent.clear(); }
+
+    ClientSocketEvents* events = nullptr;
+    std::string host;
+    int port = 0;
+    int connects = 0;
+    int closes = 0;
+    bool open = false;
+    std::string sent; // raw bytes
+};
+
+class FakeIdentSocket : public IdentSocket {
+public:
+    void setEvents(IdentSocketEvents* e) override { events = e; }
+    void listen(int port) override;
+    void close() override { listening = false; accepted = false; ++closes; }
+    void accept() override { accepted = true; listening = false; }
+    void send(const std::string& bytes) override { sent += bytes; }
+    int localPort() const override { return local; }
+    int remotePort() const override { return remote; }
+
+    IdentSocketEvents* events = nullptr;
+    bool listening = false;
+    bool accepted = false;
+    int listenPort = 0;
+    int listens = 0;
+    int closes = 0;
+    int local = 6667;
+    int remote = 40001;
+    std::string sent;
+    bool refuseBind = false;
+};
+
+// A whole fake world around one frmMain, for scenario tests.
+class FakeWorld {
+public:
+    FakeWorld();
+    ~FakeWorld();
+
+    // Starts the program (status window, banner, settings).
+    void start();
+    // Makes the server socket report an established connection.
+    void connect();
+    // One server line, as if it arrived with its CR LF.
+    void serverSays(const std::string& line);
+    // Lines sent to the server since the last call.
+    std::vector<std::string> takeSent();
+
+    FakeTextView& statusText();
+    std::string statusLast();
+    // The channel window of `name` (must exist).
+    frmChat& chat(const std::string& name);
+    FakeChatView& chatView(const std::string& name);
+    frmPrivat& privat(const std::string& nick);
+    FakePrivatView& privatView(const std::string& nick);
+
+    FakeClock clock;
+    FakePump pump{clock};
+    FakeFiles files;
+    FakeLocale locale;
+    FakeUi ui;
+    FakeMainWindow mainWindow;
+    FakeDialogs dialogs;
+    FakeClientSocket server;
+    FakeIdentSocket identSocket;
+    std::unique_ptr<frmMain> app;
+};
+
+} // namespace vz::fake
