@@ -18,6 +18,7 @@ public:
     void deleteRange(int start, int length) override;
     int charIndexAt(int xPixels, int yPixels) const override;
     void setCustomPointer(bool custom) override { customPointer = custom; }
+    void setLineLimit(int maxLines) override { lineLimit = maxLines; }
 
     // Plain text of line i (runs joined), leading blank included.
     std::string lineText(std::size_t i) const;
@@ -29,6 +30,7 @@ public:
     std::vector<std::vector<TextRun>> lines;
     TwipRect placed;
     bool customPointer = false;
+    int lineLimit = 0;
     // Tests name the character under a pixel: key is {x, y}.
     std::map<std::pair<int, int>, int> charAtPixel;
 };

@@ -46,6 +46,8 @@ public:
     // Code point index into text() of the character at a pixel, or -1.
     virtual int charIndexAt(int xPixels, int yPixels) const = 0;
     virtual void setCustomPointer(bool custom) = 0;
+    // Keeps at most `maxLines` lines (the oldest go first); 0: no bound.
+    virtual void setLineLimit(int maxLines) = 0;
 };
 
 // A one-line text input.
