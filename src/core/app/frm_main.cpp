@@ -86,32 +86,37 @@ void frmMain::closeAllWindows() {
             tables_.privat(slot).close();
     if (list_.isLoaded())
         list_.window().hide();
+    status_.window().hide();
 }
 
+// Texts that go to the server or back into the settings file keep no code-0
+// character: a missing key reads as empty there.
 void frmMain::LoadOptions() {
     settingsIni_.setFileName(SettingsFileName);
-    globals_.FullName = settingsIni_.Value("Options", "FullName");
-    globals_.Email = settingsIni_.Value("Options", "Email");
-    globals_.Nick = settingsIni_.Value("Options", "Nick");
-    globals_.Alternative = settingsIni_.Value("Options", "Alternative");
-    globals_.Server = settingsIni_.Value("Last", "Server");
+    globals_.FullName = ValueOrEmpty(settingsIni_.Value("Options", "FullName"));
+    globals_.Email = ValueOrEmpty(settingsIni_.Value("Options", "Email"));
+    globals_.Nick = ValueOrEmpty(settingsIni_.Value("Options", "Nick"));
+    globals_.Alternative = ValueOrEmpty(settingsIni_.Value("Options", "Alternative"));
+    globals_.Server = ValueOrEmpty(settingsIni_.Value("Last", "Server"));
     globals_.ServerPort = PortOrDefault(settingsIni_.Value("Last", "Port"));
-    globals_.LangName = settingsIni_.Value("Lang", "Name");
+    globals_.LangName = ValueOrEmpty(settingsIni_.Value("Lang", "Name"));
     globals_.LogChannels = firstCharacter(settingsIni_.Value("Logs", "Channels"));
     globals_.LogPrivats = firstCharacter(settingsIni_.Value("Logs", "Privats"));
 }
 
+// Each value by itself: one that is missing or no number leaves only its own
+// property as it was.
 void frmMain::LoadPosition() {
     settingsIni_.setFileName(SettingsFileName);
     MainWindowView& window = mainWindow();
-    if (const auto top = ParseSingle(settingsIni_.Value("Position", "Top")))
-        window.setTop(static_cast<int>(*top));
-    if (const auto left = ParseSingle(settingsIni_.Value("Position", "Left")))
-        window.setLeft(static_cast<int>(*left));
-    if (const auto width = ParseSingle(settingsIni_.Value("Position", "Width")))
-        window.setWidth(static_cast<int>(*width));
-    if (const auto height = ParseSingle(settingsIni_.Value("Position", "Height")))
-        window.setHeight(static_cast<int>(*height));
+    if (const auto top = ParseTwips(settingsIni_.Value("Position", "Top")))
+        window.setTop(*top);
+    if (const auto left = ParseTwips(settingsIni_.Value("Position", "Left")))
+        window.setLeft(*left);
+    if (const auto width = ParseTwips(settingsIni_.Value("Position", "Width")))
+        window.setWidth(*width);
+    if (const auto height = ParseTwips(settingsIni_.Value("Position", "Height")))
+        window.setHeight(*height);
 }
 
 void frmMain::SavePosition() {

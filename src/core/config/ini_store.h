@@ -49,6 +49,10 @@ public:
     bool UpdateFile();
 
 private:
+    // Adds one line of the file (already trimmed and cut at ";") to the store.
+    void loadLine(const std::string& line);
+    const IniEntry* findEntry(const std::string& Section, const std::string& ValueName) const;
+
     FileSystem& files_;
     std::string FileName;
     std::vector<IniSection> Sections;

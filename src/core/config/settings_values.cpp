@@ -1,7 +1,8 @@
 #include "config/settings_values.h"
 
 #include <charconv>
-#include <cstdio>
+#include <cmath>
+#include <limits>
 
 namespace vz {
 
@@ -14,14 +15,36 @@ std::optional<int> ParsePort(const std::string& text) {
     return value;
 }
 
-int PortOrDefault(const std::string& text) { return ParsePort(text).value_or(DefaultPort); }
+int PortOrDefault(const std::string& text) {
+    return ParsePort(text).value_or(DefaultPort);
+}
 
-std::optional<float> ParseSingle(const std::string&) { return std::nullopt; }
+// from_chars and to_chars ignore the user's locale, so a decimal point is
+// always ".", whatever the desktop's number format.
+std::optional<float> ParseSingle(const std::string& text) {
+    const char* begin = text.data();
+    const char* end = begin + text.size();
+    if (end - begin >= 2 && begin[0] == '+' && begin[1] != '-')
+        ++begin;
+    float value = 0;
+    const auto [ptr, ec] = std::from_chars(begin, end, value);
+    if (begin == end || ec != std::errc() || ptr != end || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+std::optional<int> ParseTwips(const std::string& text) {
+    const auto value = ParseSingle(text);
+    constexpr float limit = static_cast<float>(std::numeric_limits<int>::max() / 2);
+    if (!value || std::fabs(*value) > limit)
+        return std::nullopt;
+    return static_cast<int>(std::lround(*value));
+}
 
 std::string FormatSingle(float value) {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%g", static_cast<double>(value));
-    return buffer;
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
 }
 
 } // namespace vz

@@ -11,8 +11,12 @@ constexpr int DefaultPort = 6667;
 std::optional<int> ParsePort(const std::string& text);
 // [Last] Port as start-up reads it: DefaultPort when missing or not valid.
 int PortOrDefault(const std::string& text);
-// A single-precision number when the whole text is one ("12abc" is not).
+// A finite single-precision number in C-locale notation when the whole text
+// is one ("12abc" is not), or nothing.
 std::optional<float> ParseSingle(const std::string& text);
+// A [Position] value as whole twips: nothing when the text is no number or
+// the number does not fit a window coordinate.
+std::optional<int> ParseTwips(const std::string& text);
 // The shortest C-locale text that reads back to the same single ("1440").
 std::string FormatSingle(float value);
 
