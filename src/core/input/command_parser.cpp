@@ -1,13 +1,232 @@
 #include "input/command_parser.h"
 
 #include "app/frm_main.h"
+#include "input/identifiers.h"
+#include "interpret/irc_message.h"
+#include "text/case_fold.h"
+#include "text/utf8.h"
+#include "windows/frm_chat.h"
+
+#include <algorithm>
 
 namespace vz {
 
-std::string GetWords(const std::vector<std::string>&, int, int) { return {}; }
+namespace {
+
+constexpr int JoinPacingMs = 800;
+constexpr long MaxPort = 65535;
+const char* const CtcpMark = "\x01";
+const char* const StatusOnlyCommands = "Тут можна вводити лише команди, що починаються з /";
+
+// `text` split at every `sep`; two separators in a row give an empty item.
+std::vector<std::string> splitAll(const std::string& text, char sep) {
+    std::vector<std::string> items;
+    std::size_t from = 0;
+    while (true) {
+        const std::size_t at = text.find(sep, from);
+        items.push_back(text.substr(from, at - from));
+        if (at == std::string::npos)
+            return items;
+        from = at + 1;
+    }
+}
+
+// One command being parsed.
+struct Command {
+    frmMain& main;
+    const std::string& target;
+    std::string word;               // the command word as typed
+    std::string rawRest;            // the text after it, before expansion
+    std::vector<std::string> words; // expanded, numbered from 1
+
+    const std::string& word1() const {
+        static const std::string none;
+        return words.size() > 1 ? words[1] : none;
+    }
+    std::string from(int first) const { return GetWords(words, first, -1); }
+};
+
+// A whole decimal number, blanks around it allowed; far too large numbers
+// read as a value above any port.
+std::optional<long> wholeNumber(const std::string& text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return std::nullopt;
+    const std::string number = text.substr(first, text.find_last_not_of(' ') - first + 1);
+    std::size_t pos = number[0] == '+' || number[0] == '-' ? 1 : 0;
+    if (pos == number.size())
+        return std::nullopt;
+    long value = 0;
+    for (; pos < number.size(); ++pos) {
+        if (number[pos] < '0' || number[pos] > '9')
+            return std::nullopt;
+        value = std::min(value * 10 + (number[pos] - '0'), MaxPort + 1);
+    }
+    return number[0] == '-' ? -value : value;
+}
+
+// A port text that is no number falls back to [Last] Port; a number outside
+// 1 to 65535 leaves the port as it was.
+void setServerPort(frmMain& main, const std::string& portText) {
+    std::optional<long> number = wholeNumber(portText);
+    if (!number)
+        number = wholeNumber(main.SettingsIni().Value("Last", "Port"));
+    if (number && *number >= 1 && *number <= MaxPort)
+        main.globals().ServerPort = static_cast<int>(*number);
+}
+
+std::string msgCommand(Command& c) {
+    return "PRIVMSG " + c.word1() + " :" + c.from(2);
+}
+
+std::string meCommand(Command& c) {
+    return "PRIVMSG " + c.target + " :" + CtcpMark + "ACTION " + c.from(1) + CtcpMark;
+}
+
+std::string quitCommand(Command& c) {
+    return "QUIT :" + c.from(1);
+}
+std::string noticeCommand(Command& c) {
+    return "NOTICE " + c.word1() + " :" + c.from(2);
+}
+std::string rawCommand(Command& c) {
+    return c.from(1);
+}
+std::string nickCommand(Command& c) {
+    return "NICK " + c.word1();
+}
+std::string idCommand(Command& c) {
+    return "PRIVMSG NickServ :IDENTIFY " + c.word1();
+}
+
+// Closing the channel's window sends its own PART first.
+std::string partCommand(Command& c) {
+    WindowTables& tables = c.main.tables();
+    const int slot = tables.FindChannel(c.word1());
+    if (slot != -1)
+        tables.channel(slot).close();
+    const std::string reason = c.from(2);
+    return "PART " + c.word1() + (reason.empty() ? "" : " :" + reason);
+}
+
+std::string serverCommand(Command& c) {
+    c.main.connection().DisconnectToIRC();
+    std::string portText;
+    SplitAtFirst(c.rawRest, ':', c.main.globals().Server, portText);
+    setServerPort(c.main, portText);
+    c.main.connection().ConnectTo();
+    return {};
+}
+
+// Each channel gets its own JOIN, 0.8 s apart; events keep running meanwhile.
+std::string joinCommand(Command& c) {
+    for (const std::string& item : splitAll(c.rawRest, ',')) {
+        c.main.SendData("JOIN " + item);
+        c.main.platform().pump.wait(JoinPacingMs);
+    }
+    return {};
+}
+
+std::string listCommand(Command&) {
+    return "LIST ";
+}
+std::string topicCommand(Command& c) {
+    return "TOPIC " + c.target + " :" + c.rawRest;
+}
+
+std::string namesCommand(Command& c) {
+    c.main.globals().NamesRequested = true;
+    return c.word + " " + c.from(1);
+}
+
+std::string queryCommand(Command& c) {
+    return msgCommand(c);
+}
+
+struct CommandRow {
+    const char* name; // lower case
+    std::string (*build)(Command&);
+};
+
+const CommandRow Commands[] = {
+    {"msg", msgCommand},       {"me", meCommand},       {"quit", quitCommand},
+    {"notice", noticeCommand}, {"raw", rawCommand},     {"nick", nickCommand},
+    {"id", idCommand},         {"part", partCommand},   {"server", serverCommand},
+    {"join", joinCommand},     {"list", listCommand},   {"topic", topicCommand},
+    {"names", namesCommand},   {"query", queryCommand},
+};
+
+} // namespace
+
+std::string GetWords(const std::vector<std::string>& words, int first, int last) {
+    const int count = static_cast<int>(words.size()) - 1;
+    if (last == -1)
+        last = count;
+    if (first < 1 || last > count || first > last)
+        return {};
+    std::string out;
+    for (int i = first; i <= last; ++i) {
+        if (i > first)
+            out += ' ';
+        out += words[i];
+    }
+    out.erase(std::remove(out.begin(), out.end(), '\r'), out.end());
+    return out;
+}
 
 CommandParser::CommandParser(frmMain& main) : main_(main) {}
 
-std::string CommandParser::ParseCommand(const std::string&, const std::string&) { return {}; }
+std::string CommandParser::ParseCommand(const std::string& target, const std::string& line) {
+    Command command{main_, target, {}, {}, {}};
+    SplitAtFirst(line, ' ', command.word, command.rawRest);
+    const std::vector<std::string> typed = splitAll(command.rawRest, ' ');
+    main_.platform().pump.runPending();
+    std::string out = expand(target, typed);
+    main_.platform().pump.runPending();
+    if (!out.empty())
+        out = utf8::dropLast(out);
+    command.words = splitAll(out, ' ');
+    command.words.insert(command.words.begin(), std::string());
+
+    const std::string name = foldCase(command.word);
+    main_.PutStatus(name);
+    for (const CommandRow& row : Commands)
+        if (name == row.name)
+            return row.build(command);
+    return command.word + " " + command.from(1);
+}
+
+// Words copied with one blank after each; "$+" takes back the last character
+// and the blank that would follow it, so "a $+ b" gives "ab".
+std::string CommandParser::expand(const std::string& target,
+                                  const std::vector<std::string>& typed) {
+    std::string out;
+    bool blank = true;
+    for (const std::string& word : typed) {
+        if (word == "$+") {
+            out = utf8::dropLast(out);
+            blank = false;
+        } else if (!word.empty() && word[0] == '$') {
+            out += ExpandIdentifier(main_, target, word.substr(1));
+        } else {
+            out += word;
+        }
+        if (blank)
+            out += ' ';
+        else
+            blank = true;
+    }
+    return out;
+}
+
+std::optional<std::string> StatusInputLine(frmMain& main, const std::string& typed) {
+    if (typed.empty())
+        return std::nullopt;
+    if (typed[0] != '/') {
+        main.PutStatus(StatusOnlyCommands);
+        return std::nullopt;
+    }
+    return main.ParseCommand("", typed.substr(1));
+}
 
 } // namespace vz

@@ -1,19 +1,239 @@
 #include "app/frm_main.h"
 #include "interpret/handlers.h"
 #include "interpret/irc_message.h"
+#include "text/case_fold.h"
+#include "text/utf8.h"
+#include "windows/frm_chat.h"
+#include "windows/frm_privat.h"
+
+#include <vector>
 
 namespace vz {
 
-void OnJoin(frmMain&, const IrcMessage&, const std::string&) {}
-void OnPart(frmMain&, const IrcMessage&, const std::string&) {}
-void OnQuit(frmMain&, const IrcMessage&, const std::string&) {}
-void OnKick(frmMain&, const IrcMessage&, const std::string&) {}
-void OnNick(frmMain&, const IrcMessage&, const std::string&) {}
-void OnTopic(frmMain&, const IrcMessage&, const std::string&) {}
-void OnMode(frmMain&, const IrcMessage&, const std::string&) {}
-void HandleQuit(frmMain&, const std::string&, const std::string&) {}
-void HandleNick(frmMain&, const std::string&, const std::string&) {}
-void ApplyModes(frmMain&, const std::string&, const std::string&) {}
-void ApplyMode(frmMain&, const std::string&, bool, const std::string&, const std::string&) {}
+namespace {
+
+const char* const NoWindowForChannel = "*** Немає вільного вікна для каналу ";
+
+// The open channel window of `name`, or nullptr.
+frmChat* findChat(frmMain& main, const std::string& name) {
+    const int slot = main.tables().FindChannel(name);
+    return slot == -1 ? nullptr : &main.tables().channel(slot);
+}
+
+void putChannel(frmMain& main, frmChat& chat, const std::string& text) {
+    main.PutColorText(chat.rtfText(), text, chat.strChannel);
+}
+
+void putStatusLine(frmMain& main, const std::string& text) {
+    main.PutColorText(main.status().rtfText(), text, "");
+}
+
+std::string reasonInBrackets(const std::string& reason) {
+    return " \x1F[\x1F " + reason + " \x1F]\x1F";
+}
+
+// A user limit as a 16-bit number; anything else reads as 0.
+int limitValue(const std::string& text) {
+    if (text.empty() || text.size() > 6)
+        return 0;
+    const std::size_t digitsFrom = text[0] == '-' || text[0] == '+' ? 1 : 0;
+    if (digitsFrom == text.size() ||
+        text.find_first_not_of("0123456789", digitsFrom) != std::string::npos)
+        return 0;
+    const long value = std::stol(text);
+    return value < -32768 || value > 32767 ? 0 : static_cast<int>(value);
+}
+
+// Mode letters that take an argument, whatever the sign.
+bool takesArgument(const std::string& letter) {
+    return letter == "v" || letter == "b" || letter == "o" || letter == "h" || letter == "k" ||
+           letter == "l";
+}
+
+// Voice, half-operator and operator change a member, not the channel's
+// modes. Losing operator locks the user's topic box; getting it unlocks it.
+bool applyMemberMode(frmMain& main, frmChat& chat, bool plus, const std::string& letter,
+                     const std::string& nick) {
+    if (letter == "v") {
+        chat.SetVoice(nick, plus);
+    } else if (letter == "h") {
+        chat.SetHelper(nick, plus);
+    } else if (letter == "o") {
+        chat.SetOp(nick, plus);
+        if (nick == main.globals().Nick)
+            chat.topicTag = plus ? "" : "locked";
+    } else {
+        return false;
+    }
+    return true;
+}
+
+void ownJoin(frmMain& main, const std::string& channel) {
+    const int slot = main.tables().OpenChannel(channel);
+    if (slot == -1) {
+        putStatusLine(main, NoWindowForChannel + channel);
+        return;
+    }
+    main.SendData("MODE " + channel);
+    frmChat& chat = main.tables().channel(slot);
+    chat.window().activate();
+    chat.txtIn().focus();
+}
+
+} // namespace
+
+void OnJoin(frmMain& main, const IrcMessage& msg, const std::string& text) {
+    if (equalsIgnoreCase(msg.strNick, main.globals().Nick)) {
+        ownJoin(main, text);
+        return;
+    }
+    frmChat* chat = findChat(main, msg.param(1));
+    if (chat == nullptr)
+        return;
+    chat->AddNick(msg.strNick);
+    putChannel(main, *chat, "03" + msg.strNick + " приєднався ");
+}
+
+void OnPart(frmMain& main, const IrcMessage& msg, const std::string&) {
+    if (msg.strNick == main.globals().Nick)
+        return;
+    frmChat* chat = findChat(main, msg.param(1));
+    if (chat == nullptr)
+        return;
+    chat->RemoveNick(msg.strNick);
+    putChannel(main, *chat, "03" + msg.strNick + " від'єднався " + chat->strChannel);
+}
+
+void OnQuit(frmMain& main, const IrcMessage& msg, const std::string& text) {
+    HandleQuit(main, msg.strNick, text);
+}
+
+// The member leaves every channel window that lists him, and his private
+// window hears of it too.
+void HandleQuit(frmMain& main, const std::string& strNick, const std::string& strText) {
+    const std::string line = "02" + strNick + " has Quit IRC" + reasonInBrackets(strText);
+    WindowTables& tables = main.tables();
+    for (int slot = 1; slot <= tables.ChannelCount(); ++slot) {
+        frmChat& chat = tables.channel(slot);
+        if (!chat.isOpen() || !chat.InChannel(strNick))
+            continue;
+        chat.RemoveNick(strNick);
+        putChannel(main, chat, line);
+    }
+    const int privat = tables.FindPrivat(strNick);
+    if (privat != -1)
+        main.PutColorText(tables.privat(privat).rtfText(), line, tables.privat(privat).strPrivNick);
+}
+
+void OnKick(frmMain& main, const IrcMessage& msg, const std::string&) {
+    frmChat* chat = findChat(main, msg.param(1));
+    if (chat == nullptr)
+        return;
+    const std::string& channel = msg.param(1);
+    const std::string& kicked = msg.param(2);
+    const std::string byWhom = " by " + msg.strNick + reasonInBrackets(JoinParams(msg, 3, -1));
+    putChannel(main, *chat, "03" + kicked + " було викинуто з " + channel + byWhom);
+    chat->RemoveNick(kicked);
+    if (kicked != main.globals().Nick)
+        return;
+    chat->tag = "NOPART";
+    chat->close();
+    putStatusLine(main, "03Вас було викинуто з " + channel + byWhom);
+}
+
+void OnNick(frmMain& main, const IrcMessage& msg, const std::string& text) {
+    std::string& nick = main.globals().Nick;
+    if (msg.strNick != nick) {
+        HandleNick(main, msg.strNick, msg.param(1));
+        return;
+    }
+    nick = msg.param(1);
+    putStatusLine(main, "03Ваш нік зараз " + nick);
+    HandleNick(main, msg.strNick, text);
+}
+
+// Renames the member in every channel window that lists him; his private
+// window follows only when he shares a channel with the user.
+void HandleNick(frmMain& main, const std::string& strOldNick, const std::string& strNewNick) {
+    WindowTables& tables = main.tables();
+    bool first = true;
+    for (int slot = 1; slot <= tables.ChannelCount(); ++slot) {
+        frmChat& chat = tables.channel(slot);
+        if (!chat.isOpen() || !chat.InChannel(strOldNick))
+            continue;
+        if (first) {
+            first = false;
+            const int privat = tables.FindPrivat(strOldNick);
+            if (privat != -1) {
+                tables.privat(privat).strPrivNick = strNewNick;
+                tables.privat(privat).window().setTitle(strNewNick);
+            }
+        }
+        chat.ChangeNck(strOldNick, strNewNick);
+    }
+}
+
+void OnTopic(frmMain& main, const IrcMessage& msg, const std::string&) {
+    frmChat* chat = findChat(main, msg.param(1));
+    if (chat == nullptr)
+        return;
+    const std::string topic = JoinParams(msg, 2, -1);
+    TextView& topicView = chat->rtbTopic();
+    topicView.clear();
+    main.PutColorText(topicView, topic, "");
+    topicView.deleteRange(0, 1);
+    putChannel(main, *chat, "03Топік змінено " + msg.strNick + " \x1F:\x1F " + topic);
+}
+
+void OnMode(frmMain& main, const IrcMessage& msg, const std::string&) {
+    frmChat* chat = findChat(main, msg.param(1));
+    if (chat == nullptr)
+        return;
+    const std::string modes = JoinParams(msg, 2, -1);
+    putChannel(main, *chat, "03" + msg.strNick + " sets mode: " + modes);
+    ApplyModes(main, msg.param(1), modes);
+}
+
+// Word 0 holds the letters; each letter that takes an argument takes the
+// next word, or "" when the words have run out.
+void ApplyModes(frmMain& main, const std::string& strChannel, const std::string& strModes) {
+    std::vector<std::string> words;
+    std::size_t from = 0;
+    while (true) {
+        const std::size_t at = strModes.find(' ', from);
+        words.push_back(strModes.substr(from, at - from));
+        if (at == std::string::npos)
+            break;
+        from = at + 1;
+    }
+    bool plus = true;
+    std::size_t argument = 0;
+    for (const std::string& letter : utf8::split(words[0])) {
+        if (letter == "+" || letter == "-") {
+            plus = letter == "+";
+        } else if (takesArgument(letter)) {
+            ++argument;
+            ApplyMode(main, strChannel, plus, letter,
+                      argument < words.size() ? words[argument] : std::string());
+        } else {
+            ApplyMode(main, strChannel, plus, letter, "");
+        }
+    }
+}
+
+void ApplyMode(frmMain& main, const std::string& strChannel, bool bPlus, const std::string& strMode,
+               const std::string& strArg) {
+    frmChat* chat = findChat(main, strChannel);
+    if (chat == nullptr || applyMemberMode(main, *chat, bPlus, strMode, strArg) || strMode == "b")
+        return;
+    if (strMode == "k")
+        chat->strKey = bPlus ? strArg : std::string();
+    else if (strMode == "l")
+        chat->intLimit = bPlus ? limitValue(strArg) : 0;
+    if (bPlus)
+        chat->AddMode(strMode, bPlus);
+    else
+        chat->RemoveMode(strMode);
+}
 
 } // namespace vz

@@ -25,7 +25,8 @@ public:
     std::vector<UserEntry> Users;
     std::vector<ModeEntry> Modes;
 
-    // Builds the view on first use, resets it to a fresh window and shows it.
+    // Builds the view on first use (laid out, language applied), resets it to
+    // a fresh window and shows it.
     void open(const std::string& name, int slot);
     bool isOpen() const { return !strChannel.empty(); }
 
@@ -68,14 +69,21 @@ public:
     void onClose();
 
 private:
+    void setUp();
+    void resetViews();
     void layout();
     void setFlag(const std::string& strNick, bool UserEntry::*flag, bool bWhich);
+    void sendTypedLine(const std::string& text);
+    void openPrivateWith(const std::string& nick);
     ChatView& view();
 
     frmMain& main_;
     std::unique_ptr<ChatView> view_;
     std::string strUsersCount;
     std::string strHoverWord;
+    // Where the conversation view was placed last; a skipped layout step
+    // keeps the old place, and the later steps build on it.
+    TwipRect textRect_;
 };
 
 } // namespace vz

@@ -20,5 +20,8 @@ struct ModeEntry {
 std::string FormatNick(const UserEntry& entry);
 // `text` without any "@", "%" or "+".
 std::string StripPrefix(const std::string& text);
+// A member as a names reply lists it ("@+bob"): every "%", "+" and "@"
+// anywhere in the text sets its flag and is removed from the nick.
+UserEntry ParseMember(const std::string& text);
 
 } // namespace vz
