@@ -1,0 +1,49 @@
+#pragma once
+
+#include <string>
+#include <sys/types.h>
+
+namespace vz::it {
+
+struct NgircdOptions {
+    // ngircd resolves names and asks the client's ident port (113) only when
+    // its DNS option is on.
+    bool lookUpNamesAndIdent = false;
+};
+
+// A private ngircd on a free loopback port, started with a generated
+// configuration in its own temporary folder and stopped by the destructor.
+// Works as root (ngircd then drops to nobody, so every file it reads is
+// world-readable) and as an ordinary user.
+class NgircdServer {
+public:
+    static constexpr const char* Name = "irc.test.local";
+    static constexpr const char* OperatorName = "flooder";
+    static constexpr const char* OperatorPassword = "floodpass";
+
+    explicit NgircdServer(NgircdOptions options = {});
+    ~NgircdServer();
+    NgircdServer(const NgircdServer&) = delete;
+    NgircdServer& operator=(const NgircdServer&) = delete;
+
+    // True once the server accepts connections.
+    bool running() const { return port_ != 0; }
+    int port() const { return port_; }
+    // What went wrong, or the server's own log, for failure messages.
+    std::string diagnostics() const;
+
+private:
+    bool makeFolder();
+    bool writeFiles(int port) const;
+    bool launch();
+    bool waitUntilAccepting(int port);
+    void stop();
+
+    NgircdOptions options_;
+    std::string folder_;
+    std::string problem_;
+    pid_t pid_ = -1;
+    int port_ = 0;
+};
+
+} // namespace vz::it
