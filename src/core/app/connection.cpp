@@ -1,20 +1,188 @@
 #include "app/connection.h"
 
 #include "app/frm_main.h"
+#include "text/case_fold.h"
+#include "text/codec.h"
+#include "windows/window_tables.h"
+
+#include <algorithm>
+#include <exception>
 
 namespace vz {
 
+namespace {
+
+const char* const ConnectionMenus[] = {"mnuList", "mnuPrivat", "mnuJoin",
+                                       "mnuWhois", "mnuPart", "mnuNick"};
+
+constexpr int FirstRetryDelayMs = 2000;
+constexpr int LongestRetryDelayMs = 60000;
+
+// [Main] key of the language file, or the built-in text while there is none.
+std::string menuText(frmMain& main, const std::string& key, const char* builtIn) {
+    const std::string text = main.LangText("Main", key);
+    return text == clsINI::NoValue ? builtIn : text;
+}
+
+bool isQuitCommand(const std::string& line) {
+    return foldCase(line.substr(0, line.find(' '))) == "quit";
+}
+
+} // namespace
+
 Connection::Connection(frmMain& main) : main_(main) {}
 
-void Connection::ConnectToIRC(std::string&, int&) {}
-void Connection::ConnectTo() {}
-void Connection::DisconnectToIRC() {}
+void Connection::ConnectToIRC(std::string& host, int& port) {
+    cancelReconnect();
+    host = host.substr(0, host.find('<'));
+    main_.platform().serverSocket.close();
+    Globals& g = main_.globals();
+    if (g.ConnectTry >= AttemptLimit)
+        return;
+    const std::string disconnectText = menuText(main_, "mnuDisconnect", "Відключитися");
+    main_.mainWindow().setMenuCaption("mnuConnect", disconnectText);
+    startAttempt(host, port);
+    main_.ident().Listen();
+    const std::string target = host + ":" + std::to_string(port);
+    if (g.ConnectTry == 1)
+        main_.PutStatus("***  Connecting to " + target);
+    else
+        main_.PutStatus("*** #" + std::to_string(g.ConnectTry) + " Connecting to " + target);
+    ++g.ConnectTry;
+    main_.mainWindow().setToolButtonImage(1, 2);
+    main_.mainWindow().setToolButtonToolTip(1, disconnectText);
+    g.Connected = true;
+}
+
+void Connection::startAttempt(const std::string& host, int port) {
+    remoteHost_ = host;
+    remotePort_ = port;
+    quitSent_ = false;
+    lines_.reset();
+    backlog_.clear();
+    ++generation_;
+    main_.platform().serverSocket.connectTo(host, port);
+}
+
+void Connection::ConnectTo() {
+    Globals& g = main_.globals();
+    ConnectToIRC(g.Server, g.ServerPort);
+}
+
+void Connection::DisconnectToIRC() {
+    cancelReconnect();
+    failuresInRow_ = 0;
+    main_.ident().Close();
+    main_.platform().serverSocket.close();
+    remoteHost_.clear();
+    remotePort_ = 0;
+    ++generation_;
+    main_.tables().closeConversations();
+    if (main_.list().isLoaded())
+        main_.list().window().hide();
+    MainWindowView& window = main_.mainWindow();
+    window.setIcon(1);
+    const std::string connectText = menuText(main_, "mnuConnect", "Підключитися");
+    window.setMenuCaption("mnuConnect", connectText);
+    window.setToolButtonImage(1, 1);
+    window.setToolButtonToolTip(1, connectText);
+    Globals& g = main_.globals();
+    g.Connected = false;
+    main_.PutStatus("*** Disconnect");
+    window.setCaption(ProgramTitle);
+    setConnectionMenus(false);
+    g.ConnectTry = 1;
+}
+
 void Connection::SendData(const std::string& strData) {
+    if (isQuitCommand(strData))
+        quitSent_ = true;
     main_.platform().serverSocket.send(strData + "\n");
 }
-void Connection::onConnected() {}
-void Connection::onDataArrived(const std::string&) {}
-void Connection::onError(int, const std::string&) {}
-void Connection::onClosedByServer() {}
+
+void Connection::onConnected() {
+    failuresInRow_ = 0;
+    Globals& g = main_.globals();
+    MainWindowView& window = main_.mainWindow();
+    window.setIcon(2);
+    main_.PutStatus("Connected to " + g.Server);
+    window.setCaption(std::string(ProgramTitle) + " - " + g.Server);
+    g.NamesRequested = false;
+    setConnectionMenus(true);
+    const std::string nick = ValueOrEmpty(g.Nick);
+    SendData("PASS ");
+    SendData("NICK " + nick);
+    SendData("USER " + nick + " " + main_.platform().serverSocket.localAddress() + " irc :" +
+             ValueOrEmpty(g.FullName));
+    main_.tables().closeConversations();
+}
+
+void Connection::onDataArrived(const std::string& bytes) {
+    if (interpreting_) {
+        // A handler let events run (a modal dialog): keep the order of lines.
+        backlog_ += bytes;
+        return;
+    }
+    interpreting_ = true;
+    const unsigned generation = generation_;
+    std::string pending = bytes;
+    while (!pending.empty() && generation == generation_) {
+        interpretLines(lines_.feed(pending), generation);
+        pending = std::move(backlog_);
+        backlog_.clear();
+    }
+    interpreting_ = false;
+}
+
+void Connection::interpretLines(const std::vector<std::string>& lines, unsigned generation) {
+    try {
+        for (const std::string& line : lines) {
+            if (generation != generation_)
+                return;
+            main_.interpreter().Interpret(decodeLine(line));
+        }
+    } catch (const std::exception& error) {
+        main_.mainWindow().messageBox("Ошибка № 0\n" + std::string(error.what()), ProgramTitle);
+    }
+}
+
+void Connection::onError(int, const std::string& description) {
+    main_.platform().serverSocket.close();
+    main_.mainWindow().setIcon(4);
+    main_.PutStatus(description);
+    main_.PutStatus("-");
+    scheduleReconnect();
+}
+
+void Connection::onClosedByServer() {
+    if (quitSent_)
+        DisconnectToIRC();
+    else
+        onError(0, "Connection closed by server");
+}
+
+void Connection::scheduleReconnect() {
+    cancelReconnect();
+    const int shift = std::min(failuresInRow_, 5);
+    const int delay = std::min(FirstRetryDelayMs << shift, LongestRetryDelayMs);
+    ++failuresInRow_;
+    reconnectPending_ = true;
+    reconnectTimer_ = main_.platform().clock.startTimer(delay, [this] {
+        reconnectPending_ = false;
+        ConnectTo();
+    });
+}
+
+void Connection::cancelReconnect() {
+    if (!reconnectPending_)
+        return;
+    main_.platform().clock.cancelTimer(reconnectTimer_);
+    reconnectPending_ = false;
+}
+
+void Connection::setConnectionMenus(bool enabled) {
+    for (const char* menu : ConnectionMenus)
+        main_.mainWindow().setMenuEnabled(menu, enabled);
+}
 
 } // namespace vz

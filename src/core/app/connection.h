@@ -5,6 +5,7 @@
 #include "platform/sockets.h"
 
 #include <string>
+#include <vector>
 
 namespace vz {
 
@@ -34,14 +35,27 @@ public:
     void onClosedByServer() override;
 
 private:
+    void startAttempt(const std::string& host, int port);
+    void interpretLines(const std::vector<std::string>& lines, unsigned generation);
+    void scheduleReconnect();
+    void cancelReconnect();
+    void setConnectionMenus(bool enabled);
+
     frmMain& main_;
     LineAssembler lines_;
     std::string remoteHost_;
     int remotePort_ = 0;
+    // A QUIT went out on this connection: a close by the server is expected.
     bool quitSent_ = false;
     int failuresInRow_ = 0;
     TimerId reconnectTimer_ = 0;
     bool reconnectPending_ = false;
+    // Bytes that arrived while lines were being interpreted.
+    bool interpreting_ = false;
+    std::string backlog_;
+    // Changes with every attempt and disconnect; lines of an old connection
+    // still waiting are dropped.
+    unsigned generation_ = 0;
 };
 
 } // namespace vz

@@ -17,6 +17,8 @@ struct Globals {
     std::string LogChannels; // exactly one character
     std::string LogPrivats;  // exactly one character
     std::string ProgramName;
+    // Lines a text view keeps ([Options] Scrollback; 0: no bound).
+    int Scrollback = 5000;
 
     // Main window state.
     bool Connected = false;

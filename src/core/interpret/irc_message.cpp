@@ -9,8 +9,85 @@ const std::string& IrcMessage::param(int n) const {
     return Params[n];
 }
 
-void SplitAtFirst(const std::string&, char, std::string&, std::string&) {}
-void ParseLine(const std::string&, IrcMessage&) {}
-std::string JoinParams(const IrcMessage&, int, int) { return {}; }
+void SplitAtFirst(const std::string& source, char sep, std::string& left, std::string& right) {
+    const auto at = source.find(sep);
+    if (at == std::string::npos) {
+        left = source;
+        right = source;
+        return;
+    }
+    std::string after = source.substr(at + 1);
+    left = source.substr(0, at);
+    right = std::move(after);
+}
+
+namespace {
+
+void parsePrefix(const std::string& prefix, IrcMessage& msg) {
+    msg.strPrefix = prefix;
+    msg.strHost = prefix;
+    if (prefix.find('!') == std::string::npos)
+        return;
+    std::string remainder;
+    SplitAtFirst(prefix, '!', msg.strNick, remainder);
+    SplitAtFirst(remainder, '@', msg.strUser, msg.strHost);
+}
+
+void parseParams(std::string rest, IrcMessage& msg) {
+    while (true) {
+        std::string& slot = msg.Params[msg.intCount];
+        if (!rest.empty() && rest.front() == ':') {
+            slot = rest.substr(1);
+            return;
+        }
+        const auto blank = rest.find(' ');
+        if (blank == std::string::npos) {
+            slot = std::move(rest);
+            return;
+        }
+        slot = rest.substr(0, blank);
+        rest.erase(0, blank + 1);
+        ++msg.intCount;
+        msg.Params.emplace_back();
+    }
+}
+
+} // namespace
+
+void ParseLine(const std::string& line, IrcMessage& msg) {
+    msg = IrcMessage{};
+    msg.intCount = 1;
+    msg.Params.assign(2, std::string());
+
+    std::string rest = line;
+    if (!rest.empty() && rest.front() == ':') {
+        std::string prefix;
+        SplitAtFirst(rest.substr(1), ' ', prefix, rest);
+        parsePrefix(prefix, msg);
+    }
+    const auto blank = rest.find(' ');
+    if (blank == std::string::npos) {
+        msg.intCount = 0;
+        msg.strCommand = rest;
+        return;
+    }
+    msg.strCommand = rest.substr(0, blank);
+    msg.strParams = rest.substr(blank + 1);
+    parseParams(msg.strParams, msg);
+}
+
+std::string JoinParams(const IrcMessage& msg, int from, int to) {
+    if (from < 1 || to > msg.intCount)
+        return {};
+    const int last = to == -1 ? msg.intCount : to;
+    std::string out;
+    for (int i = from; i <= last; ++i) {
+        if (i > from)
+            out += ' ';
+        out += msg.param(i);
+    }
+    std::erase(out, '\r');
+    return out;
+}
 
 } // namespace vz

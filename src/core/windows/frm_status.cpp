@@ -4,24 +4,73 @@
 
 namespace vz {
 
+namespace {
+
+// The input line keeps the height it was designed with.
+constexpr int InputLineHeight = 300;
+
+void placeIfValid(Control& control, const TwipRect& rect) {
+    if (rect.width >= 0 && rect.height >= 0)
+        control.place(rect);
+}
+
+} // namespace
+
 frmStatus::frmStatus(frmMain& main) : main_(main) {}
 
 StatusView& frmStatus::view() {
-    if (!view_)
+    if (!view_) {
         view_ = main_.platform().ui.createStatusView(*this);
+        view_->text().setLineLimit(main_.globals().Scrollback);
+    }
     return *view_;
 }
 
-void frmStatus::show() { view().window().show(); }
+void frmStatus::show() {
+    const bool firstTime = !view_;
+    view().window().show();
+    if (firstTime)
+        onFirstShown();
+}
+
 TextView& frmStatus::rtfText() { return view().text(); }
 LineEdit& frmStatus::txtIn() { return view().input(); }
 ChildWindow& frmStatus::window() { return view().window(); }
 
-void frmStatus::SetLang() {}
-void frmStatus::onFirstShown() {}
-void frmStatus::onResize() {}
-void frmStatus::onActivated() {}
-void frmStatus::onInputEnter() {}
-void frmStatus::layout() {}
+void frmStatus::SetLang() {
+    const std::string caption = main_.LangText("Status", "Caption");
+    window().setTitle(caption == clsINI::NoValue ? "Status" : caption);
+}
+
+void frmStatus::onFirstShown() {
+    SetLang();
+    layout();
+}
+
+void frmStatus::onResize() { layout(); }
+
+void frmStatus::layout() {
+    const TwipSize client = window().clientSize();
+    const int textHeight = client.height - InputLineHeight;
+    placeIfValid(rtfText(), TwipRect{0, 0, client.width, textHeight});
+    placeIfValid(txtIn(), TwipRect{0, textHeight, window().outerWidth(), InputLineHeight});
+}
+
+void frmStatus::onActivated() {
+    main_.mainWindow().setMenuEnabled("mnuTopic", false);
+    main_.setActiveChild(&rtfText());
+    txtIn().focus();
+}
+
+void frmStatus::onInputEnter() {
+    const std::string typed = txtIn().text();
+    if (typed.empty() || typed.front() != '/') {
+        // Only commands make sense here: a chat line has no channel to go to.
+        main_.PutStatus("Тут можна вводити лише команди, що починаються з \"/\"");
+    } else {
+        main_.SendData(main_.ParseCommand("", typed.substr(1)));
+    }
+    txtIn().setText("");
+}
 
 } // namespace vz

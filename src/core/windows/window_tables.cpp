@@ -77,6 +77,19 @@ int WindowTables::OpenPrivat(const std::string& nick, const std::string& prefix)
     return slot;
 }
 
+void WindowTables::closeConversations() {
+    for (int slot = 1; slot <= channelCount_; ++slot) {
+        frmChat& chat = *channels_[slot - 1];
+        if (!chat.isOpen())
+            continue;
+        chat.tag = "NOPART";
+        chat.close();
+    }
+    for (int slot = 1; slot <= privatCount_; ++slot)
+        if (privats_[slot - 1]->isOpen())
+            privats_[slot - 1]->close();
+}
+
 frmChat& WindowTables::channel(int slot) { return *channels_.at(slot - 1); }
 frmPrivat& WindowTables::privat(int slot) { return *privats_.at(slot - 1); }
 

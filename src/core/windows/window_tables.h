@@ -29,6 +29,9 @@ public:
     bool PrivatExists(const std::string& nick) const;
     int OpenPrivat(const std::string& nick, const std::string& prefix);
 
+    // Closes every channel window without a PART line, then every private window.
+    void closeConversations();
+
     int ChannelCount() const { return channelCount_; }
     int PrivatCount() const { return privatCount_; }
     // Slots 1 to ChannelCount / PrivatCount.
