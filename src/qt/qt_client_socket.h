@@ -1,0 +1,35 @@
+#pragma once
+
+#include "platform/sockets.h"
+
+class QTcpSocket;
+
+namespace vz {
+
+// The server connection over QTcpSocket. Each connection gets a fresh socket,
+// so a close from inside an event leaves the old socket to finish on its own.
+class QtClientSocket : public ClientSocket {
+public:
+    QtClientSocket() = default;
+    ~QtClientSocket() override;
+
+    void setEvents(ClientSocketEvents* events) override { events_ = events; }
+    void connectTo(const std::string& host, int port) override;
+    void close() override;
+    void send(const std::string& bytes) override;
+    std::string localAddress() const override;
+
+private:
+    void wire(QTcpSocket* socket);
+    void deliverData();
+    void onSocketError(int error);
+    void onSocketDisconnected();
+    // Ends the connection's events: after this nothing more is reported.
+    bool finish();
+
+    ClientSocketEvents* events_ = nullptr;
+    QTcpSocket* socket_ = nullptr;
+    bool finished_ = false;
+};
+
+} // namespace vz

@@ -1,0 +1,68 @@
+#include "qt_file_system.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace vz {
+
+namespace {
+
+QString qPath(const std::string& path) {
+    return QString::fromStdString(path);
+}
+
+bool writeAll(QIODevice& device, const std::string& data) {
+    return device.write(data.data(), static_cast<qint64>(data.size())) ==
+           static_cast<qint64>(data.size());
+}
+
+} // namespace
+
+bool QtFileSystem::isFile(const std::string& path) const {
+    return QFileInfo(qPath(path)).isFile();
+}
+
+std::optional<std::string> QtFileSystem::readFile(const std::string& path) const {
+    QFile file(qPath(path));
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return bytes.toStdString();
+}
+
+bool QtFileSystem::writeFileAtomic(const std::string& path, const std::string& data) {
+    QSaveFile file(qPath(path));
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (!writeAll(file, data)) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+bool QtFileSystem::appendToFile(const std::string& path, const std::string& data) {
+    QFile file(qPath(path));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+        return false;
+    const bool written = writeAll(file, data);
+    file.close();
+    return written && file.error() == QFileDevice::NoError;
+}
+
+std::vector<std::string> QtFileSystem::listFiles(const std::string& folder,
+                                                 const std::string& pattern) const {
+    const QDir dir(folder.empty() ? QStringLiteral(".") : qPath(folder));
+    const QStringList names = dir.entryList({qPath(pattern)}, QDir::Files, QDir::Name);
+    std::vector<std::string> result;
+    result.reserve(static_cast<std::size_t>(names.size()));
+    for (const QString& name : names)
+        result.push_back(name.toStdString());
+    return result;
+}
+
+} // namespace vz

@@ -1,0 +1,409 @@
+#include "qt_main_window.h"
+
+#include "app/frm_main.h"
+#include "qt_locale_format.h"
+#include "qt_signals.h"
+#include "twips.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+
+#include <algorithm>
+
+namespace vz {
+
+namespace {
+
+const char* const StartDisabled[] = {"mnuList",  "mnuPrivat", "mnuJoin", "mnuWhois",
+                                     "mnuTopic", "mnuNick",   "mnuPart"};
+
+// Built-in tool tips of the six buttons until the language file names them.
+const char* const ButtonToolTips[] = {"Підключитися",  "Канали", "Налаштування",
+                                      "Горизонтально", "About",  "Вихід"};
+
+constexpr int ToolButtonCount = 6;
+constexpr int ClockIntervalMs = 1000;
+
+QIcon iconImage(int image) {
+    return QIcon(QStringLiteral(":/icons/window%1.svg").arg(image));
+}
+
+QIcon toolImage(int image) {
+    return QIcon(QStringLiteral(":/icons/tool%1.svg").arg(image));
+}
+
+QString qText(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// [Main] key of the language file, or the built-in text while there is none.
+std::string mainText(frmMain& main, const char* key, const char* builtIn) {
+    const std::string text = main.LangText("Main", key);
+    return text == clsINI::NoValue ? builtIn : text;
+}
+
+} // namespace
+
+QtMainWindow::QtMainWindow() {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QString::fromUtf8(ProgramTitle));
+    setIcon(1);
+    mdi_ = new QMdiArea(this);
+    mdi_->setObjectName(QStringLiteral("mdiArea"));
+    setCentralWidget(mdi_);
+    buildMenuBar();
+    buildToolBar();
+    buildStatusBar();
+    for (const char* name : StartDisabled)
+        setMenuEnabled(name, false);
+}
+
+QtMainWindow::~QtMainWindow() = default;
+
+void QtMainWindow::buildMenuBar() {
+    QMenuBar* bar = menuBar();
+    buildMenu(bar->addMenu(QString()), "mnuFile", "File",
+              {{"mnuConnect", "Підключитися", &QtMainWindow::connectMenu},
+               {"mnuChannel", "Канали", &QtMainWindow::favouritesMenu},
+               {nullptr, nullptr, nullptr},
+               {"mnuExit", "Вихід", &QtMainWindow::exitMenu}});
+    buildMenu(bar->addMenu(QString()), "mnuCommand", "Command",
+              {{"mnuServer", "Сервер", nullptr},
+               {"mnuList", "Про сервер", &QtMainWindow::listMenu},
+               {"mnuPrivat", "У приват", nullptr},
+               {"mnuJoin", "До каналу", nullptr},
+               {"mnuWhois", "Хто такий", nullptr},
+               {"mnuTopic", "Змінити топік", nullptr},
+               {"mnuNick", "Змінити нік", &QtMainWindow::nickMenu},
+               {"mnuPart", "Залишити канал", nullptr}});
+    buildMenu(bar->addMenu(QString()), "mnuWindow", "Window",
+              {{"mnuWindowCascade", "Каскадом", &QtMainWindow::cascadeMenu},
+               {"mnuWindowTileVertical", "Вертикально", &QtMainWindow::tileVerticalMenu},
+               {"mnuWindowTileHorizontal", "Горизонтально", &QtMainWindow::tileHorizontalMenu}});
+    buildMenu(bar->addMenu(QString()), "mnuLogs", "Logs",
+              {{"mnuChanLog", "Лог поточного каналу", nullptr},
+               {"mnuPrivLog", "Лог поточного привату", nullptr}});
+    buildMenu(bar->addMenu(QString()), "mnuHelp", "Help",
+              {{"mnuAbout", "About", &QtMainWindow::aboutMenu}});
+    userMenu_ = buildMenu(new QMenu(this), "mnuUser", "User",
+                          {{"mnuWho", "Whois", nullptr}, {"mnuMsg", "Msg", nullptr}});
+}
+
+// Fills `menu`; an entry without a name is a separator line, one without a
+// command is shown but does nothing yet.
+QMenu* QtMainWindow::buildMenu(QMenu* menu, const char* name, const char* caption,
+                               std::initializer_list<Entry> entries) {
+    menu->setObjectName(QString::fromUtf8(name));
+    menu->setTitle(QString::fromUtf8(caption));
+    menu->menuAction()->setObjectName(QString::fromUtf8(name));
+    actions_[name] = menu->menuAction();
+    for (const Entry& entry : entries) {
+        if (entry.name == nullptr) {
+            menu->addSeparator();
+            continue;
+        }
+        QAction* action = menu->addAction(QString::fromUtf8(entry.caption));
+        action->setObjectName(QString::fromUtf8(entry.name));
+        actions_[entry.name] = action;
+        if (entry.command != nullptr)
+            connect(action, &QAction::triggered, this, entry.command);
+    }
+    return menu;
+}
+
+void QtMainWindow::buildToolBar() {
+    QToolBar* toolBar = addToolBar(QStringLiteral("Toolbar"));
+    toolBar->setObjectName(QStringLiteral("Toolbar"));
+    toolBar->setMovable(false);
+    for (int button = 1; button <= ToolButtonCount; ++button) {
+        QAction* action = toolBar->addAction(QString::fromUtf8(ButtonToolTips[button - 1]));
+        action->setObjectName(QStringLiteral("Button%1").arg(button));
+        connect(action, &QAction::triggered, this, [this, button]() { runToolButton(button); });
+        toolButtons_[button] = action;
+    }
+    static const int images[] = {1, 3, 4, 5, 8, 9};
+    for (int button = 1; button <= ToolButtonCount; ++button)
+        setToolButtonImage(button, images[button - 1]);
+}
+
+void QtMainWindow::buildStatusBar() {
+    clock_ = new QLabel(this);
+    clock_->setObjectName(QStringLiteral("clockPanel"));
+    clock_->setToolTip(QStringLiteral("Current time"));
+    statusBar()->addPermanentWidget(clock_);
+    clockTimer_ = new QTimer(this);
+    connect(clockTimer_, &QTimer::timeout, this, &QtMainWindow::showTime);
+    clockTimer_->start(ClockIntervalMs);
+    showTime();
+}
+
+void QtMainWindow::showTime() {
+    clock_->setText(qText(QtLocaleFormat().timeOfDay()));
+}
+
+void QtMainWindow::setCaption(const std::string& caption) {
+    setWindowTitle(qText(caption));
+}
+
+std::string QtMainWindow::caption() const {
+    return windowTitle().toStdString();
+}
+
+void QtMainWindow::setIcon(int image) {
+    setWindowIcon(iconImage(image));
+}
+
+TwipRect QtMainWindow::geometry() const {
+    const QRect rect = QWidget::geometry();
+    return {pixelsToTwips(rect.left()), pixelsToTwips(rect.top()), pixelsToTwips(rect.width()),
+            pixelsToTwips(rect.height())};
+}
+
+void QtMainWindow::setTop(int twips) {
+    QRect rect = QWidget::geometry();
+    rect.moveTop(twipsToPixels(twips));
+    QWidget::setGeometry(rect);
+}
+
+void QtMainWindow::setLeft(int twips) {
+    QRect rect = QWidget::geometry();
+    rect.moveLeft(twipsToPixels(twips));
+    QWidget::setGeometry(rect);
+}
+
+void QtMainWindow::setWidth(int twips) {
+    QRect rect = QWidget::geometry();
+    rect.setWidth(std::max(0, twipsToPixels(twips)));
+    QWidget::setGeometry(rect);
+}
+
+void QtMainWindow::setHeight(int twips) {
+    QRect rect = QWidget::geometry();
+    rect.setHeight(std::max(0, twipsToPixels(twips)));
+    QWidget::setGeometry(rect);
+}
+
+bool QtMainWindow::isMinimized() const {
+    return QWidget::isMinimized();
+}
+
+QAction* QtMainWindow::findAction(const std::string& name) const {
+    const auto found = actions_.find(name);
+    return found == actions_.end() ? nullptr : found->second;
+}
+
+QAction* QtMainWindow::toolButton(int button) const {
+    const auto found = toolButtons_.find(button);
+    return found == toolButtons_.end() ? nullptr : found->second;
+}
+
+void QtMainWindow::setMenuCaption(const std::string& name, const std::string& caption) {
+    if (QAction* action = findAction(name))
+        action->setText(qText(caption));
+}
+
+void QtMainWindow::setMenuEnabled(const std::string& name, bool enabled) {
+    if (QAction* action = findAction(name))
+        action->setEnabled(enabled);
+}
+
+bool QtMainWindow::isMenuEnabled(const std::string& name) const {
+    const QAction* action = findAction(name);
+    return action != nullptr && action->isEnabled();
+}
+
+void QtMainWindow::setToolButtonImage(int button, int image) {
+    if (QAction* action = toolButton(button))
+        action->setIcon(toolImage(image));
+}
+
+void QtMainWindow::setToolButtonToolTip(int button, const std::string& toolTip) {
+    if (QAction* action = toolButton(button))
+        action->setToolTip(qText(toolTip));
+}
+
+void QtMainWindow::arrange(Arrangement arrangement) {
+    switch (arrangement) {
+    case Arrangement::Cascade:
+        mdi_->cascadeSubWindows();
+        break;
+    case Arrangement::TileVertical:
+        tile(Qt::Horizontal);
+        break;
+    case Arrangement::TileHorizontal:
+        tile(Qt::Vertical);
+        break;
+    }
+}
+
+// Lays the visible, not minimised child windows out in one row
+// (Qt::Horizontal: side by side) or one column (Qt::Vertical: one above the
+// other), the active window first.
+void QtMainWindow::tile(Qt::Orientation orientation) {
+    QList<QMdiSubWindow*> windows;
+    const QList<QMdiSubWindow*> stack = mdi_->subWindowList(QMdiArea::StackingOrder);
+    for (auto it = stack.rbegin(); it != stack.rend(); ++it)
+        if ((*it)->isVisible() && !(*it)->isMinimized())
+            windows.append(*it);
+    if (windows.isEmpty())
+        return;
+    const QRect area = mdi_->viewport()->rect();
+    const int count = static_cast<int>(windows.size());
+    const bool sideBySide = orientation == Qt::Horizontal;
+    const int span = sideBySide ? area.width() : area.height();
+    for (int index = 0; index < count; ++index) {
+        const int start = span * index / count;
+        const int extent = span * (index + 1) / count - start;
+        QMdiSubWindow* window = windows[index];
+        if (window->isMaximized())
+            window->showNormal();
+        window->setGeometry(sideBySide ? QRect(start, 0, extent, area.height())
+                                       : QRect(0, start, area.width(), extent));
+    }
+}
+
+void QtMainWindow::messageBox(const std::string& text, const std::string& title) {
+    QMessageBox::information(this, qText(title), qText(text), QMessageBox::Ok);
+}
+
+bool QtMainWindow::askYesNo(const std::string& text, const std::string& title) {
+    return QMessageBox::question(this, qText(title), qText(text),
+                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+void QtMainWindow::close() {
+    QWidget::close();
+}
+
+void QtMainWindow::closeEvent(QCloseEvent* event) {
+    if (!shutDown_) {
+        shutDown_ = true;
+        QtSignals::noteShutdown();
+        clockTimer_->stop();
+        if (main_ != nullptr)
+            main_->shutDown();
+    }
+    event->accept();
+    QCoreApplication::quit();
+}
+
+void QtMainWindow::connectMenu() {
+    if (main_ == nullptr)
+        return;
+    if (main_->globals().Connected) {
+        main_->connection().DisconnectToIRC();
+        return;
+    }
+    main_->LoadOptions();
+    main_->platform().dialogs.showOptions(false);
+}
+
+void QtMainWindow::favouritesMenu() {
+    if (main_ != nullptr)
+        main_->platform().dialogs.showFavouriteChannels(false);
+}
+
+void QtMainWindow::exitMenu() {
+    close();
+}
+
+void QtMainWindow::listMenu() {
+    if (main_ != nullptr)
+        main_->SendData("LIST ");
+}
+
+void QtMainWindow::nickMenu() {
+    if (main_ != nullptr)
+        main_->platform().dialogs.promptNick();
+}
+
+void QtMainWindow::aboutMenu() {
+    if (main_ != nullptr)
+        main_->platform().dialogs.showAbout();
+}
+
+void QtMainWindow::cascadeMenu() {
+    applyArrangement(Arrangement::Cascade);
+}
+
+void QtMainWindow::tileVerticalMenu() {
+    applyArrangement(Arrangement::TileVertical);
+}
+
+void QtMainWindow::tileHorizontalMenu() {
+    applyArrangement(Arrangement::TileHorizontal);
+}
+
+// Arranges the child windows, then toolbar button 4 offers the arrangement
+// that follows: cascade, then horizontal, then vertical, then cascade again.
+void QtMainWindow::applyArrangement(Arrangement arrangement) {
+    struct Next {
+        const char* key;
+        const char* builtIn;
+        int image;
+        const char* mode;
+    };
+    static const std::map<Arrangement, Next> next = {
+        {Arrangement::Cascade, {"mnuWindowTileHorizontal", "Горизонтально", 5, "Hor"}},
+        {Arrangement::TileVertical, {"mnuWindowCascade", "Каскадом", 6, "Cas"}},
+        {Arrangement::TileHorizontal, {"mnuWindowTileVertical", "Вертикально", 7, "Ver"}}};
+    arrange(arrangement);
+    if (main_ == nullptr)
+        return;
+    const Next& then = next.at(arrangement);
+    setToolButtonToolTip(4, mainText(*main_, then.key, then.builtIn));
+    setToolButtonImage(4, then.image);
+    main_->globals().ArrangeMode = then.mode;
+}
+
+void QtMainWindow::runToolButton(int button) {
+    static const std::map<int, Command> commands = {
+        {1, &QtMainWindow::connectButton}, {2, &QtMainWindow::favouritesMenu},
+        {3, &QtMainWindow::optionsButton}, {4, &QtMainWindow::arrangeButton},
+        {5, &QtMainWindow::aboutMenu},     {6, &QtMainWindow::exitButton}};
+    (this->*commands.at(button))();
+}
+
+void QtMainWindow::connectButton() {
+    if (main_ == nullptr)
+        return;
+    if (main_->globals().Connected) {
+        main_->connection().DisconnectToIRC();
+        return;
+    }
+    main_->LoadOptions();
+    Globals& globals = main_->globals();
+    main_->connection().ConnectToIRC(globals.Server, globals.ServerPort);
+}
+
+void QtMainWindow::optionsButton() {
+    if (main_ != nullptr)
+        main_->platform().dialogs.showOptions(false);
+}
+
+void QtMainWindow::arrangeButton() {
+    if (main_ == nullptr)
+        return;
+    const std::string& mode = main_->globals().ArrangeMode;
+    if (mode == "Cas")
+        cascadeMenu();
+    else if (mode == "Hor")
+        tileHorizontalMenu();
+    else if (mode == "Ver")
+        tileVerticalMenu();
+}
+
+void QtMainWindow::exitButton() {
+    if (askYesNo("Дійсно бажаете вийти?", "УВАГА!"))
+        exitMenu();
+}
+
+} // namespace vz

@@ -1,0 +1,10 @@
+#include "qt_platform.h"
+
+namespace vz {
+
+Platform QtPlatform::platform(UiFactory& ui) {
+    return Platform{clock_,      pump_,    files_,        locale_,     ui,
+                    mainWindow_, dialogs_, serverSocket_, identSocket_};
+}
+
+} // namespace vz
