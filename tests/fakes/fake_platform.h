@@ -130,12 +130,18 @@ public:
 
 class FakeDialogs : public Dialogs {
 public:
-    void showOptions(bool modal) override { optionsShown.push_back(modal); }
+    void showOptions(bool modal) override {
+        optionsShown.push_back(modal);
+        if (whileOptionsShown)
+            whileOptionsShown();
+    }
     void showFavouriteChannels(bool modal) override { favouritesShown.push_back(modal); }
     void promptNick() override { ++nickPrompts; }
     void showAbout() override { ++aboutShown; }
 
     std::vector<bool> optionsShown;
+    // Runs while the options dialog is open (a modal dialog holds its caller).
+    std::function<void()> whileOptionsShown;
     std::vector<bool> favouritesShown;
     int nickPrompts = 0;
     int aboutShown = 0;
