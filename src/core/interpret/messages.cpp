@@ -1,10 +1,79 @@
+#include "app/ctcp.h"
 #include "app/frm_main.h"
 #include "interpret/handlers.h"
 #include "interpret/irc_message.h"
+#include "windows/frm_chat.h"
+#include "windows/frm_privat.h"
 
 namespace vz {
 
-void OnPrivmsg(frmMain&, const IrcMessage&, const std::string&) {}
-void OnNotice(frmMain&, const IrcMessage&, const std::string&) {}
+namespace {
+
+const std::string OwnVersionRequest = std::string(1, CtcpMark) + "VERSION" + CtcpMark;
+
+void toChannel(frmMain& main, const std::string& strNick, const std::string& target,
+               const std::string& strText) {
+    const int slot = main.tables().FindChannel(target);
+    if (slot != -1)
+        main.tables().channel(slot).PutText(strNick, strText);
+}
+
+// The user asked his own client for its version: answered before the request
+// goes on to the CTCP handler like any other.
+void answerOwnVersion(frmMain& main, const IrcMessage& msg) {
+    if (msg.strNick != main.globals().Nick || msg.param(2) != OwnVersionRequest)
+        return;
+    if (main.replyLimiter().tryTake())
+        main.SendData("NOTICE " + msg.strNick + " :" + CtcpMark + "VERSION VuviVAZ" + CtcpMark);
+}
+
+// The sender's private window, opened without taking the focus when there is
+// none; -1 when all slots are taken.
+int privatSlot(frmMain& main, const IrcMessage& msg) {
+    WindowTables& tables = main.tables();
+    if (!tables.PrivatExists(msg.strNick))
+        tables.OpenPrivat(msg.strNick, msg.strPrefix);
+    return tables.FindPrivat(msg.strNick);
+}
+
+void toPrivat(frmMain& main, const IrcMessage& msg, const std::string& strText) {
+    answerOwnVersion(main, msg);
+    if (!strText.empty() && strText.front() == CtcpMark) {
+        std::string strData = strText;
+        HandleCTCP(main, msg.strNick, strData);
+        return;
+    }
+    const int slot = privatSlot(main, msg);
+    if (slot == -1) {
+        main.PutColorText(main.status().rtfText(), "05" + msg.strNick + ": " + strText, "");
+        return;
+    }
+    frmPrivat& privat = main.tables().privat(slot);
+    privat.window().setTitle(msg.strNick);
+    privat.strPrivNick = msg.strNick;
+    privat.PutText(msg.strNick, strText);
+}
+
+} // namespace
+
+void OnPrivmsg(frmMain& main, const IrcMessage& msg, const std::string&) {
+    const std::string& target = msg.param(1);
+    const std::string strText = JoinParams(msg, 2, -1);
+    if (!target.empty() && target.front() == '#')
+        toChannel(main, msg.strNick, target, strText);
+    else
+        toPrivat(main, msg, strText);
+}
+
+void OnNotice(frmMain& main, const IrcMessage& msg, const std::string&) {
+    const std::string strText = JoinParams(msg, 2, -1);
+    TextView* view = main.activeTextView();
+    if (view == nullptr)
+        view = &main.status().rtfText();
+    if (msg.strNick.empty())
+        main.PutColorText(*view, "05" + strText, "");
+    else
+        main.PutColorText(*view, "05NOTICE " + msg.strNick + "\x1F:\x1F\t" + strText, "");
+}
 
 } // namespace vz

@@ -1,28 +1,197 @@
 #include "app/frm_main.h"
+#include "config/ini_store.h"
+#include "config/settings_values.h"
 #include "interpret/handlers.h"
+#include "interpret/interpreter.h"
 #include "interpret/irc_message.h"
+#include "windows/frm_chat.h"
 
 namespace vz {
 
-void OnWelcome(frmMain&, const IrcMessage&, const std::string&) {}
-void OnServerInfo(frmMain&, const IrcMessage&, const std::string&) {}
-void OnStatistics(frmMain&, const IrcMessage&, const std::string&) {}
-void OnMotdLine(frmMain&, const IrcMessage&, const std::string&) {}
-void OnMotdStart(frmMain&, const IrcMessage&, const std::string&) {}
+namespace {
+
+// Everything after the user's own nick.
+std::string rest(const IrcMessage& msg) {
+    return JoinParams(msg, 2, -1);
+}
+
+void toStatus(frmMain& main, const std::string& text) {
+    main.PutColorText(main.status().rtfText(), text, "");
+}
+
+// The channel window named by parameter 2, or nullptr.
+frmChat* channelOf(frmMain& main, const IrcMessage& msg) {
+    const int slot = main.tables().FindChannel(msg.param(2));
+    return slot == -1 ? nullptr : &main.tables().channel(slot);
+}
+
+// `text` without its first two words: the second word is `who`, the rest `tail`.
+void splitWhois(const std::string& text, std::string& who, std::string& tail) {
+    std::string first;
+    SplitAtFirst(text, ' ', first, tail);
+    SplitAtFirst(tail, ' ', who, tail);
+}
+
+void showWhois(frmMain& main, const std::string& row) {
+    main.list().ShowInList(row, main.list().intCount, "Whois");
+}
+
+void addNames(frmChat& chat, const std::string& names) {
+    std::size_t from = 0;
+    while (true) {
+        const std::size_t blank = names.find(' ', from);
+        chat.AddNick(names.substr(from, blank - from));
+        if (blank == std::string::npos)
+            return;
+        from = blank + 1;
+    }
+}
+
+// A names listing the user asked for goes to the list window.
+void namesToList(frmMain& main, const std::string& text) {
+    std::string word;
+    std::string remaining;
+    SplitAtFirst(text, ' ', word, remaining);
+    SplitAtFirst(remaining, ' ', word, remaining);
+    frmList& list = main.list();
+    list.openEmpty();
+    list.ShowInList(remaining, list.intCount, "Names");
+    list.show();
+    main.globals().NamesRequested = false;
+}
+
+} // namespace
+
+void OnWelcome(frmMain& main, const IrcMessage& msg, const std::string&) {
+    main.globals().Nick = msg.param(1);
+    toStatus(main, "* " + rest(msg));
+}
+
+void OnServerInfo(frmMain& main, const IrcMessage& msg, const std::string&) {
+    toStatus(main, "* " + rest(msg));
+}
+
+void OnStatistics(frmMain& main, const IrcMessage& msg, const std::string&) {
+    toStatus(main, "06" + rest(msg));
+}
+
+void OnMotdLine(frmMain& main, const IrcMessage& msg, const std::string&) {
+    toStatus(main, rest(msg));
+}
+
+// The start of the message of the day offers the favourite channels when the
+// user asked for that in the dialog.
+void OnMotdStart(frmMain& main, const IrcMessage& msg, const std::string&) {
+    toStatus(main, "02" + rest(msg));
+    clsINI& settings = main.SettingsIni();
+    settings.setFileName(SettingsFileName);
+    const auto openForm = ParseSingle(settings.Value("Connect", "OpenChannelsForm"));
+    if (openForm && *openForm == 1.0f)
+        main.platform().dialogs.showFavouriteChannels(true);
+}
+
 void OnIgnored(frmMain&, const IrcMessage&, const std::string&) {}
-void OnNickInUse(frmMain&, const IrcMessage&, const std::string&) {}
-void OnNoSuchChannel(frmMain&, const IrcMessage&, const std::string&) {}
-void OnTopicReply(frmMain&, const IrcMessage&, const std::string&) {}
-void OnTopicSetter(frmMain&, const IrcMessage&, const std::string&) {}
-void OnChannelModes(frmMain&, const IrcMessage&, const std::string&) {}
-void OnNames(frmMain&, const IrcMessage&, const std::string&) {}
-void OnListStart(frmMain&, const IrcMessage&, const std::string&) {}
-void OnListEntry(frmMain&, const IrcMessage&, const std::string&) {}
-void OnListEnd(frmMain&, const IrcMessage&, const std::string&) {}
-void OnWhoisUser(frmMain&, const IrcMessage&, const std::string&) {}
-void OnWhoisChannels(frmMain&, const IrcMessage&, const std::string&) {}
-void OnWhoisServer(frmMain&, const IrcMessage&, const std::string&) {}
-void OnWhoisIdle(frmMain&, const IrcMessage&, const std::string&) {}
-void OnWhoisEnd(frmMain&, const IrcMessage&, const std::string&) {}
+
+void OnNickInUse(frmMain& main, const IrcMessage& msg, const std::string& text) {
+    Globals& globals = main.globals();
+    if (globals.Nick != globals.Alternative) {
+        globals.Nick = globals.Alternative;
+        main.SendData("NICK " + ValueOrEmpty(globals.Nick));
+    } else {
+        main.platform().dialogs.promptNick();
+    }
+    WriteRawStatus(main, msg, text);
+}
+
+void OnNoSuchChannel(frmMain& main, const IrcMessage& msg, const std::string& text) {
+    main.globals().NamesRequested = false;
+    WriteRawStatus(main, msg, text);
+}
+
+void OnTopicReply(frmMain& main, const IrcMessage& msg, const std::string&) {
+    frmChat* chat = channelOf(main, msg);
+    if (chat == nullptr)
+        return;
+    const std::string topic = JoinParams(msg, 3, -1);
+    TextView& topicView = chat->rtbTopic();
+    topicView.clear();
+    main.PutColorText(topicView, topic, "");
+    topicView.deleteRange(0, 1);
+    main.PutColorText(chat->rtfText(), "03Топік \"" + topic + "\"", chat->strChannel);
+    chat->topicTag = "locked";
+}
+
+void OnTopicSetter(frmMain& main, const IrcMessage& msg, const std::string& text) {
+    frmChat* chat = channelOf(main, msg);
+    if (chat == nullptr)
+        return;
+    main.PutColorText(chat->rtfText(), "03Топік встановлено " + msg.param(3), chat->strChannel);
+    WriteRawStatus(main, msg, text);
+}
+
+void OnChannelModes(frmMain& main, const IrcMessage& msg, const std::string&) {
+    if (channelOf(main, msg) != nullptr)
+        ApplyModes(main, msg.param(2), JoinParams(msg, 3, -1));
+}
+
+void OnNames(frmMain& main, const IrcMessage& msg, const std::string& text) {
+    if (main.globals().NamesRequested) {
+        namesToList(main, text);
+        return;
+    }
+    const int slot = main.tables().FindChannel(msg.param(3));
+    if (slot == -1)
+        WriteRawStatus(main, msg, text);
+    else
+        addNames(main.tables().channel(slot), JoinParams(msg, 4, -1));
+}
+
+void OnListStart(frmMain& main, const IrcMessage& msg, const std::string& text) {
+    main.list().openEmpty();
+    WriteRawStatus(main, msg, text);
+}
+
+void OnListEntry(frmMain& main, const IrcMessage&, const std::string& text) {
+    main.list().ShowInList(text, main.list().intCount, "List");
+}
+
+void OnListEnd(frmMain& main, const IrcMessage& msg, const std::string& text) {
+    main.list().show();
+    WriteRawStatus(main, msg, text);
+}
+
+void OnWhoisUser(frmMain& main, const IrcMessage&, const std::string& text) {
+    std::string who;
+    std::string tail;
+    splitWhois(text, who, tail);
+    main.list().openEmpty();
+    showWhois(main, who + " - " + tail);
+}
+
+void OnWhoisChannels(frmMain& main, const IrcMessage&, const std::string& text) {
+    std::string who;
+    std::string tail;
+    splitWhois(text, who, tail);
+    showWhois(main, who + " присутній на каналі(лах) " + tail);
+}
+
+void OnWhoisServer(frmMain& main, const IrcMessage&, const std::string& text) {
+    std::string who;
+    std::string tail;
+    splitWhois(text, who, tail);
+    showWhois(main, who + " на сервері " + tail);
+}
+
+void OnWhoisIdle(frmMain& main, const IrcMessage&, const std::string& text) {
+    std::string who;
+    std::string tail;
+    splitWhois(text, who, tail);
+    showWhois(main, who + " " + tail);
+}
+
+void OnWhoisEnd(frmMain& main, const IrcMessage& msg, const std::string& text) {
+    main.list().show();
+    WriteRawStatus(main, msg, text);
+}
 
 } // namespace vz

@@ -1,6 +1,9 @@
 #include "windows/frm_list.h"
 
 #include "app/frm_main.h"
+#include "interpret/irc_message.h"
+#include "text/utf8.h"
+#include "windows/frm_chat.h"
 
 namespace vz {
 
@@ -15,19 +18,112 @@ ListWindowView& frmList::view() {
 void frmList::openEmpty() {
     view().list().clear();
     intCount = 0;
+    layout();
 }
-void frmList::show() { view().window().show(); }
-ChildWindow& frmList::window() { return view().window(); }
-ListBox& frmList::lstList() { return view().list(); }
 
-void frmList::ShowInList(const std::string&, int&, const std::string&) {}
-std::string frmList::LoadChannel(const std::string&) { return {}; }
+void frmList::show() {
+    view().window().show();
+}
+ChildWindow& frmList::window() {
+    return view().window();
+}
+ListBox& frmList::lstList() {
+    return view().list();
+}
 
-void frmList::layout() {}
-void frmList::onResize() {}
-void frmList::onActivated() {}
-void frmList::onClick(int) {}
-void frmList::onDoubleClick(int) {}
+void frmList::setRow(int row, const std::string& text) {
+    ListBox& list = lstList();
+    if (row == list.count())
+        list.addRow(text);
+    else if (row >= 0 && row < list.count())
+        list.setRow(row, text);
+}
+
+void frmList::ShowInList(const std::string& strText, int intRow, const std::string& strKind) {
+    setRow(intRow, strText);
+    intCount = intRow + 1;
+    if (strKind == "List") {
+        window().setTitle(listCaption());
+    } else if (strKind == "Whois") {
+        std::string nick;
+        std::string after;
+        SplitAtFirst(strText, ' ', nick, after);
+        window().setTitle(main_.LangText("List", "Caption2") + " " + nick + ":");
+    } else if (strKind == "Names") {
+        writeNames(strText, intRow);
+    }
+}
+
+// "<rows> <Caption1> <server> [<date>; <time>]".
+std::string frmList::listCaption() {
+    const LocaleFormat& locale = main_.platform().locale;
+    return std::to_string(intCount) + " " + main_.LangText("List", "Caption1") + " " +
+           main_.globals().Server + " [" + locale.shortDate() + "; " + locale.timeOfDay() + "]";
+}
+
+// One row per name, "<channel> <name>", starting at `intRow`.
+void frmList::writeNames(const std::string& strText, int intRow) {
+    std::string channel;
+    std::string names;
+    SplitAtFirst(strText, ' ', channel, names);
+    window().setTitle(main_.LangText("List", "Caption3") + " " + channel + ":");
+    std::size_t from = 0;
+    while (from < names.size()) {
+        const std::size_t blank = names.find(' ', from);
+        setRow(intRow++, channel + " " + names.substr(from, blank - from));
+        if (blank == std::string::npos)
+            return;
+        from = blank + 1;
+    }
+}
+
+std::string frmList::LoadChannel(const std::string& str) {
+    std::vector<std::string> characters = utf8::split(str);
+    if (!characters.empty())
+        characters.pop_back();
+    std::string result;
+    bool inName = false;
+    for (const std::string& c : characters) {
+        if (c == "#")
+            inName = true;
+        if (c == " ")
+            inName = false;
+        if (inName)
+            result += c;
+    }
+    return result;
+}
+
+void frmList::layout() {
+    const TwipSize client = window().clientSize();
+    if (client.width >= 0 && client.height >= 0)
+        lstList().place(TwipRect{0, 0, client.width, client.height});
+}
+
+void frmList::onResize() {
+    layout();
+}
+
+// The list window has no text view: notices then go to the status window.
+void frmList::onActivated() {
+    main_.setActiveChild(nullptr);
+}
+
+void frmList::onClick(int row) {
+    strListChannel = LoadChannel(lstList().row(row));
+}
+
+void frmList::onDoubleClick(int row) {
+    onClick(row);
+    WindowTables& tables = main_.tables();
+    const int slot = tables.FindChannel(strListChannel);
+    if (slot != -1) {
+        tables.channel(slot).window().activate();
+        return;
+    }
+    main_.SendData(main_.ParseCommand("", "join " + strListChannel));
+}
+
 void frmList::onClose() {
     if (view_)
         view_->list().clear();

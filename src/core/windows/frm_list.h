@@ -16,15 +16,21 @@ public:
 
     int intCount = 0; // next row to write
 
-    // Builds the view when needed, empties the list and sets intCount to 0.
+    // Builds the view when needed, empties the list, sets intCount to 0 and
+    // lays the window out. The window is not shown.
     void openEmpty();
     void show();
     bool isLoaded() const { return view_ != nullptr; }
     ChildWindow& window();
     ListBox& lstList();
 
-    // Writes a row and sets the caption; `intRow` is advanced.
-    void ShowInList(const std::string& strText, int& intRow, const std::string& strKind);
+    // Writes row `intRow` (appending when it is the next one), sets intCount
+    // to the row after it and the caption for `strKind` ("List", "Whois",
+    // "Names"). A names row holds the channel and all its names; it is
+    // replaced by one row per name.
+    void ShowInList(const std::string& strText, int intRow, const std::string& strKind);
+    // The "#" runs of an entry up to their blanks, joined; the entry's last
+    // character is never looked at.
     static std::string LoadChannel(const std::string& str);
 
     // Events forwarded by the view.
@@ -36,6 +42,9 @@ public:
 
 private:
     void layout();
+    void setRow(int row, const std::string& text);
+    void writeNames(const std::string& strText, int intRow);
+    std::string listCaption();
     ListWindowView& view();
 
     frmMain& main_;

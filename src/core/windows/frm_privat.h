@@ -18,7 +18,9 @@ public:
     std::string strPrivHost;
     std::string tag;
 
-    // Builds the view on first use, resets it to a fresh window and shows it.
+    // Builds the view on first use, resets it to a fresh window, lays it out,
+    // reads its caption word and shows it titled with the bare nick. Showing
+    // does not activate it: an incoming message must not take the focus.
     void open(const std::string& nick, const std::string& host, int slot);
     bool isOpen() const { return !strPrivNick.empty(); }
 
@@ -26,6 +28,8 @@ public:
     TextView& rtfText();
     LineEdit& txtIn();
 
+    // Shows one message from the partner: an action, a version request
+    // (answered, not shown) or a plain line.
     void PutText(const std::string& strNick, std::string strText);
     void SetLang();
     // Frees the slot; nothing is sent.
@@ -40,13 +44,19 @@ public:
     void onClose();
 
 private:
+    void resetViews();
     void layout();
+    void answerVersion();
+    std::string captionTitle() const { return strCaption + " " + strPrivNick; }
     PrivatView& view();
 
     frmMain& main_;
     std::unique_ptr<PrivatView> view_;
     std::string strCaption;
     std::string strHoverWord;
+    // Height of the conversation view as placed last; a skipped layout step
+    // keeps it, and the input line is placed below it.
+    int textHeight_ = 0;
 };
 
 } // namespace vz
