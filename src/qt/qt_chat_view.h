@@ -1,0 +1,46 @@
+#pragma once
+
+#include "platform/window_views.h"
+#include "qt_controls.h"
+#include "qt_text_view.h"
+
+#include <functional>
+
+class QMdiArea;
+class QMenu;
+
+namespace vz {
+
+class frmChat;
+
+// A channel window's widgets: topic box, conversation, nick list and input.
+class QtChatView final : public ChatView {
+public:
+    // `userMenu` gives the nick list's pop-up menu when it is needed.
+    QtChatView(QMdiArea& area, frmChat& logic, std::function<QMenu*()> userMenu);
+
+    ChildWindow& window() override { return window_; }
+    TextView& topic() override { return topic_; }
+    TextView& text() override { return text_; }
+    ListBox& users() override { return users_; }
+    LineEdit& input() override { return input_; }
+    void popUpUserMenu() override;
+
+    QtChildWindow& qtWindow() { return window_; }
+    QtTextView& qtTopic() { return topic_; }
+    QtTextView& qtText() { return text_; }
+    QtListBox& qtUsers() { return users_; }
+    QtLineEdit& qtInput() { return input_; }
+
+private:
+    void forwardEvents(frmChat& logic);
+
+    QtChildWindow window_;
+    QtTextView topic_;
+    QtTextView text_;
+    QtListBox users_;
+    QtLineEdit input_;
+    std::function<QMenu*()> userMenu_;
+};
+
+} // namespace vz

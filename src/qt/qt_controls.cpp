@@ -1,0 +1,247 @@
+#include "qt_controls.h"
+
+#include "qt_key_codes.h"
+#include "text/utf8.h"
+#include "twips.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QMouseEvent>
+
+namespace vz {
+namespace {
+
+QRect pixelRect(const TwipRect& rect) {
+    return {twipsToPixels(rect.left), twipsToPixels(rect.top), twipsToPixels(rect.width),
+            twipsToPixels(rect.height)};
+}
+
+bool isRightButton(const QEvent* event) {
+    return static_cast<const QMouseEvent*>(event)->button() == Qt::RightButton;
+}
+
+} // namespace
+
+QtLineEdit::QtLineEdit(QWidget* parent) : edit_(new QLineEdit(parent)) {
+    edit_->installEventFilter(this);
+}
+
+void QtLineEdit::setKeyHandler(std::function<bool(int)> handler) {
+    keyHandler_ = std::move(handler);
+}
+
+void QtLineEdit::place(const TwipRect& rect) {
+    if (edit_)
+        edit_->setGeometry(pixelRect(rect));
+}
+
+std::string QtLineEdit::text() const {
+    return edit_ ? edit_->text().toStdString() : std::string();
+}
+
+void QtLineEdit::setText(const std::string& text) {
+    if (edit_)
+        edit_->setText(QString::fromStdString(text));
+}
+
+void QtLineEdit::setCaret(int codePointIndex) {
+    if (!edit_ || codePointIndex < 0)
+        return;
+    const std::string before = utf8::left(edit_->text().toStdString(), codePointIndex);
+    edit_->setCursorPosition(static_cast<int>(QString::fromStdString(before).size()));
+}
+
+void QtLineEdit::focus() {
+    if (edit_)
+        edit_->setFocus(Qt::OtherFocusReason);
+}
+
+bool QtLineEdit::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != edit_ || event->type() != QEvent::KeyPress || !keyHandler_)
+        return false;
+    const int code = characterCode(*static_cast<QKeyEvent*>(event));
+    return code != 0 && keyHandler_(code);
+}
+
+QtListBox::QtListBox(QWidget* parent) : list_(new QListWidget(parent)) {
+    list_->viewport()->installEventFilter(this);
+}
+
+void QtListBox::setHandlers(std::function<void(int)> click, std::function<void(int)> doubleClick,
+                            std::function<void()> rightRelease) {
+    connect(list_, &QListWidget::itemClicked, this,
+            [this, click](QListWidgetItem* item) { click(list_->row(item)); });
+    connect(list_, &QListWidget::itemDoubleClicked, this,
+            [this, doubleClick](QListWidgetItem* item) { doubleClick(list_->row(item)); });
+    rightRelease_ = std::move(rightRelease);
+}
+
+void QtListBox::place(const TwipRect& rect) {
+    if (list_)
+        list_->setGeometry(pixelRect(rect));
+}
+
+int QtListBox::count() const {
+    return list_ ? list_->count() : 0;
+}
+
+std::string QtListBox::row(int index) const {
+    const QListWidgetItem* item = list_ ? list_->item(index) : nullptr;
+    return item ? item->text().toStdString() : std::string();
+}
+
+void QtListBox::addRow(const std::string& text) {
+    if (list_)
+        list_->addItem(QString::fromStdString(text));
+}
+
+void QtListBox::setRow(int index, const std::string& text) {
+    if (index == count())
+        addRow(text);
+    else if (QListWidgetItem* item = list_ ? list_->item(index) : nullptr)
+        item->setText(QString::fromStdString(text));
+}
+
+void QtListBox::removeRow(int index) {
+    if (list_ && index >= 0 && index < list_->count())
+        delete list_->takeItem(index);
+}
+
+void QtListBox::clear() {
+    if (list_)
+        list_->clear();
+}
+
+void QtListBox::setToolTip(const std::string& text) {
+    if (list_)
+        list_->setToolTip(QString::fromStdString(text));
+}
+
+bool QtListBox::eventFilter(QObject* watched, QEvent* event) {
+    if (!list_ || watched != list_->viewport())
+        return false;
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        return isRightButton(event);
+    case QEvent::MouseButtonRelease:
+        if (!isRightButton(event))
+            return false;
+        if (rightRelease_)
+            rightRelease_();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void QtSubWindow::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    if (onClose)
+        onClose();
+}
+
+QtChildWindow::QtChildWindow(QMdiArea& area, QSize initialPixels)
+    : area_(area), sub_(new QtSubWindow), client_(new QWidget) {
+    sub_->setAttribute(Qt::WA_DeleteOnClose, false);
+    sub_->setWidget(client_);
+    area_.addSubWindow(sub_);
+    sub_->resize(initialPixels);
+    sub_->hide();
+    sub_->installEventFilter(this);
+    client_->installEventFilter(this);
+}
+
+QtChildWindow::~QtChildWindow() {
+    delete sub_.data();
+}
+
+void QtChildWindow::setCloseHandler(std::function<void()> handler) {
+    if (sub_)
+        sub_->onClose = std::move(handler);
+}
+
+void QtChildWindow::setResizeHandler(std::function<void()> handler) {
+    resize_ = std::move(handler);
+}
+
+void QtChildWindow::setFirstShowHandler(std::function<void()> handler) {
+    firstShow_ = std::move(handler);
+}
+
+void QtChildWindow::setActivateHandler(std::function<void()> handler, QWidget* focusTarget) {
+    activate_ = std::move(handler);
+    connect(&area_, &QMdiArea::subWindowActivated, sub_,
+            [this, focusTarget = QPointer<QWidget>(focusTarget)](QMdiSubWindow* window) {
+                if (window == sub_)
+                    activated(focusTarget);
+            });
+}
+
+// The input line takes the focus unless the user is clicking another control
+// of this window.
+void QtChildWindow::activated(QWidget* focusTarget) {
+    if (activate_)
+        activate_();
+    const bool clickInside = QApplication::mouseButtons() != Qt::NoButton &&
+                             sub_->isAncestorOf(QApplication::focusWidget());
+    if (focusTarget && !clickInside)
+        focusTarget->setFocus(Qt::OtherFocusReason);
+}
+
+void QtChildWindow::setTitle(const std::string& title) {
+    if (sub_)
+        sub_->setWindowTitle(QString::fromStdString(title));
+}
+
+std::string QtChildWindow::title() const {
+    return sub_ ? sub_->windowTitle().toStdString() : std::string();
+}
+
+void QtChildWindow::show() {
+    if (sub_)
+        sub_->show();
+}
+
+void QtChildWindow::hide() {
+    if (sub_)
+        sub_->hide();
+}
+
+bool QtChildWindow::isVisible() const {
+    return sub_ && !sub_->isHidden();
+}
+
+void QtChildWindow::activate() {
+    if (!sub_)
+        return;
+    area_.setActiveSubWindow(sub_);
+    sub_->raise();
+}
+
+TwipSize QtChildWindow::clientSize() const {
+    if (!sub_ || !client_)
+        return {};
+    if (sub_->layout())
+        sub_->layout()->activate();
+    return {pixelsToTwips(client_->width()), pixelsToTwips(client_->height())};
+}
+
+int QtChildWindow::outerWidth() const {
+    return sub_ ? pixelsToTwips(sub_->width()) : 0;
+}
+
+bool QtChildWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == client_ && event->type() == QEvent::Resize && resize_) {
+        resize_();
+    } else if (watched == sub_ && event->type() == QEvent::Show && !shown_) {
+        shown_ = true;
+        if (firstShow_)
+            firstShow_();
+    }
+    return false;
+}
+
+} // namespace vz

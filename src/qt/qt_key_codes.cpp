@@ -1,0 +1,29 @@
+#include "qt_key_codes.h"
+
+#include <QKeyEvent>
+
+namespace vz {
+
+int characterCode(const QKeyEvent& key) {
+    const bool ctrl = key.modifiers().testFlag(Qt::ControlModifier);
+    switch (key.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return ctrl ? 10 : 13;
+    case Qt::Key_Backspace:
+        return 8;
+    case Qt::Key_Delete:
+        return 127;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return 0;
+    default:
+        break;
+    }
+    if (ctrl && key.key() >= Qt::Key_A && key.key() <= Qt::Key_Z)
+        return key.key() - Qt::Key_A + 1;
+    const QList<uint> typed = key.text().toUcs4();
+    return typed.isEmpty() ? 0 : static_cast<int>(typed.first());
+}
+
+} // namespace vz

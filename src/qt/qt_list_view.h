@@ -1,0 +1,28 @@
+#pragma once
+
+#include "platform/window_views.h"
+#include "qt_controls.h"
+
+class QMdiArea;
+
+namespace vz {
+
+class frmList;
+
+// The list window's widgets: one list of channel, names or WHOIS rows.
+class QtListView final : public ListWindowView {
+public:
+    QtListView(QMdiArea& area, frmList& logic);
+
+    ChildWindow& window() override { return window_; }
+    ListBox& list() override { return list_; }
+
+    QtChildWindow& qtWindow() { return window_; }
+    QtListBox& qtList() { return list_; }
+
+private:
+    QtChildWindow window_;
+    QtListBox list_;
+};
+
+} // namespace vz

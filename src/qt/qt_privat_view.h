@@ -1,0 +1,32 @@
+#pragma once
+
+#include "platform/window_views.h"
+#include "qt_controls.h"
+#include "qt_text_view.h"
+
+class QMdiArea;
+
+namespace vz {
+
+class frmPrivat;
+
+// A private window's widgets: conversation text and input line.
+class QtPrivatView final : public PrivatView {
+public:
+    QtPrivatView(QMdiArea& area, frmPrivat& logic);
+
+    ChildWindow& window() override { return window_; }
+    TextView& text() override { return text_; }
+    LineEdit& input() override { return input_; }
+
+    QtChildWindow& qtWindow() { return window_; }
+    QtTextView& qtText() { return text_; }
+    QtLineEdit& qtInput() { return input_; }
+
+private:
+    QtChildWindow window_;
+    QtTextView text_;
+    QtLineEdit input_;
+};
+
+} // namespace vz
