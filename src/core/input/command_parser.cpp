@@ -119,7 +119,10 @@ std::string serverCommand(Command& c) {
 }
 
 // Each channel gets its own JOIN, 0.8 s apart; events keep running meanwhile.
+// An empty channel list ("join " from a list entry without channel) sends nothing.
 std::string joinCommand(Command& c) {
+    if (c.rawRest.empty())
+        return {};
     for (const std::string& item : splitAll(c.rawRest, ',')) {
         c.main.SendData("JOIN " + item);
         c.main.platform().pump.wait(JoinPacingMs);
