@@ -1,0 +1,165 @@
+#include "app/frm_main.h"
+#include "fakes/fake_platform.h"
+#include "windows/frm_chat.h"
+
+#include <gtest/gtest.h>
+
+namespace vz {
+namespace {
+
+class ConnectionTest : public ::testing::Test {
+protected:
+    ConnectionTest() {
+        world.start();
+        Globals& g = globals();
+        g.Nick = "me";
+        g.FullName = "Real Name";
+        g.Server = "irc.test";
+        g.ServerPort = 6667;
+    }
+    Globals& globals() { return world.app->globals(); }
+    Connection& connection() { return world.app->connection(); }
+    void failWith(const std::string& description) { world.server.events->onError(10061, description); }
+
+    fake::FakeWorld world;
+};
+
+TEST_F(ConnectionTest, SignOnLinesByteForByte) {
+    world.connect();
+    EXPECT_EQ(world.server.sent, "PASS \nNICK me\nUSER me 127.0.0.1 irc :Real Name\n");
+    EXPECT_EQ(world.mainWindow.caption(), "VuviVAZ - irc.test");
+    EXPECT_EQ(world.mainWindow.icon, 2);
+    EXPECT_TRUE(world.mainWindow.isMenuEnabled("mnuJoin"));
+    EXPECT_FALSE(world.mainWindow.isMenuEnabled("mnuTopic"));
+}
+
+TEST_F(ConnectionTest, MissingNickNeverReachesTheWireAsACodeZeroCharacter) {
+    globals().Nick = clsINI::NoValue;
+    globals().FullName = clsINI::NoValue;
+    world.connect();
+    EXPECT_EQ(world.server.sent, "PASS \nNICK \nUSER  127.0.0.1 irc :\n");
+}
+
+TEST_F(ConnectionTest, AttemptStatusLinesAndHostCutAtDescription) {
+    globals().Server = "irc.test <Test network>";
+    connection().ConnectTo();
+    EXPECT_EQ(world.statusLast(), " ***  Connecting to irc.test :6667");
+    EXPECT_EQ(globals().Server, "irc.test ");
+    EXPECT_EQ(world.server.host, "irc.test ");
+    connection().ConnectTo();
+    EXPECT_EQ(world.statusLast(), " *** #2 Connecting to irc.test :6667");
+    EXPECT_TRUE(globals().Connected);
+    EXPECT_EQ(world.mainWindow.toolImages[1], 2);
+}
+
+TEST_F(ConnectionTest, ReconnectWaitsLongerAfterEachFailureInARow) {
+    connection().ConnectTo();
+    failWith("Connection refused");
+    const auto lines = world.statusText().lineTexts();
+    EXPECT_EQ(lines[lines.size() - 2], " Connection refused");
+    EXPECT_EQ(lines.back(), " -");
+    EXPECT_EQ(world.mainWindow.icon, 4);
+    EXPECT_EQ(world.server.connects, 1);
+    world.clock.advance(1999);
+    EXPECT_EQ(world.server.connects, 1);
+    world.clock.advance(1);
+    EXPECT_EQ(world.server.connects, 2);
+    EXPECT_EQ(world.statusLast(), " *** #2 Connecting to irc.test:6667");
+
+    failWith("Connection refused");
+    world.clock.advance(3999);
+    EXPECT_EQ(world.server.connects, 2);
+    world.clock.advance(1);
+    EXPECT_EQ(world.server.connects, 3);
+}
+
+TEST_F(ConnectionTest, DelayIsCappedAndStartsAgainAfterAConnection) {
+    connection().ConnectTo();
+    for (int i = 0; i < 8; ++i) {
+        failWith("refused");
+        world.clock.advance(60000);
+    }
+    EXPECT_EQ(world.server.connects, 9);
+    world.server.events->onConnected();
+    failWith("reset");
+    world.clock.advance(2000);
+    EXPECT_EQ(world.server.connects, 10);
+}
+
+TEST_F(ConnectionTest, DisconnectCancelsAPendingReconnect) {
+    connection().ConnectTo();
+    failWith("refused");
+    connection().DisconnectToIRC();
+    world.clock.advance(120000);
+    EXPECT_EQ(world.server.connects, 1);
+    EXPECT_FALSE(globals().Connected);
+    EXPECT_EQ(globals().ConnectTry, 1);
+    EXPECT_EQ(world.statusLast(), " *** Disconnect");
+    EXPECT_EQ(world.mainWindow.caption(), "VuviVAZ");
+    EXPECT_FALSE(world.mainWindow.isMenuEnabled("mnuList"));
+}
+
+TEST_F(ConnectionTest, AttemptLimitStopsReconnecting) {
+    globals().ConnectTry = Connection::AttemptLimit - 1;
+    connection().ConnectTo();
+    EXPECT_EQ(world.server.connects, 1);
+    failWith("refused");
+    world.clock.advance(60000);
+    EXPECT_EQ(world.server.connects, 1);
+    EXPECT_TRUE(globals().Connected);
+}
+
+TEST_F(ConnectionTest, CloseAfterOwnQuitEndsWithoutReconnect) {
+    world.connect();
+    world.app->SendData("quit :bye");
+    world.server.events->onClosedByServer();
+    EXPECT_FALSE(globals().Connected);
+    EXPECT_EQ(world.statusLast(), " *** Disconnect");
+    world.clock.advance(60000);
+    EXPECT_EQ(world.server.connects, 1);
+}
+
+TEST_F(ConnectionTest, UnexpectedCloseIsAnErrorThatReconnects) {
+    world.connect();
+    world.server.events->onClosedByServer();
+    EXPECT_EQ(world.mainWindow.icon, 4);
+    world.clock.advance(2000);
+    EXPECT_EQ(world.server.connects, 2);
+    world.server.events->onConnected();
+    EXPECT_EQ(world.mainWindow.caption(), "VuviVAZ - irc.test");
+}
+
+TEST_F(ConnectionTest, NewConnectionClosesOldWindowsSilentlyAfterSignOn) {
+    world.connect();
+    world.app->tables().OpenChannel("#old");
+    world.app->tables().OpenPrivat("bob", "Vorn");
+    world.takeSent();
+    world.server.events->onConnected();
+    const auto sent = world.takeSent();
+    ASSERT_EQ(sent.size(), 3u);
+    EXPECT_EQ(sent[0], "PASS ");
+    EXPECT_FALSE(world.app->tables().ChannelExists("#old"));
+    EXPECT_FALSE(world.app->tables().PrivatExists("bob"));
+}
+
+TEST_F(ConnectionTest, ReceivedDataIsJoinedAcrossReadsAndDecoded) {
+    world.connect();
+    world.takeSent();
+    world.server.events->onDataArrived("PI");
+    world.server.events->onDataArrived("NG :one\r");
+    world.server.events->onDataArrived("\nPING :two\r\n");
+    EXPECT_EQ(world.takeSent(), (std::vector<std::string>{"PONG :one", "PONG :two"}));
+    world.server.events->onDataArrived("PING :\xCF\xF0\xE8\xE2\xB3\xF2\r\n");
+    EXPECT_EQ(world.takeSent(), std::vector<std::string>{"PONG :Привіт"});
+}
+
+TEST_F(ConnectionTest, SendDataAddsOneLineFeedAndNothingElse) {
+    world.connect();
+    world.server.clearSent();
+    world.app->SendData("PRIVMSG #a :x\r");
+    world.app->SendData("");
+    EXPECT_EQ(world.server.sent, "PRIVMSG #a :x\r\n\n");
+}
+
+} // namespace
+} // namespace vz
