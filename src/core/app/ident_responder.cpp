@@ -18,7 +18,7 @@ IdentResponder::IdentResponder(frmMain& main) : main_(main) {}
 int IdentResponder::listenPort() {
     clsINI& settings = main_.SettingsIni();
     settings.setFileName(SettingsFileName);
-    return ParsePort(settings.Value("Ident", "Port")).value_or(DefaultPort);
+    return ParsePort(settings.Value("Ident", "Port")).value_or(StandardPort);
 }
 
 void IdentResponder::Listen() {

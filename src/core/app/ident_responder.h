@@ -16,7 +16,7 @@ class frmMain;
 class IdentResponder : public IdentSocketEvents {
 public:
     static constexpr int ServeTimeoutMs = 10000;
-    static constexpr int DefaultPort = 113;
+    static constexpr int StandardPort = 113;
 
     explicit IdentResponder(frmMain& main);
 
