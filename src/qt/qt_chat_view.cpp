@@ -35,7 +35,7 @@ void QtChatView::forwardEvents(frmChat& logic) {
         return true;
     });
     window_.setResizeHandler([&logic] { logic.onResize(); });
-    window_.setActivateHandler([&logic] { logic.onActivated(); }, input_.widget());
+    window_.setActivateHandler([&logic] { logic.onActivated(); });
     window_.setCloseHandler([&logic] { logic.onClose(); });
 }
 

@@ -4,7 +4,6 @@
 #include "text/utf8.h"
 #include "twips.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLayout>
@@ -150,7 +149,6 @@ QtChildWindow::QtChildWindow(QMdiArea& area, QSize initialPixels)
     area_.addSubWindow(sub_);
     sub_->resize(initialPixels);
     sub_->hide();
-    sub_->installEventFilter(this);
     client_->installEventFilter(this);
 }
 
@@ -167,28 +165,12 @@ void QtChildWindow::setResizeHandler(std::function<void()> handler) {
     resize_ = std::move(handler);
 }
 
-void QtChildWindow::setFirstShowHandler(std::function<void()> handler) {
-    firstShow_ = std::move(handler);
-}
-
-void QtChildWindow::setActivateHandler(std::function<void()> handler, QWidget* focusTarget) {
-    activate_ = std::move(handler);
+void QtChildWindow::setActivateHandler(std::function<void()> handler) {
     connect(&area_, &QMdiArea::subWindowActivated, sub_,
-            [this, focusTarget = QPointer<QWidget>(focusTarget)](QMdiSubWindow* window) {
+            [this, handler = std::move(handler)](QMdiSubWindow* window) {
                 if (window == sub_)
-                    activated(focusTarget);
+                    handler();
             });
-}
-
-// The input line takes the focus unless the user is clicking another control
-// of this window.
-void QtChildWindow::activated(QWidget* focusTarget) {
-    if (activate_)
-        activate_();
-    const bool clickInside = QApplication::mouseButtons() != Qt::NoButton &&
-                             sub_->isAncestorOf(QApplication::focusWidget());
-    if (focusTarget && !clickInside)
-        focusTarget->setFocus(Qt::OtherFocusReason);
 }
 
 void QtChildWindow::setTitle(const std::string& title) {
@@ -234,13 +216,8 @@ int QtChildWindow::outerWidth() const {
 }
 
 bool QtChildWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == client_ && event->type() == QEvent::Resize && resize_) {
+    if (watched == client_ && event->type() == QEvent::Resize && resize_)
         resize_();
-    } else if (watched == sub_ && event->type() == QEvent::Show && !shown_) {
-        shown_ = true;
-        if (firstShow_)
-            firstShow_();
-    }
     return false;
 }
 

@@ -85,10 +85,8 @@ public:
     QMdiSubWindow* subWindow() const { return sub_; }
     void setCloseHandler(std::function<void()> handler);
     void setResizeHandler(std::function<void()> handler);
-    void setFirstShowHandler(std::function<void()> handler);
-    // Runs `handler` and then gives the keyboard focus to `focusTarget`
-    // each time this window becomes the active child.
-    void setActivateHandler(std::function<void()> handler, QWidget* focusTarget);
+    // Runs `handler` each time this window becomes the active child.
+    void setActivateHandler(std::function<void()> handler);
 
     void setTitle(const std::string& title) override;
     std::string title() const override;
@@ -103,15 +101,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void activated(QWidget* focusTarget);
-
     QMdiArea& area_;
     QPointer<QtSubWindow> sub_;
     QPointer<QWidget> client_;
     std::function<void()> resize_;
-    std::function<void()> firstShow_;
-    std::function<void()> activate_;
-    bool shown_ = false;
 };
 
 } // namespace vz

@@ -9,7 +9,7 @@ QtListView::QtListView(QMdiArea& area, frmList& logic)
     list_.setHandlers([&logic](int row) { logic.onClick(row); },
                       [&logic](int row) { logic.onDoubleClick(row); }, {});
     window_.setResizeHandler([&logic] { logic.onResize(); });
-    window_.setActivateHandler([&logic] { logic.onActivated(); }, list_.widget());
+    window_.setActivateHandler([&logic] { logic.onActivated(); });
     window_.setCloseHandler([&logic] { logic.onClose(); });
 }
 

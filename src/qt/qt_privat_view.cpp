@@ -16,7 +16,7 @@ QtPrivatView::QtPrivatView(QMdiArea& area, frmPrivat& logic)
         return true;
     });
     window_.setResizeHandler([&logic] { logic.onResize(); });
-    window_.setActivateHandler([&logic] { logic.onActivated(); }, input_.widget());
+    window_.setActivateHandler([&logic] { logic.onActivated(); });
     window_.setCloseHandler([&logic] { logic.onClose(); });
 }
 

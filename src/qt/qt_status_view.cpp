@@ -13,9 +13,8 @@ QtStatusView::QtStatusView(QMdiArea& area, frmStatus& logic)
         logic.onInputEnter();
         return true;
     });
-    window_.setFirstShowHandler([&logic] { logic.onFirstShown(); });
     window_.setResizeHandler([&logic] { logic.onResize(); });
-    window_.setActivateHandler([&logic] { logic.onActivated(); }, input_.widget());
+    window_.setActivateHandler([&logic] { logic.onActivated(); });
 }
 
 } // namespace vz
