@@ -9,16 +9,19 @@ namespace vz {
 
 frmList::frmList(frmMain& main) : main_(main) {}
 
+// The window is made on first use and set up then: empty and laid out.
 ListWindowView& frmList::view() {
-    if (!view_)
+    if (!view_) {
         view_ = main_.platform().ui.createListView(*this);
+        layout();
+        openEmpty();
+    }
     return *view_;
 }
 
 void frmList::openEmpty() {
     view().list().clear();
     intCount = 0;
-    layout();
 }
 
 void frmList::show() {

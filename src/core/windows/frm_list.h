@@ -16,8 +16,8 @@ public:
 
     int intCount = 0; // next row to write
 
-    // Builds the view when needed, empties the list, sets intCount to 0 and
-    // lays the window out. The window is not shown.
+    // Builds the view when needed (laid out), empties the list and sets
+    // intCount to 0. The window is not shown.
     void openEmpty();
     void show();
     bool isLoaded() const { return view_ != nullptr; }

@@ -50,14 +50,20 @@ TEST_F(ListWindowTest, RowsAreReplacedOrAppendedAndTheCounterFollows) {
     EXPECT_EQ(list().intCount, 6);
 }
 
-TEST_F(ListWindowTest, OpeningEmptiesAndLaysOut) {
+TEST_F(ListWindowTest, OpeningEmptiesTheList) {
     fill({"a", "b"});
-    view().win.client = {5000, 3000};
     list().openEmpty();
     EXPECT_TRUE(view().listBox.rows.empty());
     EXPECT_EQ(list().intCount, 0);
-    EXPECT_EQ(view().listBox.placed.width, 5000);
-    EXPECT_EQ(view().listBox.placed.height, 3000);
+}
+
+TEST(ListWindowSetUpTest, WindowMadeByItsFirstRowIsLaidOut) {
+    fake::FakeWorld world;
+    world.start();
+    world.app->list().ShowInList("me #x 1 hi", 0, "List");
+    EXPECT_EQ(world.ui.list->listBox.rows, Lines{"me #x 1 hi"});
+    EXPECT_EQ(world.ui.list->listBox.placed.width, 9000);
+    EXPECT_EQ(world.ui.list->listBox.placed.height, 6000);
 }
 
 TEST_F(ListWindowTest, ResizeToANegativeSizeIsSkipped) {
