@@ -1,6 +1,20 @@
+#include "app/frm_main.h"
+#include "qt_platform.h"
+#include "qt_signals.h"
+#include "qt_ui_factory.h"
+
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QString::fromUtf8(vz::ProgramTitle));
+    vz::QtPlatform qt;
+    vz::QtUiFactory ui(qt.mainWindow().mdiArea());
+    ui.setUserMenu(qt.mainWindow().userMenu());
+    vz::frmMain program(qt.platform(ui));
+    qt.mainWindow().attach(program);
+    const vz::QtSignals signalHandlers([&qt]() { qt.mainWindow().close(); });
+    program.startUp();
+    qt.mainWindow().show();
+    return QApplication::exec();
 }
