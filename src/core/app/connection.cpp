@@ -12,8 +12,8 @@ namespace vz {
 
 namespace {
 
-const char* const ConnectionMenus[] = {"mnuList", "mnuPrivat", "mnuJoin",
-                                       "mnuWhois", "mnuPart", "mnuNick"};
+const char* const ConnectionMenus[] = {"mnuList",  "mnuPrivat", "mnuJoin",
+                                       "mnuWhois", "mnuPart",   "mnuNick"};
 
 constexpr int FirstRetryDelayMs = 2000;
 constexpr int LongestRetryDelayMs = 60000;
@@ -112,8 +112,8 @@ void Connection::onConnected() {
     const std::string nick = ValueOrEmpty(g.Nick);
     SendData("PASS ");
     SendData("NICK " + nick);
-    SendData("USER " + nick + " " + main_.platform().serverSocket.localAddress() + " irc :" +
-             ValueOrEmpty(g.FullName));
+    SendData("USER " + nick + " " + main_.platform().serverSocket.localAddress() +
+             " irc :" + ValueOrEmpty(g.FullName));
     main_.tables().closeConversations();
 }
 

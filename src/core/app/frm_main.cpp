@@ -102,6 +102,7 @@ void frmMain::LoadOptions() {
     globals_.LangName = ValueOrEmpty(settingsIni_.Value("Lang", "Name"));
     globals_.LogChannels = firstCharacter(settingsIni_.Value("Logs", "Channels"));
     globals_.LogPrivats = firstCharacter(settingsIni_.Value("Logs", "Privats"));
+    globals_.Scrollback = ScrollbackOrDefault(settingsIni_.Value("Options", "Scrollback"));
 }
 
 // Each value by itself: one that is missing or no number leaves only its own

@@ -6,17 +6,34 @@
 
 namespace vz {
 
-std::optional<int> ParsePort(const std::string& text) {
+namespace {
+
+// A whole decimal number that is the entire text, or nothing.
+std::optional<int> parseWhole(const std::string& text) {
     int value = 0;
     const char* end = text.data() + text.size();
     const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    if (text.empty() || ec != std::errc() || ptr != end || value < 1 || value > 65535)
+    if (text.empty() || ec != std::errc() || ptr != end)
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+std::optional<int> ParsePort(const std::string& text) {
+    const auto value = parseWhole(text);
+    if (!value || *value < 1 || *value > 65535)
         return std::nullopt;
     return value;
 }
 
 int PortOrDefault(const std::string& text) {
     return ParsePort(text).value_or(DefaultPort);
+}
+
+int ScrollbackOrDefault(const std::string& text) {
+    const auto value = parseWhole(text);
+    return value && *value >= 0 ? *value : DefaultScrollback;
 }
 
 // from_chars and to_chars ignore the user's locale, so a decimal point is

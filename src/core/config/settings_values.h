@@ -6,11 +6,14 @@
 namespace vz {
 
 constexpr int DefaultPort = 6667;
+constexpr int DefaultScrollback = 5000;
 
 // A port 1 to 65535 written as a whole decimal number, or nothing.
 std::optional<int> ParsePort(const std::string& text);
 // [Last] Port as start-up reads it: DefaultPort when missing or not valid.
 int PortOrDefault(const std::string& text);
+// [Options] Scrollback: a whole number from 0 (no bound) up, else the default.
+int ScrollbackOrDefault(const std::string& text);
 // A finite single-precision number in C-locale notation when the whole text
 // is one ("12abc" is not), or nothing.
 std::optional<float> ParseSingle(const std::string& text);

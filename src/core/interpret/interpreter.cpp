@@ -15,19 +15,19 @@ namespace {
 // Command (lower case) to handler; commands not listed get the raw status line.
 const std::unordered_map<std::string_view, Handler>& dispatchTable() {
     static const std::unordered_map<std::string_view, Handler> table = {
-        {"001", OnWelcome},        {"002", OnServerInfo},     {"003", OnServerInfo},
-        {"004", OnServerInfo},     {"005", OnServerInfo},     {"ping", OnPing},
-        {"join", OnJoin},          {"privmsg", OnPrivmsg},    {"nick", OnNick},
-        {"part", OnPart},          {"353", OnNames},          {"mode", OnMode},
-        {"quit", OnQuit},          {"kick", OnKick},          {"332", OnTopicReply},
-        {"topic", OnTopic},        {"333", OnTopicSetter},    {"366", OnIgnored},
-        {"324", OnChannelModes},   {"notice", OnNotice},      {"433", OnNickInUse},
-        {"372", OnMotdLine},       {"375", OnMotdStart},      {"376", OnIgnored},
-        {"251", OnStatistics},     {"252", OnStatistics},     {"253", OnStatistics},
-        {"254", OnStatistics},     {"255", OnStatistics},     {"265", OnStatistics},
-        {"266", OnStatistics},     {"321", OnListStart},      {"322", OnListEntry},
-        {"323", OnListEnd},        {"311", OnWhoisUser},      {"319", OnWhoisChannels},
-        {"312", OnWhoisServer},    {"317", OnWhoisIdle},      {"318", OnWhoisEnd},
+        {"001", OnWelcome},       {"002", OnServerInfo},  {"003", OnServerInfo},
+        {"004", OnServerInfo},    {"005", OnServerInfo},  {"ping", OnPing},
+        {"join", OnJoin},         {"privmsg", OnPrivmsg}, {"nick", OnNick},
+        {"part", OnPart},         {"353", OnNames},       {"mode", OnMode},
+        {"quit", OnQuit},         {"kick", OnKick},       {"332", OnTopicReply},
+        {"topic", OnTopic},       {"333", OnTopicSetter}, {"366", OnIgnored},
+        {"324", OnChannelModes},  {"notice", OnNotice},   {"433", OnNickInUse},
+        {"372", OnMotdLine},      {"375", OnMotdStart},   {"376", OnIgnored},
+        {"251", OnStatistics},    {"252", OnStatistics},  {"253", OnStatistics},
+        {"254", OnStatistics},    {"255", OnStatistics},  {"265", OnStatistics},
+        {"266", OnStatistics},    {"321", OnListStart},   {"322", OnListEntry},
+        {"323", OnListEnd},       {"311", OnWhoisUser},   {"319", OnWhoisChannels},
+        {"312", OnWhoisServer},   {"317", OnWhoisIdle},   {"318", OnWhoisEnd},
         {"403", OnNoSuchChannel},
     };
     return table;

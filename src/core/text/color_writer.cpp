@@ -11,7 +11,9 @@ namespace {
 
 constexpr std::uint32_t Black = 0x000000;
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // A two-digit line colour "01" to "15" at the start of `text`, or 0.
 int lineColour(std::string_view text) {

@@ -33,9 +33,15 @@ void frmStatus::show() {
         onFirstShown();
 }
 
-TextView& frmStatus::rtfText() { return view().text(); }
-LineEdit& frmStatus::txtIn() { return view().input(); }
-ChildWindow& frmStatus::window() { return view().window(); }
+TextView& frmStatus::rtfText() {
+    return view().text();
+}
+LineEdit& frmStatus::txtIn() {
+    return view().input();
+}
+ChildWindow& frmStatus::window() {
+    return view().window();
+}
 
 void frmStatus::SetLang() {
     const std::string caption = main_.LangText("Status", "Caption");
@@ -47,7 +53,9 @@ void frmStatus::onFirstShown() {
     layout();
 }
 
-void frmStatus::onResize() { layout(); }
+void frmStatus::onResize() {
+    layout();
+}
 
 void frmStatus::layout() {
     const TwipSize client = window().clientSize();

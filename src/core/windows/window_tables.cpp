@@ -43,8 +43,12 @@ int claimSlot(std::array<std::unique_ptr<Window>, WindowTables::Slots>& slots, i
     return count;
 }
 
-const std::string& channelKey(const frmChat& w) { return w.strChannel; }
-const std::string& privatKey(const frmPrivat& w) { return w.strPrivNick; }
+const std::string& channelKey(const frmChat& w) {
+    return w.strChannel;
+}
+const std::string& privatKey(const frmPrivat& w) {
+    return w.strPrivNick;
+}
 
 } // namespace
 
@@ -55,12 +59,16 @@ int WindowTables::FindChannel(const std::string& name) const {
     return findSlot(channels_, channelCount_, name, channelKey);
 }
 
-bool WindowTables::ChannelExists(const std::string& name) const { return FindChannel(name) != -1; }
+bool WindowTables::ChannelExists(const std::string& name) const {
+    return FindChannel(name) != -1;
+}
 
 int WindowTables::OpenChannel(const std::string& name) {
     const int slot = claimSlot(channels_, channelCount_, main_, channelKey);
-    if (slot != -1)
-        channels_[slot - 1]->open(name, slot);
+    if (slot == -1)
+        return slot;
+    channels_[slot - 1]->open(name, slot);
+    channels_[slot - 1]->rtfText().setLineLimit(main_.globals().Scrollback);
     return slot;
 }
 
@@ -68,12 +76,16 @@ int WindowTables::FindPrivat(const std::string& nick) const {
     return findSlot(privats_, privatCount_, nick, privatKey);
 }
 
-bool WindowTables::PrivatExists(const std::string& nick) const { return FindPrivat(nick) != -1; }
+bool WindowTables::PrivatExists(const std::string& nick) const {
+    return FindPrivat(nick) != -1;
+}
 
 int WindowTables::OpenPrivat(const std::string& nick, const std::string& prefix) {
     const int slot = claimSlot(privats_, privatCount_, main_, privatKey);
-    if (slot != -1)
-        privats_[slot - 1]->open(nick, hostPart(prefix), slot);
+    if (slot == -1)
+        return slot;
+    privats_[slot - 1]->open(nick, hostPart(prefix), slot);
+    privats_[slot - 1]->rtfText().setLineLimit(main_.globals().Scrollback);
     return slot;
 }
 
@@ -90,7 +102,11 @@ void WindowTables::closeConversations() {
             privats_[slot - 1]->close();
 }
 
-frmChat& WindowTables::channel(int slot) { return *channels_.at(slot - 1); }
-frmPrivat& WindowTables::privat(int slot) { return *privats_.at(slot - 1); }
+frmChat& WindowTables::channel(int slot) {
+    return *channels_.at(slot - 1);
+}
+frmPrivat& WindowTables::privat(int slot) {
+    return *privats_.at(slot - 1);
+}
 
 } // namespace vz

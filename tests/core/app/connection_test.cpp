@@ -19,7 +19,9 @@ protected:
     }
     Globals& globals() { return world.app->globals(); }
     Connection& connection() { return world.app->connection(); }
-    void failWith(const std::string& description) { world.server.events->onError(10061, description); }
+    void failWith(const std::string& description) {
+        world.server.events->onError(10061, description);
+    }
 
     fake::FakeWorld world;
 };

@@ -18,7 +18,8 @@ TEST(LineAssembler, JoinsALineSplitOverReads) {
     LineAssembler lines;
     EXPECT_EQ(lines.feed(":s PRIVMSG #c :hel"), Lines{});
     EXPECT_EQ(lines.feed("lo wor"), Lines{});
-    EXPECT_EQ(lines.feed("ld\r\nPING :x\r\n"), (Lines{":s PRIVMSG #c :hello world\r", "PING :x\r"}));
+    EXPECT_EQ(lines.feed("ld\r\nPING :x\r\n"),
+              (Lines{":s PRIVMSG #c :hello world\r", "PING :x\r"}));
 }
 
 TEST(LineAssembler, OverlongLineIsCutAndTheRestDropped) {

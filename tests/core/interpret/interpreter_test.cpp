@@ -42,8 +42,8 @@ TEST_F(InterpreterTest, EmptyAndBlankLinesAreIgnored) {
 
 TEST_F(InterpreterTest, HostileLinesNeverCrash) {
     for (const char* line : {":", "::", ": ", " ", ":a!b@c", ":a!b@c  ", "\x01\x02\x03", ":x 353",
-                             ":x 332", ":x KICK", ":x MODE", ":x MODE #c +ovl", ":x 311",
-                             ":x JOIN", ":x PRIVMSG", ":x NOTICE", ":x 322", ":x 433"})
+                             ":x 332", ":x KICK", ":x MODE", ":x MODE #c +ovl", ":x 311", ":x JOIN",
+                             ":x PRIVMSG", ":x NOTICE", ":x 322", ":x 433"})
         world.serverSays(line);
     SUCCEED();
 }

@@ -58,5 +58,25 @@ TEST_F(WindowTablesTest, PrivateHostIsTheTextAfterTheFirstBang) {
     EXPECT_FALSE(tables().PrivatExists("BOB"));
 }
 
+TEST(ScrollbackTest, TextViewsKeepTheConfiguredNumberOfLines) {
+    fake::FakeWorld world;
+    world.files.files["vuvivaz.ini"] = "[Options]\r\nScrollback=200\r\n";
+    world.start();
+    world.app->tables().OpenChannel("#a");
+    world.app->tables().OpenPrivat("bob", "Vorn");
+    EXPECT_EQ(world.statusText().lineLimit, 200);
+    EXPECT_EQ(world.chatView("#a").textView.lineLimit, 200);
+    EXPECT_EQ(world.privatView("bob").textView.lineLimit, 200);
+}
+
+TEST(ScrollbackTest, MissingOrBadValueKeepsFiveThousandLines) {
+    for (const char* value : {"", "-1", "lots", "12x"}) {
+        fake::FakeWorld world;
+        world.files.files["vuvivaz.ini"] = std::string("[Options]\r\nScrollback=") + value;
+        world.start();
+        EXPECT_EQ(world.statusText().lineLimit, 5000) << value;
+    }
+}
+
 } // namespace
 } // namespace vz
