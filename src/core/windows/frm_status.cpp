@@ -1,6 +1,7 @@
 #include "windows/frm_status.h"
 
 #include "app/frm_main.h"
+#include "input/command_parser.h"
 
 namespace vz {
 
@@ -71,13 +72,8 @@ void frmStatus::onActivated() {
 }
 
 void frmStatus::onInputEnter() {
-    const std::string typed = txtIn().text();
-    if (typed.empty() || typed.front() != '/') {
-        // Only commands make sense here: a chat line has no channel to go to.
-        main_.PutStatus("Тут можна вводити лише команди, що починаються з \"/\"");
-    } else {
-        main_.SendData(main_.ParseCommand("", typed.substr(1)));
-    }
+    if (const auto line = StatusInputLine(main_, txtIn().text()))
+        main_.SendData(*line);
     txtIn().setText("");
 }
 
