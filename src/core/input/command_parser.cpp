@@ -34,7 +34,7 @@ std::vector<std::string> splitAll(const std::string& text, char sep) {
 // One command being parsed.
 struct Command {
     frmMain& main;
-    const std::string& target;
+    std::string target;             // a copy: events run while the command is parsed
     std::string word;               // the command word as typed
     std::string rawRest;            // the text after it, before expansion
     std::vector<std::string> words; // expanded, numbered from 1
@@ -184,7 +184,7 @@ std::string CommandParser::ParseCommand(const std::string& target, const std::st
     SplitAtFirst(line, ' ', command.word, command.rawRest);
     const std::vector<std::string> typed = splitAll(command.rawRest, ' ');
     main_.platform().pump.runPending();
-    std::string out = expand(target, typed);
+    std::string out = expand(command.target, typed);
     main_.platform().pump.runPending();
     if (!out.empty())
         out = utf8::dropLast(out);

@@ -159,8 +159,7 @@ void frmChat::onInputEnter() {
     const std::string text = txtIn().text();
     if (text.rfind('/', 0) == 0) {
         txtIn().setText("");
-        const std::string target = strChannel;
-        main_.SendData(main_.ParseCommand(target, text.substr(1)));
+        main_.SendData(main_.ParseCommand(strChannel, text.substr(1)));
         return;
     }
     sendTypedLine(text);
