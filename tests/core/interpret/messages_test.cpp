@@ -32,15 +32,11 @@ TEST_F(MessagesTest, OnlyHashTargetsAreChannels) {
     EXPECT_EQ(world.chatView("#X").textView.lastLine(), " a: \thi");
     EXPECT_EQ(tables().PrivatCount(), 0);
 
+    world.serverSays(":a!u@h PRIVMSG #nowhere :dropped");
+    EXPECT_EQ(tables().PrivatCount(), 0);
+
     world.serverSays(":a!u@h PRIVMSG &local :hi there");
     EXPECT_EQ(world.privatView("a").textView.lastLine(), " a: \thi there");
-}
-
-TEST_F(MessagesTest, ChannelMessageWithoutWindowIsDropped) {
-    const std::size_t before = world.statusText().lines.size();
-    world.serverSays(":a!u@h PRIVMSG #nowhere :hi");
-    EXPECT_EQ(world.statusText().lines.size(), before);
-    EXPECT_EQ(tables().PrivatCount(), 0);
 }
 
 TEST_F(MessagesTest, FirstPrivateMessageOpensWindowAndLaterOnesReuseIt) {

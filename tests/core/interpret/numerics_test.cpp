@@ -153,14 +153,6 @@ TEST_F(NumericsTest, ChannelListFillsTheListWindow) {
     EXPECT_EQ(world.statusLast(), " *** 323 me End of LIST");
 }
 
-TEST_F(NumericsTest, NewChannelListEmptiesTheOldOne) {
-    world.serverSays(":s 321 me Channel :Users  Name");
-    world.serverSays(":s 322 me #x 12 :chat here");
-    world.serverSays(":s 321 me Channel :Users  Name");
-    world.serverSays(":s 322 me #z 1 :new");
-    EXPECT_EQ(list().listBox.rows, Lines{"me #z 1 new"});
-}
-
 TEST_F(NumericsTest, WhoisRowsFollowTheUserRow) {
     world.serverSays(":s 321 me Channel :Users  Name");
     world.serverSays(":s 322 me #x 12 :chat here");

@@ -40,9 +40,7 @@ TEST_F(PrivatWindowTest, TitleIsTheBareNickUntilActivated) {
     EXPECT_FALSE(world.mainWindow.isMenuEnabled("mnuTopic"));
     EXPECT_EQ(world.app->activeTextView(), &text());
     EXPECT_EQ(view().inputLine.focusCount, 1);
-}
 
-TEST_F(PrivatWindowTest, SetLangReadsTheCaptionWord) {
     world.files.files["English.lng"] = "[Private]\r\nstrCaption=Privat\r\n";
     privat().SetLang();
     EXPECT_EQ(view().win.titleText, "Privat bob");
@@ -106,11 +104,7 @@ TEST_F(PrivatWindowTest, PointerMarksThePartnerOnlyWhileTheTitleIsTheBareNick) {
     EXPECT_TRUE(text().customPointer);
     privat().onTextMouseDown(5, 0);
     EXPECT_FALSE(text().customPointer);
-}
-
-TEST_F(PrivatWindowTest, PointerComparesCaseExactly) {
     world.app->globals().Nick = "Me";
-    showWords();
     privat().onTextMouseDown(10, 0);
     EXPECT_FALSE(text().customPointer);
 }
