@@ -1,6 +1,8 @@
 #include "line_client.h"
 
 #include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
 
 #include <arpa/inet.h>
 #include <cerrno>
@@ -28,6 +30,12 @@ Clock::time_point deadlineAfter(int ms) {
 void pumpQtEvents() {
     if (QCoreApplication::instance() != nullptr)
         QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+void runQtEventsFor(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
 }
 
 LineClient::~LineClient() {

@@ -59,5 +59,7 @@ private:
 
 // Runs pending Qt events, when a Qt application exists.
 void pumpQtEvents();
+// Runs the Qt event loop for `ms` milliseconds.
+void runQtEventsFor(int ms);
 
 } // namespace vz::it
