@@ -18,6 +18,12 @@
 
 #include <algorithm>
 
+// The icons live in this static library's resources, which are registered by
+// hand (from outside any namespace, as Qt requires).
+static void registerIcons() {
+    Q_INIT_RESOURCE(resources);
+}
+
 namespace vz {
 
 namespace {
@@ -53,6 +59,7 @@ std::string mainText(frmMain& main, const char* key, const char* builtIn) {
 } // namespace
 
 QtMainWindow::QtMainWindow() {
+    registerIcons();
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QString::fromUtf8(ProgramTitle));
     setIcon(1);
