@@ -2,6 +2,7 @@
 #include "fakes/fake_platform.h"
 #include "qt_platform.h"
 #include "qt_signals.h"
+#include "qt_ui_factory.h"
 #include "twips.h"
 
 #include <QAction>
@@ -152,6 +153,24 @@ private slots:
         QFile::remove("vuvivaz.ini");
         window().close();
         QVERIFY(!QFile::exists("vuvivaz.ini"));
+    }
+
+    void realProgramShowsTheBannerAndSavesOnClose() {
+        vz::QtPlatform real;
+        vz::QtUiFactory realUi(real.mainWindow().mdiArea());
+        realUi.setUserMenu(real.mainWindow().userMenu());
+        vz::frmMain realProgram(real.platform(realUi));
+        real.mainWindow().attach(realProgram);
+        realProgram.startUp();
+        real.mainWindow().show();
+        const QList<QMdiSubWindow*> children = real.mainWindow().mdiArea().subWindowList();
+        QCOMPARE(children.size(), 1);
+        QVERIFY(children.first()->isVisible());
+        const std::string text = realProgram.status().rtfText().text();
+        QVERIFY2(text.rfind(" VuviVAZ v1.15\n", 0) == 0, text.c_str());
+        real.mainWindow().close();
+        const QString ini = readText("vuvivaz.ini");
+        QVERIFY2(ini.contains("[Last]") && ini.contains("[Position]"), qPrintable(ini));
     }
 
     void terminationSignalClosesTheWindowNormally() {
