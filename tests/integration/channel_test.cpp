@@ -99,6 +99,7 @@ TEST_F(ChannelTest, NickChangeTopicKickAndRejoinAreFollowed) {
     ASSERT_TRUE(other.changeNick("other2")) << other.transcript();
     ASSERT_TRUE(waitForRows("#test", {"@vuvi", "@other2"})) << dump("#test");
     EXPECT_TRUE(waitForLine("#test", "^ other перейменувався на other2$"));
+    EXPECT_EQ(title("#test"), "#test - 2 users");
 
     other.sendLine("TOPIC #test :Fresh topic");
     ASSERT_TRUE(waitForLine("#test", "^ Топік змінено other2 : Fresh topic$")) << dump("#test");

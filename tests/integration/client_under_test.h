@@ -65,7 +65,6 @@ public:
 
     frmMain& app() { return *app_; }
     fake::FakeMainWindow& mainWindow() { return mainWindow_; }
-    fake::FakeDialogs& dialogs() { return dialogs_; }
     fake::FakeUi& ui() { return ui_; }
     const std::string& nick() const { return app_->globals().Nick; }
     int identPort() const { return identPort_; }
