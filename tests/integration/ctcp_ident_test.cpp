@@ -44,6 +44,16 @@ TEST_F(CtcpTest, VersionAndPingRequestsGetTheirNoticeReplies) {
     EXPECT_FALSE(client.hasPrivat("other"));
 }
 
+TEST_F(CtcpTest, VersionRequestToAChannelIsAnsweredWithANoticeTheServerDelivers) {
+    client.typeInStatus("/join #test");
+    ASSERT_TRUE(client.waitUntil([&] { return client.hasChannel("#test"); }));
+    ASSERT_TRUE(other.join("#test"));
+    other.say("#test", ctcp("VERSION"));
+    EXPECT_TRUE(other.waitFor(
+        "^:vuvi!\\S+ NOTICE other :\x01VERSION VuviVAZ v1\\.15 for Windows9x, 2000, XP\x01$"))
+        << other.transcript();
+}
+
 TEST_F(CtcpTest, FloodOfRequestsIsShownButAnsweredOnlyFiveTimes) {
     ASSERT_TRUE(other.becomeUnthrottledOperator()) << other.transcript();
     for (int i = 0; i < FloodSize; ++i)
@@ -110,8 +120,11 @@ TEST(IdentTest, ServerAsksTheDefaultPortAndSignsOnWithoutTilde) {
         ClientSettings{server.port(), "vuvi", "vuvi_", "VuviVAZ Tester", DefaultIdentPort}};
 
     ASSERT_TRUE(client.signOn()) << client.statusTranscript();
-    EXPECT_TRUE(showsLine(client.statusText(), "Welcome to the Internet Relay Network vuvi![^~]"))
+    EXPECT_TRUE(showsLine(client.statusText(),
+                          "^ \\*\\*\\* IDENT reply : \\d+ , \\d+ : USERID : UNIX : VuviVAZ$"))
         << client.statusTranscript();
+    EXPECT_TRUE(showsLine(client.statusText(), "Welcome to the Internet Relay Network vuvi![^~]"))
+        << client.statusTranscript() << server.diagnostics();
 }
 
 } // namespace

@@ -2,7 +2,6 @@
 
 #include "free_port.h"
 
-#include <arpa/inet.h>
 #include <cerrno>
 #include <chrono>
 #include <csignal>
@@ -10,10 +9,8 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
-#include <netinet/in.h>
 #include <spawn.h>
 #include <sstream>
-#include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
@@ -65,17 +62,15 @@ bool writeReadable(const std::string& path, const std::string& text) {
     return file.good() && ::chmod(path.c_str(), 0644) == 0;
 }
 
-bool acceptsConnection(int port) {
-    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-    if (fd < 0)
-        return false;
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    address.sin_port = htons(static_cast<std::uint16_t>(port));
-    const bool ok = ::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
-    ::close(fd);
-    return ok;
+// ngircd writes this line once its listening socket is ready. Watching the
+// log instead of probing the port keeps stray connections (and their ident
+// lookups) away from the tests.
+bool logShowsListening(const std::string& logPath, int port) {
+    std::ifstream log(logPath);
+    std::ostringstream text;
+    text << log.rdbuf();
+    return text.str().find("Now listening on [127.0.0.1]:" + std::to_string(port)) !=
+           std::string::npos;
 }
 
 } // namespace
@@ -159,7 +154,7 @@ bool NgircdServer::waitUntilAccepting(int port) {
             problem_ = "ngircd ended before it accepted connections";
             return false;
         }
-        if (acceptsConnection(port))
+        if (logShowsListening(folder_ + "/ngircd.log", port))
             return true;
         std::this_thread::sleep_for(PollInterval);
     }
