@@ -7,7 +7,6 @@
 #include <arpa/inet.h>
 #include <cerrno>
 #include <chrono>
-#include <fcntl.h>
 #include <netinet/in.h>
 #include <poll.h>
 #include <regex>

@@ -2,7 +2,6 @@
 
 #include "free_port.h"
 
-#include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
