@@ -1,6 +1,7 @@
 #include "qt_main_window.h"
 
 #include "app/frm_main.h"
+#include "app/user_menu.h"
 #include "qt_locale_format.h"
 #include "qt_signals.h"
 #include "twips.h"
@@ -101,7 +102,8 @@ void QtMainWindow::buildMenuBar() {
     buildMenu(bar->addMenu(QString()), "mnuHelp", "Help",
               {{"mnuAbout", "About", &QtMainWindow::aboutMenu}});
     userMenu_ = buildMenu(new QMenu(this), "mnuUser", "User",
-                          {{"mnuWho", "Whois", nullptr}, {"mnuMsg", "Msg", nullptr}});
+                          {{"mnuWho", "Whois", &QtMainWindow::userWhoMenu},
+                           {"mnuMsg", "Msg", &QtMainWindow::userMsgMenu}});
 }
 
 // Fills `menu`; an entry without a name is a separator line, one without a
@@ -330,6 +332,16 @@ void QtMainWindow::listMenu() {
 void QtMainWindow::nickMenu() {
     if (main_ != nullptr)
         main_->platform().dialogs.promptNick();
+}
+
+void QtMainWindow::userWhoMenu() {
+    if (main_ != nullptr)
+        UserMenuWho(*main_);
+}
+
+void QtMainWindow::userMsgMenu() {
+    if (main_ != nullptr)
+        UserMenuMsg(*main_);
 }
 
 void QtMainWindow::aboutMenu() {

@@ -82,6 +82,8 @@ private:
     void tileVerticalMenu();
     void tileHorizontalMenu();
     void aboutMenu();
+    void userWhoMenu();
+    void userMsgMenu();
     void applyArrangement(Arrangement arrangement);
     void connectButton();
     void optionsButton();

@@ -205,19 +205,7 @@ void frmChat::onUserDoubleClick(int row) {
         globals.SelectedNick = lstUsers().row(row);
     globals.SelectedNick = StripPrefix(globals.SelectedNick);
     if (!globals.SelectedNick.empty())
-        openPrivateWith(globals.SelectedNick);
-}
-
-// Brings the nick's open private window forward, or opens one.
-void frmChat::openPrivateWith(const std::string& nick) {
-    WindowTables& tables = main_.tables();
-    int slot = tables.FindPrivat(nick);
-    if (slot == -1)
-        slot = tables.OpenPrivat(nick, "Vorn");
-    if (slot == -1)
-        return;
-    tables.privat(slot).window().activate();
-    tables.privat(slot).txtIn().focus();
+        main_.tables().ShowPrivat(globals.SelectedNick);
 }
 
 void frmChat::onUserRightRelease() {

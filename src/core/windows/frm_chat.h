@@ -74,7 +74,6 @@ private:
     void layout();
     void setFlag(const std::string& strNick, bool UserEntry::*flag, bool bWhich);
     void sendTypedLine(const std::string& text);
-    void openPrivateWith(const std::string& nick);
     ChatView& view();
 
     frmMain& main_;

@@ -89,6 +89,16 @@ int WindowTables::OpenPrivat(const std::string& nick, const std::string& prefix)
     return slot;
 }
 
+void WindowTables::ShowPrivat(const std::string& nick) {
+    int slot = FindPrivat(nick);
+    if (slot == -1)
+        slot = OpenPrivat(nick, "Vorn");
+    if (slot == -1)
+        return;
+    privats_[slot - 1]->window().activate();
+    privats_[slot - 1]->txtIn().focus();
+}
+
 void WindowTables::closeConversations() {
     for (int slot = 1; slot <= channelCount_; ++slot) {
         frmChat& chat = *channels_[slot - 1];

@@ -28,6 +28,9 @@ public:
     int FindPrivat(const std::string& nick) const;
     bool PrivatExists(const std::string& nick) const;
     int OpenPrivat(const std::string& nick, const std::string& prefix);
+    // Brings the nick's open private window forward, or opens one for it
+    // (prefix "Vorn"), with the focus in its input line.
+    void ShowPrivat(const std::string& nick);
 
     // Closes every channel window without a PART line, then every private window.
     void closeConversations();
