@@ -10,6 +10,13 @@ namespace vz {
 namespace {
 
 const std::string OwnVersionRequest = std::string(1, CtcpMark) + "VERSION" + CtcpMark;
+const std::string ActionPrefix = std::string(1, CtcpMark) + "ACTION ";
+
+// A CTCP request for the CTCP handler. An action is a message: it is shown in
+// the sender's private window instead of being dropped by the handler.
+bool isCtcpRequest(const std::string& strText) {
+    return !strText.empty() && strText.front() == CtcpMark && strText.rfind(ActionPrefix, 0) != 0;
+}
 
 void toChannel(frmMain& main, const std::string& strNick, const std::string& target,
                const std::string& strText) {
@@ -38,7 +45,7 @@ int privatSlot(frmMain& main, const IrcMessage& msg) {
 
 void toPrivat(frmMain& main, const IrcMessage& msg, const std::string& strText) {
     answerOwnVersion(main, msg);
-    if (!strText.empty() && strText.front() == CtcpMark) {
+    if (isCtcpRequest(strText)) {
         std::string strData = strText;
         HandleCTCP(main, msg.strNick, strData);
         return;

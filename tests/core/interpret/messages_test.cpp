@@ -51,6 +51,16 @@ TEST_F(MessagesTest, FirstPrivateMessageOpensWindowAndLaterOnesReuseIt) {
     EXPECT_EQ(world.privatView("a").textView.lineTexts(), (Lines{" a: \thi there", " A: \tagain"}));
 }
 
+TEST_F(MessagesTest, PrivateActionIsShownNotDropped) {
+    world.serverSays(":bob!u@h PRIVMSG me :\x01"
+                     "ACTION waves\x01");
+    EXPECT_EQ(world.privatView("bob").textView.lastLine(), " bob waves");
+    EXPECT_TRUE(world.takeSent().empty());
+    world.serverSays(":ann!u@h PRIVMSG me :\x01"
+                     "TIME\x01");
+    EXPECT_FALSE(tables().PrivatExists("ann"));
+}
+
 TEST_F(MessagesTest, IncomingPrivateWindowDoesNotTakeTheFocus) {
     TextView& statusView = world.app->status().rtfText();
     world.app->setActiveChild(&statusView);
