@@ -17,6 +17,10 @@
 namespace vz {
 namespace {
 
+// While lines keep coming, the view is laid out at most this often: larger
+// batches cost far fewer layout passes, and the delay is not visible.
+constexpr qint64 FlushGapMs = 20;
+
 // Characters that QTextCursor::insertText turns into a block break; inside a
 // line they are shown as blanks so that one appended line stays one block.
 bool breaksBlock(QChar c) {
@@ -74,7 +78,6 @@ QtTextView::QtTextView(QWidget* parent) : edit_(new QTextEdit(parent)) {
     defaultPointer_ = edit_->viewport()->cursor();
 
     flushTimer_.setSingleShot(true);
-    flushTimer_.setInterval(0);
     connect(&flushTimer_, &QTimer::timeout, this, [this] { flush(); });
 
     QScrollBar* bar = edit_->verticalScrollBar();
@@ -122,7 +125,13 @@ void QtTextView::appendLine(const std::vector<TextRun>& runs) {
     queued_.push_back(runs);
     dropQueuedBeyondLimit();
     if (!flushTimer_.isActive())
-        flushTimer_.start();
+        flushTimer_.start(flushDelay());
+}
+
+int QtTextView::flushDelay() const {
+    if (!sinceFlush_.isValid())
+        return 0;
+    return static_cast<int>(std::max<qint64>(0, FlushGapMs - sinceFlush_.elapsed()));
 }
 
 void QtTextView::dropQueuedBeyondLimit() const {
@@ -139,17 +148,16 @@ int QtTextView::documentLines() const {
 
 void QtTextView::flush() const {
     flushTimer_.stop();
-    if (!edit_)
+    if (!edit_ || queued_.empty())
         return;
+    sinceFlush_.start();
+    // The document drops its oldest blocks beyond the limit by itself once
+    // the edit block ends; a reader who scrolled up keeps their place.
     const int total = documentLines() + static_cast<int>(queued_.size());
-    const int excess = lineLimit_ > 0 ? std::min(total - lineLimit_, documentLines()) : 0;
-    if (queued_.empty() && excess <= 0)
-        return;
-    const int shift = following_ || excess <= 0 ? 0 : heightOfOldest(excess);
+    const int dropped = lineLimit_ > 0 ? std::min(total - lineLimit_, documentLines()) : 0;
+    const int shift = following_ || dropped <= 0 ? 0 : heightOfOldest(dropped);
     QTextCursor cursor(edit_->document());
     cursor.beginEditBlock();
-    if (excess > 0)
-        removeOldestBlocks(cursor, excess);
     insertQueued(cursor);
     cursor.endEditBlock();
     if (shift > 0)
@@ -164,18 +172,6 @@ int QtTextView::heightOfOldest(int count) const {
         return 0;
     const qreal top = layout->blockBoundingRect(doc->firstBlock()).top();
     return static_cast<int>(layout->blockBoundingRect(firstKept).top() - top);
-}
-
-void QtTextView::removeOldestBlocks(QTextCursor& cursor, int count) const {
-    const QTextBlock firstKept = edit_->document()->findBlockByNumber(count);
-    cursor.movePosition(QTextCursor::Start);
-    if (firstKept.isValid())
-        cursor.setPosition(firstKept.position(), QTextCursor::KeepAnchor);
-    else
-        cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
-    cursor.removeSelectedText();
-    if (!firstKept.isValid())
-        empty_ = true;
 }
 
 void QtTextView::insertQueued(QTextCursor& cursor) const {
@@ -274,8 +270,8 @@ void QtTextView::setCustomPointer(bool custom) {
 void QtTextView::setLineLimit(int maxLines) {
     lineLimit_ = std::max(0, maxLines);
     dropQueuedBeyondLimit();
-    if (lineLimit_ > 0 && edit_ && documentLines() > lineLimit_ && !flushTimer_.isActive())
-        flushTimer_.start();
+    if (edit_)
+        edit_->document()->setMaximumBlockCount(lineLimit_);
 }
 
 void QtTextView::followEnd(int, int maximum) {

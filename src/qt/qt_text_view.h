@@ -2,6 +2,7 @@
 
 #include "platform/controls.h"
 
+#include <QElapsedTimer>
 #include <QHash>
 #include <QObject>
 #include <QPoint>
@@ -16,9 +17,11 @@
 
 namespace vz {
 
-// A rich text view over a QTextEdit. Appended lines are queued and laid out
-// once per event-loop turn in one edit block, so a flood of lines costs one
-// layout pass instead of one per run; every read sees the queued lines too.
+// A rich text view over a QTextEdit. Appended lines are queued and inserted
+// at the next event-loop turn (at most every few tens of milliseconds while
+// lines keep coming) in one edit block with shared formats, so a flood costs
+// a few layout passes instead of one per run. Every read sees the queued
+// lines too.
 class QtTextView final : public QObject, public TextView {
 public:
     explicit QtTextView(QWidget* parent);
@@ -54,11 +57,11 @@ protected:
 private:
     using Line = std::vector<TextRun>;
 
+    int flushDelay() const;
     void dropQueuedBeyondLimit() const;
     int documentLines() const;
     int heightOfOldest(int count) const;
     void insertQueued(QTextCursor& cursor) const;
-    void removeOldestBlocks(QTextCursor& cursor, int count) const;
     const QTextCharFormat& formatFor(const TextAttr& attr) const;
     bool isCharacterAt(int position, const QPointF& point) const;
     void followEnd(int minimum, int maximum);
@@ -69,6 +72,7 @@ private:
     QPointer<QTextEdit> edit_;
     QCursor defaultPointer_;
     mutable QTimer flushTimer_;
+    mutable QElapsedTimer sinceFlush_;
     mutable std::deque<Line> queued_;
     mutable QHash<quint32, QTextCharFormat> formats_;
     // No line was added since the view was made or cleared.

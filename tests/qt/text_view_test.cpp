@@ -79,6 +79,7 @@ private slots:
         view->setLineLimit(5000);
         for (int n = 1; n <= 20000; ++n)
             view->appendLine(chatLine(n));
+        // A view that was idle lays its lines out at the next event-loop turn.
         QCoreApplication::processEvents();
 
         QTextDocument& doc = *view->widget()->document();
@@ -103,6 +104,7 @@ private slots:
         view->setLineLimit(3);
         for (int n = 0; n < 10; ++n)
             view->appendLine(plainLine("line" + std::to_string(n)));
+        view->flush();
         QCoreApplication::processEvents();
         QCOMPARE(view->text(), std::string("line7\nline8\nline9"));
         QVERIFY(inserted <= static_cast<int>(std::string("line7\nline8\nline9").size()) + 1);
@@ -111,8 +113,10 @@ private slots:
     void aLowerLimitTrimsLinesAlreadyShown() {
         for (int n = 0; n < 6; ++n)
             view->appendLine(plainLine(std::to_string(n)));
+        view->flush();
         QCoreApplication::processEvents();
         view->setLineLimit(2);
+        view->flush();
         QCoreApplication::processEvents();
         QCOMPARE(view->text(), std::string("4\n5"));
         view->appendLine(plainLine("6"));
@@ -128,6 +132,7 @@ private slots:
         QCOMPARE(view->text(), std::string("first\n bob: message 2\n third"));
         view->appendLine(plainLine("queued"));
         view->clear();
+        view->flush();
         QCoreApplication::processEvents();
         QCOMPARE(view->text(), std::string());
     }
@@ -166,6 +171,7 @@ private slots:
         host->show();
         for (int n = 0; n < 200; ++n)
             view->appendLine(plainLine("line " + std::to_string(n)));
+        view->flush();
         QCoreApplication::processEvents();
         QTextEdit& edit = *view->widget();
         const QTextBlock last = edit.document()->lastBlock();
@@ -178,6 +184,7 @@ private slots:
         host->show();
         for (int n = 0; n < 100; ++n)
             view->appendLine(plainLine("line " + std::to_string(n)));
+        view->flush();
         QCoreApplication::processEvents();
         QScrollBar& bar = *view->widget()->verticalScrollBar();
         QVERIFY(bar.maximum() > 0);
@@ -186,11 +193,13 @@ private slots:
         bar.setValue(10);
         for (int n = 0; n < 50; ++n)
             view->appendLine(plainLine("more " + std::to_string(n)));
+        view->flush();
         QCoreApplication::processEvents();
         QCOMPARE(bar.value(), 10);
 
         bar.setValue(bar.maximum());
         view->appendLine(plainLine("last"));
+        view->flush();
         QCoreApplication::processEvents();
         QCOMPARE(bar.value(), bar.maximum());
     }
