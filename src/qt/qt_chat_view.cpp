@@ -13,8 +13,8 @@ constexpr double TopicPointSize = 8.5;
 } // namespace
 
 QtChatView::QtChatView(QMdiArea& area, frmChat& logic, std::function<QMenu*()> userMenu)
-    : window_(area, QSize(640, 400)), topic_(window_.client()), text_(window_.client()),
-      users_(window_.client()), input_(window_.client()), userMenu_(std::move(userMenu)) {
+    : window_(area, QSize(640, 400)), input_(window_.client()), topic_(window_.client()),
+      text_(window_.client()), users_(window_.client()), userMenu_(std::move(userMenu)) {
     topic_.makeOneLineBox(TopicPointSize);
     forwardEvents(logic);
 }

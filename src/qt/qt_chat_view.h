@@ -36,10 +36,12 @@ private:
     void forwardEvents(frmChat& logic);
 
     QtChildWindow window_;
+    // The input line comes first in the focus chain: a window that becomes
+    // active gives it the focus, never the other controls.
+    QtLineEdit input_;
     QtTextView topic_;
     QtTextView text_;
     QtListBox users_;
-    QtLineEdit input_;
     std::function<QMenu*()> userMenu_;
 };
 

@@ -168,7 +168,7 @@ void QtChildWindow::setResizeHandler(std::function<void()> handler) {
 void QtChildWindow::setActivateHandler(std::function<void()> handler) {
     connect(&area_, &QMdiArea::subWindowActivated, sub_,
             [this, handler = std::move(handler)](QMdiSubWindow* window) {
-                if (window == sub_)
+                if (window == sub_ && !showingQuietly_)
                     handler();
             });
 }
@@ -182,9 +182,18 @@ std::string QtChildWindow::title() const {
     return sub_ ? sub_->windowTitle().toStdString() : std::string();
 }
 
+// The MDI area activates a window that is shown; showing one must leave the
+// active window and the keyboard focus where they are, only activate() moves
+// them.
 void QtChildWindow::show() {
-    if (sub_)
-        sub_->show();
+    if (!sub_)
+        return;
+    QMdiSubWindow* const before = area_.activeSubWindow();
+    showingQuietly_ = before != nullptr && before != sub_;
+    sub_->show();
+    if (showingQuietly_ && area_.activeSubWindow() != before)
+        area_.setActiveSubWindow(before);
+    showingQuietly_ = false;
 }
 
 void QtChildWindow::hide() {

@@ -105,6 +105,7 @@ private:
     QPointer<QtSubWindow> sub_;
     QPointer<QWidget> client_;
     std::function<void()> resize_;
+    bool showingQuietly_ = false;
 };
 
 } // namespace vz

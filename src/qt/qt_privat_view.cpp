@@ -5,7 +5,7 @@
 namespace vz {
 
 QtPrivatView::QtPrivatView(QMdiArea& area, frmPrivat& logic)
-    : window_(area, QSize(560, 320)), text_(window_.client()), input_(window_.client()) {
+    : window_(area, QSize(560, 320)), input_(window_.client()), text_(window_.client()) {
     text_.setMouseHandlers([&logic](int x, int y) { logic.onTextMouseDown(x, y); },
                            [&logic] { logic.onTextClick(); });
     // Enter and Ctrl+Enter both finish the line.

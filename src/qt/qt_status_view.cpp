@@ -5,7 +5,7 @@
 namespace vz {
 
 QtStatusView::QtStatusView(QMdiArea& area, frmStatus& logic)
-    : window_(area, QSize(640, 360)), text_(window_.client()), input_(window_.client()) {
+    : window_(area, QSize(640, 360)), input_(window_.client()), text_(window_.client()) {
     // Only Enter finishes a line here; Ctrl+Enter has no meaning.
     input_.setKeyHandler([&logic](int code) {
         if (code != 13)

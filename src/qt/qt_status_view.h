@@ -25,8 +25,10 @@ public:
 
 private:
     QtChildWindow window_;
-    QtTextView text_;
+    // The input line comes first in the focus chain: a window that becomes
+    // active gives it the focus, never the other controls.
     QtLineEdit input_;
+    QtTextView text_;
 };
 
 } // namespace vz

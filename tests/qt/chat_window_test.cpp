@@ -213,6 +213,43 @@ private slots:
         QVERIFY(client.width > 0);
     }
 
+    void incomingPrivateMessageLeavesTheFocusWhereItIs() {
+        chat->window().activate();
+        QLineEdit& typing = widgetOf(chat->txtIn());
+        QCOMPARE(QApplication::focusWidget(), &typing);
+        world->serverSays(":bob!b@h PRIVMSG me :hi");
+        frmPrivat& privat = world->app->tables().privat(world->app->tables().FindPrivat("bob"));
+        QVERIFY(privat.window().isVisible());
+        QCOMPARE(world->area.activeSubWindow(),
+                 dynamic_cast<QtChildWindow&>(chat->window()).subWindow());
+        QCOMPARE(QApplication::focusWidget(), &typing);
+    }
+
+    void privateInputSendsOnEnterAndCtrlEnter() {
+        world->serverSays(":bob!b@h PRIVMSG me :hi");
+        frmPrivat& privat = world->app->tables().privat(world->app->tables().FindPrivat("bob"));
+        QLineEdit& input = widgetOf(privat.txtIn());
+        QTest::keyClicks(&input, "one");
+        QTest::keyClick(&input, Qt::Key_Enter);
+        QTest::keyClicks(&input, "two");
+        QTest::keyClick(&input, Qt::Key_Return, Qt::ControlModifier);
+        QCOMPARE(world->takeSent(),
+                 (std::vector<std::string>{"PRIVMSG bob :one", "PRIVMSG bob :two"}));
+        QVERIFY(privat.rtfText().text().find("two") != std::string::npos);
+    }
+
+    void doubleClickOnAListEntryJoinsTheChannel() {
+        world->serverSays(":irc.test 321 me Channel :Users Name");
+        world->serverSays(":irc.test 322 me #other 3 :chat here");
+        QListWidget& list = widgetOf(world->app->list().lstList());
+        QCOMPARE(list.count(), 1);
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, rowCentre(list, 0));
+        QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, rowCentre(list, 0));
+        const std::vector<std::string> sent = world->takeSent();
+        QVERIFY(!sent.empty());
+        QCOMPARE(sent.front(), std::string("JOIN #other"));
+    }
+
 private:
     std::unique_ptr<QtWorld> world;
     frmChat* chat = nullptr;
