@@ -20,6 +20,8 @@ namespace {
 // While lines keep coming, the view is laid out at most this often: larger
 // batches cost far fewer layout passes, and the delay is not visible.
 constexpr qint64 FlushGapMs = 20;
+// Tab stops every half inch, as in a classic rich text box.
+constexpr int TabStopTwips = 720;
 
 // Characters that QTextCursor::insertText turns into a block break; inside a
 // line they are shown as blanks so that one appended line stays one block.
@@ -73,6 +75,7 @@ QtTextView::QtTextView(QWidget* parent) : edit_(new QTextEdit(parent)) {
     edit_->setReadOnly(true);
     edit_->setUndoRedoEnabled(false);
     edit_->setAcceptRichText(false);
+    edit_->setTabStopDistance(twipsToPixels(TabStopTwips));
     edit_->viewport()->installEventFilter(this);
     edit_->installEventFilter(this);
     defaultPointer_ = edit_->viewport()->cursor();
@@ -81,8 +84,7 @@ QtTextView::QtTextView(QWidget* parent) : edit_(new QTextEdit(parent)) {
     connect(&flushTimer_, &QTimer::timeout, this, [this] { flush(); });
 
     QScrollBar* bar = edit_->verticalScrollBar();
-    connect(bar, &QScrollBar::rangeChanged, this,
-            [this](int minimum, int maximum) { followEnd(minimum, maximum); });
+    connect(bar, &QScrollBar::rangeChanged, this, [this](int, int maximum) { followEnd(maximum); });
     connect(bar, &QScrollBar::valueChanged, this,
             [this, bar](int value) { following_ = value >= bar->maximum(); });
 }
@@ -274,7 +276,7 @@ void QtTextView::setLineLimit(int maxLines) {
         edit_->document()->setMaximumBlockCount(lineLimit_);
 }
 
-void QtTextView::followEnd(int, int maximum) {
+void QtTextView::followEnd(int maximum) {
     if (following_)
         edit_->verticalScrollBar()->setValue(maximum);
 }

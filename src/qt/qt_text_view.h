@@ -64,7 +64,8 @@ private:
     void insertQueued(QTextCursor& cursor) const;
     const QTextCharFormat& formatFor(const TextAttr& attr) const;
     bool isCharacterAt(int position, const QPointF& point) const;
-    void followEnd(int minimum, int maximum);
+    // Keeps the view at its end while it follows new lines.
+    void followEnd(int maximum);
     bool viewportEvent(QEvent* event);
     bool keyEvent(QEvent* event);
     bool inputMethodEvent(QEvent* event);
