@@ -1,7 +1,7 @@
 #include "qt_main_window.h"
 
 #include "app/frm_main.h"
-#include "app/user_menu.h"
+#include "app/menu_commands.h"
 #include "qt_locale_format.h"
 #include "qt_signals.h"
 #include "twips.h"
@@ -36,6 +36,20 @@ const char* const StartDisabled[] = {"mnuList",  "mnuPrivat", "mnuJoin", "mnuWho
 const char* const ButtonToolTips[] = {"Підключитися",  "Канали", "Налаштування",
                                       "Горизонтально", "About",  "Вихід"};
 
+// What toolbar buttons 1 to 6 do.
+void (*const ButtonCommands[])(frmMain&) = {ToolbarConnect, MenuFavourites, ToolbarOptions,
+                                            ToolbarArrange, MenuAbout,      ToolbarExit};
+
+void cascade(frmMain& main) {
+    MenuArrange(main, Arrangement::Cascade);
+}
+void tileVertical(frmMain& main) {
+    MenuArrange(main, Arrangement::TileVertical);
+}
+void tileHorizontal(frmMain& main) {
+    MenuArrange(main, Arrangement::TileHorizontal);
+}
+
 constexpr int ToolButtonCount = 6;
 constexpr int ClockIntervalMs = 1000;
 
@@ -49,12 +63,6 @@ QIcon toolImage(int image) {
 
 QString qText(const std::string& text) {
     return QString::fromStdString(text);
-}
-
-// [Main] key of the language file, or the built-in text while there is none.
-std::string mainText(frmMain& main, const char* key, const char* builtIn) {
-    const std::string text = main.LangText("Main", key);
-    return text == clsINI::NoValue ? builtIn : text;
 }
 
 } // namespace
@@ -79,31 +87,29 @@ QtMainWindow::~QtMainWindow() = default;
 void QtMainWindow::buildMenuBar() {
     QMenuBar* bar = menuBar();
     buildMenu(bar->addMenu(QString()), "mnuFile", "File",
-              {{"mnuConnect", "Підключитися", &QtMainWindow::connectMenu},
-               {"mnuChannel", "Канали", &QtMainWindow::favouritesMenu},
+              {{"mnuConnect", "Підключитися", MenuConnect},
+               {"mnuChannel", "Канали", MenuFavourites},
                {nullptr, nullptr, nullptr},
-               {"mnuExit", "Вихід", &QtMainWindow::exitMenu}});
+               {"mnuExit", "Вихід", MenuExit}});
     buildMenu(bar->addMenu(QString()), "mnuCommand", "Command",
               {{"mnuServer", "Сервер", nullptr},
-               {"mnuList", "Про сервер", &QtMainWindow::listMenu},
+               {"mnuList", "Про сервер", MenuList},
                {"mnuPrivat", "У приват", nullptr},
                {"mnuJoin", "До каналу", nullptr},
                {"mnuWhois", "Хто такий", nullptr},
                {"mnuTopic", "Змінити топік", nullptr},
-               {"mnuNick", "Змінити нік", &QtMainWindow::nickMenu},
+               {"mnuNick", "Змінити нік", MenuNick},
                {"mnuPart", "Залишити канал", nullptr}});
     buildMenu(bar->addMenu(QString()), "mnuWindow", "Window",
-              {{"mnuWindowCascade", "Каскадом", &QtMainWindow::cascadeMenu},
-               {"mnuWindowTileVertical", "Вертикально", &QtMainWindow::tileVerticalMenu},
-               {"mnuWindowTileHorizontal", "Горизонтально", &QtMainWindow::tileHorizontalMenu}});
+              {{"mnuWindowCascade", "Каскадом", cascade},
+               {"mnuWindowTileVertical", "Вертикально", tileVertical},
+               {"mnuWindowTileHorizontal", "Горизонтально", tileHorizontal}});
     buildMenu(bar->addMenu(QString()), "mnuLogs", "Logs",
               {{"mnuChanLog", "Лог поточного каналу", nullptr},
                {"mnuPrivLog", "Лог поточного привату", nullptr}});
-    buildMenu(bar->addMenu(QString()), "mnuHelp", "Help",
-              {{"mnuAbout", "About", &QtMainWindow::aboutMenu}});
+    buildMenu(bar->addMenu(QString()), "mnuHelp", "Help", {{"mnuAbout", "About", MenuAbout}});
     userMenu_ = buildMenu(new QMenu(this), "mnuUser", "User",
-                          {{"mnuWho", "Whois", &QtMainWindow::userWhoMenu},
-                           {"mnuMsg", "Msg", &QtMainWindow::userMsgMenu}});
+                          {{"mnuWho", "Whois", UserMenuWho}, {"mnuMsg", "Msg", UserMenuMsg}});
 }
 
 // Fills `menu`; an entry without a name is a separator line, one without a
@@ -123,7 +129,8 @@ QMenu* QtMainWindow::buildMenu(QMenu* menu, const char* name, const char* captio
         action->setObjectName(QString::fromUtf8(entry.name));
         actions_[entry.name] = action;
         if (entry.command != nullptr)
-            connect(action, &QAction::triggered, this, entry.command);
+            connect(action, &QAction::triggered, this,
+                    [this, command = entry.command]() { run(command); });
     }
     return menu;
 }
@@ -135,7 +142,8 @@ void QtMainWindow::buildToolBar() {
     for (int button = 1; button <= ToolButtonCount; ++button) {
         QAction* action = toolBar->addAction(QString::fromUtf8(ButtonToolTips[button - 1]));
         action->setObjectName(QStringLiteral("Button%1").arg(button));
-        connect(action, &QAction::triggered, this, [this, button]() { runToolButton(button); });
+        connect(action, &QAction::triggered, this,
+                [this, button]() { run(ButtonCommands[button - 1]); });
         toolButtons_[button] = action;
     }
     static const int images[] = {1, 3, 4, 5, 8, 9};
@@ -304,125 +312,9 @@ void QtMainWindow::closeEvent(QCloseEvent* event) {
     QCoreApplication::quit();
 }
 
-void QtMainWindow::connectMenu() {
-    if (main_ == nullptr)
-        return;
-    if (main_->globals().Connected) {
-        main_->connection().DisconnectToIRC();
-        return;
-    }
-    main_->LoadOptions();
-    main_->platform().dialogs.showOptions(false);
-}
-
-void QtMainWindow::favouritesMenu() {
+void QtMainWindow::run(Command command) {
     if (main_ != nullptr)
-        main_->platform().dialogs.showFavouriteChannels(false);
-}
-
-void QtMainWindow::exitMenu() {
-    close();
-}
-
-void QtMainWindow::listMenu() {
-    if (main_ != nullptr)
-        main_->SendData("LIST ");
-}
-
-void QtMainWindow::nickMenu() {
-    if (main_ != nullptr)
-        main_->platform().dialogs.promptNick();
-}
-
-void QtMainWindow::userWhoMenu() {
-    if (main_ != nullptr)
-        UserMenuWho(*main_);
-}
-
-void QtMainWindow::userMsgMenu() {
-    if (main_ != nullptr)
-        UserMenuMsg(*main_);
-}
-
-void QtMainWindow::aboutMenu() {
-    if (main_ != nullptr)
-        main_->platform().dialogs.showAbout();
-}
-
-void QtMainWindow::cascadeMenu() {
-    applyArrangement(Arrangement::Cascade);
-}
-
-void QtMainWindow::tileVerticalMenu() {
-    applyArrangement(Arrangement::TileVertical);
-}
-
-void QtMainWindow::tileHorizontalMenu() {
-    applyArrangement(Arrangement::TileHorizontal);
-}
-
-// Arranges the child windows, then toolbar button 4 offers the arrangement
-// that follows: cascade, then horizontal, then vertical, then cascade again.
-void QtMainWindow::applyArrangement(Arrangement arrangement) {
-    struct Next {
-        const char* key;
-        const char* builtIn;
-        int image;
-        const char* mode;
-    };
-    static const std::map<Arrangement, Next> next = {
-        {Arrangement::Cascade, {"mnuWindowTileHorizontal", "Горизонтально", 5, "Hor"}},
-        {Arrangement::TileVertical, {"mnuWindowCascade", "Каскадом", 6, "Cas"}},
-        {Arrangement::TileHorizontal, {"mnuWindowTileVertical", "Вертикально", 7, "Ver"}}};
-    arrange(arrangement);
-    if (main_ == nullptr)
-        return;
-    const Next& then = next.at(arrangement);
-    setToolButtonToolTip(4, mainText(*main_, then.key, then.builtIn));
-    setToolButtonImage(4, then.image);
-    main_->globals().ArrangeMode = then.mode;
-}
-
-void QtMainWindow::runToolButton(int button) {
-    static const std::map<int, Command> commands = {
-        {1, &QtMainWindow::connectButton}, {2, &QtMainWindow::favouritesMenu},
-        {3, &QtMainWindow::optionsButton}, {4, &QtMainWindow::arrangeButton},
-        {5, &QtMainWindow::aboutMenu},     {6, &QtMainWindow::exitButton}};
-    (this->*commands.at(button))();
-}
-
-void QtMainWindow::connectButton() {
-    if (main_ == nullptr)
-        return;
-    if (main_->globals().Connected) {
-        main_->connection().DisconnectToIRC();
-        return;
-    }
-    main_->LoadOptions();
-    Globals& globals = main_->globals();
-    main_->connection().ConnectToIRC(globals.Server, globals.ServerPort);
-}
-
-void QtMainWindow::optionsButton() {
-    if (main_ != nullptr)
-        main_->platform().dialogs.showOptions(false);
-}
-
-void QtMainWindow::arrangeButton() {
-    if (main_ == nullptr)
-        return;
-    const std::string& mode = main_->globals().ArrangeMode;
-    if (mode == "Cas")
-        cascadeMenu();
-    else if (mode == "Hor")
-        tileHorizontalMenu();
-    else if (mode == "Ver")
-        tileVerticalMenu();
-}
-
-void QtMainWindow::exitButton() {
-    if (askYesNo("Дійсно бажаете вийти?", "УВАГА!"))
-        exitMenu();
+        command(*main_);
 }
 
 } // namespace vz

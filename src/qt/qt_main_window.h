@@ -18,8 +18,8 @@ namespace vz {
 class frmMain;
 
 // The main window: the multiple-document area, the menu bar, the six-button
-// toolbar and the status bar with its clock. Menu and toolbar commands go to
-// the logic given by attach().
+// toolbar and the status bar with its clock. Each menu entry and toolbar
+// button runs one command of the logic given by attach().
 class QtMainWindow : public QMainWindow, public MainWindowView {
 public:
     QtMainWindow();
@@ -56,7 +56,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    using Command = void (QtMainWindow::*)();
+    using Command = void (*)(frmMain&);
     struct Entry {
         const char* name;
         const char* caption;
@@ -73,23 +73,7 @@ private:
     void tile(Qt::Orientation orientation);
     void showTime();
 
-    void connectMenu();
-    void favouritesMenu();
-    void exitMenu();
-    void listMenu();
-    void nickMenu();
-    void cascadeMenu();
-    void tileVerticalMenu();
-    void tileHorizontalMenu();
-    void aboutMenu();
-    void userWhoMenu();
-    void userMsgMenu();
-    void applyArrangement(Arrangement arrangement);
-    void connectButton();
-    void optionsButton();
-    void arrangeButton();
-    void exitButton();
-    void runToolButton(int button);
+    void run(Command command);
 
     frmMain* main_ = nullptr;
     QMdiArea* mdi_ = nullptr;

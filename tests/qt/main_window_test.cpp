@@ -136,11 +136,22 @@ private slots:
         QVERIFY(first->y() != second->y());
         action("Button4")->trigger();
         QCOMPARE(program->globals().ArrangeMode, std::string("Cas"));
-        QCOMPARE(action("Button4")->toolTip(), QString("Каскадом"));
         QCOMPARE(first->height(), second->height());
         QVERIFY(first->x() != second->x());
         action("Button4")->trigger();
         QCOMPARE(program->globals().ArrangeMode, std::string("Hor"));
+    }
+
+    void menuEntriesRunTheirCommands() {
+        program->startUp();
+        action("mnuWindowTileVertical")->trigger();
+        QCOMPARE(program->globals().ArrangeMode, std::string("Cas"));
+        action("mnuWindowCascade")->trigger();
+        QCOMPARE(program->globals().ArrangeMode, std::string("Hor"));
+        QCOMPARE(action("Button4")->toolTip(), QString("Горизонтально"));
+        program->globals().SelectedNick = "@bob[away]";
+        action("mnuWho")->trigger();
+        QCOMPARE(program->globals().SelectedNick, std::string("bob"));
     }
 
     void closingRunsTheShutdownOnce() {

@@ -1,6 +1,7 @@
 #include "app/connection.h"
 
 #include "app/frm_main.h"
+#include "app/main_texts.h"
 #include "text/case_fold.h"
 #include "text/codec.h"
 #include "windows/window_tables.h"
@@ -18,12 +19,6 @@ const char* const ConnectionMenus[] = {"mnuList",  "mnuPrivat", "mnuJoin",
 constexpr int FirstRetryDelayMs = 2000;
 constexpr int LongestRetryDelayMs = 60000;
 
-// [Main] key of the language file, or the built-in text while there is none.
-std::string menuText(frmMain& main, const std::string& key, const char* builtIn) {
-    const std::string text = main.LangText("Main", key);
-    return text == clsINI::NoValue ? builtIn : text;
-}
-
 bool isQuitCommand(const std::string& line) {
     return foldCase(line.substr(0, line.find(' '))) == "quit";
 }
@@ -39,7 +34,7 @@ void Connection::ConnectToIRC(std::string& host, int& port) {
     Globals& g = main_.globals();
     if (g.ConnectTry >= AttemptLimit)
         return;
-    const std::string disconnectText = menuText(main_, "mnuDisconnect", "Відключитися");
+    const std::string disconnectText = MainText(main_, "mnuDisconnect", "Відключитися");
     main_.mainWindow().setMenuCaption("mnuConnect", disconnectText);
     startAttempt(host, port);
     main_.ident().Listen();
@@ -82,7 +77,7 @@ void Connection::DisconnectToIRC() {
         main_.list().window().hide();
     MainWindowView& window = main_.mainWindow();
     window.setIcon(1);
-    const std::string connectText = menuText(main_, "mnuConnect", "Підключитися");
+    const std::string connectText = MainText(main_, "mnuConnect", "Підключитися");
     window.setMenuCaption("mnuConnect", connectText);
     window.setToolButtonImage(1, 1);
     window.setToolButtonToolTip(1, connectText);

@@ -1,9 +1,78 @@
-#include "app/user_menu.h"
+#include "app/menu_commands.h"
 
 #include "app/frm_main.h"
+#include "app/main_texts.h"
 #include "windows/membership.h"
 
 namespace vz {
+
+namespace {
+
+constexpr int ArrangeButton = 4;
+
+// What toolbar button 4 offers after an arrangement.
+struct NextArrangement {
+    const char* key;
+    const char* builtIn;
+    int image;
+    const char* mode;
+};
+
+NextArrangement nextAfter(Arrangement arrangement) {
+    switch (arrangement) {
+    case Arrangement::Cascade:
+        return {"mnuWindowTileHorizontal", "Горизонтально", 5, "Hor"};
+    case Arrangement::TileVertical:
+        return {"mnuWindowCascade", "Каскадом", 6, "Cas"};
+    case Arrangement::TileHorizontal:
+        break;
+    }
+    return {"mnuWindowTileVertical", "Вертикально", 7, "Ver"};
+}
+
+void disconnectOrReload(frmMain& main, void (*whenIdle)(frmMain&)) {
+    if (main.globals().Connected) {
+        main.connection().DisconnectToIRC();
+        return;
+    }
+    main.LoadOptions();
+    whenIdle(main);
+}
+
+} // namespace
+
+void MenuConnect(frmMain& main) {
+    disconnectOrReload(main, ToolbarOptions);
+}
+
+void MenuFavourites(frmMain& main) {
+    main.platform().dialogs.showFavouriteChannels(false);
+}
+
+void MenuExit(frmMain& main) {
+    main.mainWindow().close();
+}
+
+void MenuList(frmMain& main) {
+    main.SendData("LIST ");
+}
+
+void MenuNick(frmMain& main) {
+    main.platform().dialogs.promptNick();
+}
+
+void MenuArrange(frmMain& main, Arrangement arrangement) {
+    MainWindowView& window = main.mainWindow();
+    window.arrange(arrangement);
+    const NextArrangement next = nextAfter(arrangement);
+    window.setToolButtonToolTip(ArrangeButton, MainText(main, next.key, next.builtIn));
+    window.setToolButtonImage(ArrangeButton, next.image);
+    main.globals().ArrangeMode = next.mode;
+}
+
+void MenuAbout(frmMain& main) {
+    main.platform().dialogs.showAbout();
+}
 
 void UserMenuWho(frmMain& main) {
     std::string& nick = main.globals().SelectedNick;
@@ -18,6 +87,32 @@ void UserMenuMsg(frmMain& main) {
     nick = StripPrefix(nick);
     if (!nick.empty())
         main.tables().ShowPrivat(nick);
+}
+
+void ToolbarConnect(frmMain& main) {
+    disconnectOrReload(main, [](frmMain& idle) {
+        Globals& globals = idle.globals();
+        idle.connection().ConnectToIRC(globals.Server, globals.ServerPort);
+    });
+}
+
+void ToolbarOptions(frmMain& main) {
+    main.platform().dialogs.showOptions(false);
+}
+
+void ToolbarArrange(frmMain& main) {
+    const std::string& mode = main.globals().ArrangeMode;
+    if (mode == "Cas")
+        MenuArrange(main, Arrangement::Cascade);
+    else if (mode == "Hor")
+        MenuArrange(main, Arrangement::TileHorizontal);
+    else if (mode == "Ver")
+        MenuArrange(main, Arrangement::TileVertical);
+}
+
+void ToolbarExit(frmMain& main) {
+    if (main.mainWindow().askYesNo("Дійсно бажаете вийти?", "УВАГА!"))
+        MenuExit(main);
 }
 
 } // namespace vz

@@ -2,9 +2,9 @@
 
 #include "app/frm_main.h"
 #include "app/version.h"
-#include "text/utf8.h"
+#include "windows/control_helpers.h"
+#include "windows/conversation_lines.h"
 #include "windows/frm_privat.h"
-#include "windows/word_under_pointer.h"
 
 namespace vz {
 
@@ -27,25 +27,6 @@ constexpr int KeyEnter = 13;
 constexpr int KeyCtrlL = 12;
 constexpr int KeyCtrlR = 18;
 constexpr int KeyCtrlS = 19;
-
-const char* const ActionMark = "\x01"
-                               "ACTION ";
-const char* const VersionRequest = "\x01VERSION\x01";
-
-// Places `control` unless the rectangle has a negative size.
-bool placeIfValid(Control& control, const TwipRect& rect) {
-    if (rect.width < 0 || rect.height < 0)
-        return false;
-    control.place(rect);
-    return true;
-}
-
-std::string trimBlanks(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 } // namespace
 
@@ -105,17 +86,19 @@ LineEdit& frmChat::txtIn() {
 }
 
 void frmChat::PutText(const std::string& strNick, std::string strText) {
-    if (utf8::left(strText, 8) == ActionMark) {
-        strText = utf8::dropLast(utf8::substr(strText, 8));
-        main_.PutColorText(rtfText(), "06" + strNick + " " + strText, strChannel);
-    } else if (utf8::left(strText, 9) == VersionRequest) {
-        if (main_.replyLimiter().tryTake())
-            main_.SendData("NOTICE " + strNick + " :\x01VERSION VuviVAZ v" + VersionText() +
-                           " for Windows9x, 2000, XP\x01");
-    } else {
-        const std::string line = "\x02" + strNick + "\x02\x1F:\x1F \t" + strText;
-        main_.PutColorText(rtfText(), trimBlanks(line), strChannel);
-    }
+    if (IsAction(strText))
+        main_.PutColorText(rtfText(), ActionLine(strNick, strText), strChannel);
+    else if (IsVersionRequest(strText))
+        answerVersion(strNick);
+    else
+        main_.PutColorText(rtfText(), MessageLine(strNick, strText), strChannel);
+}
+
+// Within the shared limit of automatic answers.
+void frmChat::answerVersion(const std::string& nick) {
+    if (main_.replyLimiter().tryTake())
+        main_.SendData("NOTICE " + nick + " :\x01VERSION VuviVAZ v" + VersionText() +
+                       " for Windows9x, 2000, XP\x01");
 }
 
 void frmChat::SetLang() {
@@ -135,13 +118,13 @@ void frmChat::close() {
 void frmChat::layout() {
     const TwipSize client = window().clientSize();
     const TwipRect text{0, TextTop, client.width - ListWidth, client.height - TextHeightLess};
-    if (placeIfValid(rtfText(), text))
+    if (PlaceIfValid(rtfText(), text))
         textRect_ = text;
-    placeIfValid(txtIn(),
+    PlaceIfValid(txtIn(),
                  TwipRect{0, textRect_.height + InputGap, window().outerWidth(), InputHeight});
-    placeIfValid(lstUsers(),
+    PlaceIfValid(lstUsers(),
                  TwipRect{textRect_.width, 0, ListWidth, client.height - ListHeightLess});
-    placeIfValid(rtbTopic(), TwipRect{0, 0, client.width - ListWidth, TopicHeight});
+    PlaceIfValid(rtbTopic(), TwipRect{0, 0, client.width - ListWidth, TopicHeight});
 }
 
 void frmChat::onResize() {
@@ -167,8 +150,7 @@ void frmChat::onInputEnter() {
 
 void frmChat::sendTypedLine(const std::string& text) {
     main_.SendData("PRIVMSG " + strChannel + " :" + text);
-    main_.PutColorText(rtfText(), "\x02" + main_.globals().Nick + "\x02\x1F:\x1F\t" + text,
-                       strChannel);
+    main_.PutColorText(rtfText(), OwnLine(main_.globals().Nick, text), strChannel);
     txtIn().setText("");
 }
 
@@ -215,7 +197,7 @@ void frmChat::onUserRightRelease() {
 
 // The pointer shows over a word that names a member (case counts).
 void frmChat::onTextMouseDown(int xPixels, int yPixels) {
-    strHoverWord = WordAt(rtfText().text(), rtfText().charIndexAt(xPixels, yPixels));
+    strHoverWord = WordAtPointer(rtfText(), xPixels, yPixels);
     if (strHoverWord.empty()) {
         rtfText().setCustomPointer(false);
         return;
@@ -230,10 +212,7 @@ void frmChat::onTextMouseDown(int xPixels, int yPixels) {
 }
 
 void frmChat::onTextClick() {
-    const std::string text = txtIn().text() + " " + strHoverWord + ", ";
-    txtIn().setText(text);
-    txtIn().setCaret(static_cast<int>(utf8::length(text)));
-    txtIn().focus();
+    AddressWord(txtIn(), strHoverWord);
 }
 
 void frmChat::onClose() {

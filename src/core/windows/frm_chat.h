@@ -74,6 +74,7 @@ private:
     void layout();
     void setFlag(const std::string& strNick, bool UserEntry::*flag, bool bWhich);
     void sendTypedLine(const std::string& text);
+    void answerVersion(const std::string& nick);
     ChatView& view();
 
     frmMain& main_;

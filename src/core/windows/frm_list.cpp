@@ -3,6 +3,7 @@
 #include "app/frm_main.h"
 #include "interpret/irc_message.h"
 #include "text/utf8.h"
+#include "windows/control_helpers.h"
 #include "windows/frm_chat.h"
 
 namespace vz {
@@ -99,8 +100,7 @@ std::string frmList::LoadChannel(const std::string& str) {
 
 void frmList::layout() {
     const TwipSize client = window().clientSize();
-    if (client.width >= 0 && client.height >= 0)
-        lstList().place(TwipRect{0, 0, client.width, client.height});
+    PlaceIfValid(lstList(), TwipRect{0, 0, client.width, client.height});
 }
 
 void frmList::onResize() {

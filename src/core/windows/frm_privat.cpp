@@ -2,8 +2,8 @@
 
 #include "app/ctcp.h"
 #include "app/frm_main.h"
-#include "text/utf8.h"
-#include "windows/word_under_pointer.h"
+#include "windows/control_helpers.h"
+#include "windows/conversation_lines.h"
 
 namespace vz {
 
@@ -12,20 +12,6 @@ namespace {
 // Room left under the conversation view for the input line, and its height.
 constexpr int InputRoom = 300;
 constexpr int InputHeight = 285;
-
-const std::string ActionStart = std::string(1, CtcpMark) + "ACTION ";
-const std::string VersionRequest = std::string(1, CtcpMark) + "VERSION" + CtcpMark;
-
-bool startsWith(const std::string& text, const std::string& start) {
-    return text.compare(0, start.size(), start) == 0;
-}
-
-std::string trimBlanks(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 } // namespace
 
@@ -67,15 +53,12 @@ LineEdit& frmPrivat::txtIn() {
 }
 
 void frmPrivat::PutText(const std::string& strNick, std::string strText) {
-    if (startsWith(strText, ActionStart)) {
-        strText = utf8::dropLast(utf8::substr(strText, utf8::length(ActionStart)));
-        main_.PutColorText(rtfText(), "06" + strNick + " " + strText, strPrivNick);
-    } else if (startsWith(strText, VersionRequest)) {
+    if (IsAction(strText))
+        main_.PutColorText(rtfText(), ActionLine(strNick, strText), strPrivNick);
+    else if (IsVersionRequest(strText))
         answerVersion();
-    } else {
-        const std::string line = "\x02" + strPrivNick + "\x02\x1F:\x1F \t" + strText;
-        main_.PutColorText(rtfText(), trimBlanks(line), strPrivNick);
-    }
+    else
+        main_.PutColorText(rtfText(), MessageLine(strPrivNick, strText), strPrivNick);
 }
 
 // A CTCP reply that servers deliver, within the shared limit of automatic answers.
@@ -99,13 +82,9 @@ void frmPrivat::close() {
 void frmPrivat::layout() {
     const TwipSize client = window().clientSize();
     const int textHeight = client.height - InputRoom;
-    if (client.width >= 0 && textHeight >= 0) {
-        rtfText().place(TwipRect{0, 0, client.width, textHeight});
+    if (PlaceIfValid(rtfText(), TwipRect{0, 0, client.width, textHeight}))
         textHeight_ = textHeight;
-    }
-    const int inputWidth = window().outerWidth();
-    if (inputWidth >= 0)
-        txtIn().place(TwipRect{0, textHeight_, inputWidth, InputHeight});
+    PlaceIfValid(txtIn(), TwipRect{0, textHeight_, window().outerWidth(), InputHeight});
 }
 
 void frmPrivat::onResize() {
@@ -126,27 +105,21 @@ void frmPrivat::onInputEnter() {
         main_.SendData(main_.ParseCommand(strPrivNick, text.substr(1)));
     } else {
         main_.SendData("PRIVMSG " + strPrivNick + " :" + text);
-        main_.PutColorText(rtfText(), "\x02" + main_.globals().Nick + "\x02\x1F:\x1F\t" + text,
-                           strPrivNick);
+        main_.PutColorText(rtfText(), OwnLine(main_.globals().Nick, text), strPrivNick);
     }
     txtIn().setText("");
 }
 
 // The custom pointer marks the user's own nick and the window's title.
 void frmPrivat::onTextMouseDown(int xPixels, int yPixels) {
-    TextView& text = rtfText();
-    strHoverWord = WordAt(text.text(), text.charIndexAt(xPixels, yPixels));
+    strHoverWord = WordAtPointer(rtfText(), xPixels, yPixels);
     const bool known = !strHoverWord.empty() &&
                        (strHoverWord == main_.globals().Nick || strHoverWord == window().title());
-    text.setCustomPointer(known);
+    rtfText().setCustomPointer(known);
 }
 
 void frmPrivat::onTextClick() {
-    LineEdit& input = txtIn();
-    const std::string line = input.text() + " " + strHoverWord + ", ";
-    input.setText(line);
-    input.setCaret(static_cast<int>(utf8::length(line)));
-    input.focus();
+    AddressWord(txtIn(), strHoverWord);
 }
 
 void frmPrivat::onClose() {

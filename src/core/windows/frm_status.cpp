@@ -2,6 +2,7 @@
 
 #include "app/frm_main.h"
 #include "input/command_parser.h"
+#include "windows/control_helpers.h"
 
 namespace vz {
 
@@ -9,11 +10,6 @@ namespace {
 
 // The input line keeps the height it was designed with.
 constexpr int InputLineHeight = 300;
-
-void placeIfValid(Control& control, const TwipRect& rect) {
-    if (rect.width >= 0 && rect.height >= 0)
-        control.place(rect);
-}
 
 } // namespace
 
@@ -61,8 +57,8 @@ void frmStatus::onResize() {
 void frmStatus::layout() {
     const TwipSize client = window().clientSize();
     const int textHeight = client.height - InputLineHeight;
-    placeIfValid(rtfText(), TwipRect{0, 0, client.width, textHeight});
-    placeIfValid(txtIn(), TwipRect{0, textHeight, window().outerWidth(), InputLineHeight});
+    PlaceIfValid(rtfText(), TwipRect{0, 0, client.width, textHeight});
+    PlaceIfValid(txtIn(), TwipRect{0, textHeight, window().outerWidth(), InputLineHeight});
 }
 
 void frmStatus::onActivated() {

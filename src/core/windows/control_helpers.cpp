@@ -1,0 +1,26 @@
+#include "windows/control_helpers.h"
+
+#include "text/utf8.h"
+#include "windows/word_under_pointer.h"
+
+namespace vz {
+
+bool PlaceIfValid(Control& control, const TwipRect& rect) {
+    if (rect.width < 0 || rect.height < 0)
+        return false;
+    control.place(rect);
+    return true;
+}
+
+std::string WordAtPointer(const TextView& view, int xPixels, int yPixels) {
+    return WordAt(view.text(), view.charIndexAt(xPixels, yPixels));
+}
+
+void AddressWord(LineEdit& input, const std::string& word) {
+    const std::string line = input.text() + " " + word + ", ";
+    input.setText(line);
+    input.setCaret(static_cast<int>(utf8::length(line)));
+    input.focus();
+}
+
+} // namespace vz

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "platform/controls.h"
+
+#include <string>
+
+namespace vz {
+
+// Small operations on the controls of the child windows.
+
+// Places `control` unless the rectangle has a negative size; tells whether
+// it did.
+bool PlaceIfValid(Control& control, const TwipRect& rect);
+
+// The word under the pointer at (xPixels, yPixels) in `view`.
+std::string WordAtPointer(const TextView& view, int xPixels, int yPixels);
+
+// Addresses `word` in the input line: appends a blank, the word and ", ",
+// puts the caret at the end and gives the line the focus.
+void AddressWord(LineEdit& input, const std::string& word);
+
+} // namespace vz
