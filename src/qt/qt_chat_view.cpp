@@ -27,13 +27,7 @@ void QtChatView::forwardEvents(frmChat& logic) {
     users_.setHandlers([&logic](int row) { logic.onUserClick(row); },
                        [&logic](int row) { logic.onUserDoubleClick(row); },
                        [&logic] { logic.onUserRightRelease(); });
-    // Enter and Ctrl+Enter both finish the line.
-    input_.setKeyHandler([&logic](int code) {
-        if (code != 13 && code != 10)
-            return false;
-        logic.onInputEnter();
-        return true;
-    });
+    input_.setEnterHandler(LineEnd::EnterOrCtrlEnter, [&logic] { logic.onInputEnter(); });
     window_.setResizeHandler([&logic] { logic.onResize(); });
     window_.setActivateHandler([&logic] { logic.onActivated(); });
     window_.setCloseHandler([&logic] { logic.onClose(); });

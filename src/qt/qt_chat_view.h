@@ -26,12 +26,6 @@ public:
     LineEdit& input() override { return input_; }
     void popUpUserMenu() override;
 
-    QtChildWindow& qtWindow() { return window_; }
-    QtTextView& qtTopic() { return topic_; }
-    QtTextView& qtText() { return text_; }
-    QtListBox& qtUsers() { return users_; }
-    QtLineEdit& qtInput() { return input_; }
-
 private:
     void forwardEvents(frmChat& logic);
 

@@ -27,8 +27,9 @@ QtLineEdit::QtLineEdit(QWidget* parent) : edit_(new QLineEdit(parent)) {
     edit_->installEventFilter(this);
 }
 
-void QtLineEdit::setKeyHandler(std::function<bool(int)> handler) {
-    keyHandler_ = std::move(handler);
+void QtLineEdit::setEnterHandler(LineEnd keys, std::function<void()> handler) {
+    lineEnd_ = keys;
+    enter_ = std::move(handler);
 }
 
 void QtLineEdit::place(const TwipRect& rect) {
@@ -57,11 +58,17 @@ void QtLineEdit::focus() {
         edit_->setFocus(Qt::OtherFocusReason);
 }
 
+bool QtLineEdit::finishesLine(int code) const {
+    return code == EnterCode || (code == CtrlEnterCode && lineEnd_ == LineEnd::EnterOrCtrlEnter);
+}
+
 bool QtLineEdit::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != edit_ || event->type() != QEvent::KeyPress || !keyHandler_)
+    if (watched != edit_ || event->type() != QEvent::KeyPress || !enter_)
         return false;
-    const int code = characterCode(*static_cast<QKeyEvent*>(event));
-    return code != 0 && keyHandler_(code);
+    if (!finishesLine(characterCode(*static_cast<QKeyEvent*>(event))))
+        return false;
+    enter_();
+    return true;
 }
 
 QtListBox::QtListBox(QWidget* parent) : list_(new QListWidget(parent)) {

@@ -13,14 +13,16 @@
 
 namespace vz {
 
-// A one-line input over a QLineEdit. Each key press that types a character
-// goes to the key handler as its character code (Enter 13, Ctrl+Enter 10,
-// Ctrl with a letter 1 to 26); returning true swallows the key.
+// The keys that finish the line typed into an input line.
+enum class LineEnd { Enter, EnterOrCtrlEnter };
+
+// A one-line input over a QLineEdit. A key that finishes the line goes to
+// the enter handler instead of the widget.
 class QtLineEdit final : public QObject, public LineEdit {
 public:
     explicit QtLineEdit(QWidget* parent);
 
-    void setKeyHandler(std::function<bool(int)> handler);
+    void setEnterHandler(LineEnd keys, std::function<void()> handler);
     QLineEdit* widget() const { return edit_; }
 
     void place(const TwipRect& rect) override;
@@ -33,8 +35,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    bool finishesLine(int code) const;
+
     QPointer<QLineEdit> edit_;
-    std::function<bool(int)> keyHandler_;
+    LineEnd lineEnd_ = LineEnd::Enter;
+    std::function<void()> enter_;
 };
 
 // A list of text rows over a QListWidget. A right button press does not

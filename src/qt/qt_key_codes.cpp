@@ -9,7 +9,7 @@ int characterCode(const QKeyEvent& key) {
     switch (key.key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        return ctrl ? 10 : 13;
+        return ctrl ? CtrlEnterCode : EnterCode;
     case Qt::Key_Backspace:
         return 8;
     case Qt::Key_Delete:

@@ -4,6 +4,9 @@ class QKeyEvent;
 
 namespace vz {
 
+constexpr int EnterCode = 13;
+constexpr int CtrlEnterCode = 10;
+
 // The character code a key press produces, as the input fields see it:
 // Enter 13, Ctrl+Enter 10, Backspace 8, Delete 127, Ctrl with a letter 1
 // to 26, otherwise the typed character's code point; 0 for keys that type

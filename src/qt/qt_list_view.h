@@ -17,9 +17,6 @@ public:
     ChildWindow& window() override { return window_; }
     ListBox& list() override { return list_; }
 
-    QtChildWindow& qtWindow() { return window_; }
-    QtListBox& qtList() { return list_; }
-
 private:
     QtChildWindow window_;
     QtListBox list_;

@@ -1,34 +1,16 @@
 #pragma once
 
 #include "platform/window_views.h"
-#include "qt_controls.h"
-#include "qt_text_view.h"
-
-class QMdiArea;
+#include "qt_conversation_view.h"
 
 namespace vz {
 
 class frmPrivat;
 
-// A private window's widgets: conversation text and input line.
-class QtPrivatView final : public PrivatView {
+// A private window's widgets.
+class QtPrivatView final : public QtConversationView<PrivatView> {
 public:
     QtPrivatView(QMdiArea& area, frmPrivat& logic);
-
-    ChildWindow& window() override { return window_; }
-    TextView& text() override { return text_; }
-    LineEdit& input() override { return input_; }
-
-    QtChildWindow& qtWindow() { return window_; }
-    QtTextView& qtText() { return text_; }
-    QtLineEdit& qtInput() { return input_; }
-
-private:
-    QtChildWindow window_;
-    // The input line comes first in the focus chain: a window that becomes
-    // active gives it the focus, never the other controls.
-    QtLineEdit input_;
-    QtTextView text_;
 };
 
 } // namespace vz

@@ -5,14 +5,8 @@
 namespace vz {
 
 QtStatusView::QtStatusView(QMdiArea& area, frmStatus& logic)
-    : window_(area, QSize(640, 360)), input_(window_.client()), text_(window_.client()) {
-    // Only Enter finishes a line here; Ctrl+Enter has no meaning.
-    input_.setKeyHandler([&logic](int code) {
-        if (code != 13)
-            return false;
-        logic.onInputEnter();
-        return true;
-    });
+    : QtConversationView(area, QSize(640, 360)) {
+    input_.setEnterHandler(LineEnd::Enter, [&logic] { logic.onInputEnter(); });
     window_.setResizeHandler([&logic] { logic.onResize(); });
     window_.setActivateHandler([&logic] { logic.onActivated(); });
 }

@@ -11,7 +11,9 @@ std::string FakeTextView::lineText(std::size_t i) const {
     return out;
 }
 
-std::string FakeTextView::lastLine() const { return lines.empty() ? "" : lineText(lines.size() - 1); }
+std::string FakeTextView::lastLine() const {
+    return lines.empty() ? "" : lineText(lines.size() - 1);
+}
 
 std::vector<std::string> FakeTextView::lineTexts() const {
     std::vector<std::string> out;

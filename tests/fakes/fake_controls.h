@@ -83,7 +83,9 @@ public:
     int outer = 9120;
 };
 
-class FakeStatusView : public StatusView {
+// A window made of a conversation text and an input line, behind the view
+// interface `View` (the status window and private windows).
+template <class View> class FakeConversationView : public View {
 public:
     ChildWindow& window() override { return win; }
     TextView& text() override { return textView; }
@@ -93,6 +95,9 @@ public:
     FakeTextView textView;
     FakeLineEdit inputLine;
 };
+
+using FakeStatusView = FakeConversationView<StatusView>;
+using FakePrivatView = FakeConversationView<PrivatView>;
 
 class FakeChatView : public ChatView {
 public:
@@ -109,17 +114,6 @@ public:
     FakeListBox userList;
     FakeLineEdit inputLine;
     int userMenuPopUps = 0;
-};
-
-class FakePrivatView : public PrivatView {
-public:
-    ChildWindow& window() override { return win; }
-    TextView& text() override { return textView; }
-    LineEdit& input() override { return inputLine; }
-
-    FakeChildWindow win;
-    FakeTextView textView;
-    FakeLineEdit inputLine;
 };
 
 class FakeListWindowView : public ListWindowView {

@@ -19,7 +19,8 @@ void FakeClock::advance(std::int64_t ms) {
     while (true) {
         auto due = timers.end();
         for (auto it = timers.begin(); it != timers.end(); ++it)
-            if (it->second.due <= target && (due == timers.end() || it->second.due < due->second.due))
+            if (it->second.due <= target &&
+                (due == timers.end() || it->second.due < due->second.due))
                 due = it;
         if (due == timers.end())
             break;
@@ -118,6 +119,12 @@ std::unique_ptr<ListWindowView> FakeUi::createListView(frmList&) {
     return view;
 }
 
+FakeTextView& FakeUi::statusText() {
+    if (!status)
+        throw std::logic_error("status window not created");
+    return status->textView;
+}
+
 bool FakeMainWindow::isMenuEnabled(const std::string& name) const {
     const auto it = menuEnabled.find(name);
     return it != menuEnabled.end() && it->second;
@@ -166,13 +173,29 @@ void FakeIdentSocket::listen(int port) {
     listening = true;
 }
 
+frmChat& channelWindow(frmMain& app, const std::string& name) {
+    const int slot = app.tables().FindChannel(name);
+    if (slot == -1)
+        throw std::logic_error("no channel window " + name);
+    return app.tables().channel(slot);
+}
+
+frmPrivat& privatWindow(frmMain& app, const std::string& nick) {
+    const int slot = app.tables().FindPrivat(nick);
+    if (slot == -1)
+        throw std::logic_error("no private window " + nick);
+    return app.tables().privat(slot);
+}
+
 FakeWorld::FakeWorld()
-    : app(std::make_unique<frmMain>(Platform{clock, pump, files, locale, ui, mainWindow, dialogs,
-                                             server, identSocket})) {}
+    : app(std::make_unique<frmMain>(
+          Platform{clock, pump, files, locale, ui, mainWindow, dialogs, server, identSocket})) {}
 
 FakeWorld::~FakeWorld() = default;
 
-void FakeWorld::start() { app->startUp(); }
+void FakeWorld::start() {
+    app->startUp();
+}
 
 void FakeWorld::connect() {
     if (!server.open)
@@ -193,27 +216,23 @@ std::vector<std::string> FakeWorld::takeSent() {
 }
 
 FakeTextView& FakeWorld::statusText() {
-    if (!ui.status)
-        throw std::logic_error("status window not created");
-    return ui.status->textView;
+    return ui.statusText();
 }
 
-std::string FakeWorld::statusLast() { return statusText().lastLine(); }
+std::string FakeWorld::statusLast() {
+    return statusText().lastLine();
+}
 
 frmChat& FakeWorld::chat(const std::string& name) {
-    const int slot = app->tables().FindChannel(name);
-    if (slot == -1)
-        throw std::logic_error("no channel window " + name);
-    return app->tables().channel(slot);
+    return channelWindow(*app, name);
 }
 
-FakeChatView& FakeWorld::chatView(const std::string& name) { return *ui.chats.at(&chat(name)); }
+FakeChatView& FakeWorld::chatView(const std::string& name) {
+    return *ui.chats.at(&chat(name));
+}
 
 frmPrivat& FakeWorld::privat(const std::string& nick) {
-    const int slot = app->tables().FindPrivat(nick);
-    if (slot == -1)
-        throw std::logic_error("no private window " + nick);
-    return app->tables().privat(slot);
+    return privatWindow(*app, nick);
 }
 
 FakePrivatView& FakeWorld::privatView(const std::string& nick) {

@@ -79,6 +79,9 @@ public:
     std::unique_ptr<PrivatView> createPrivatView(frmPrivat& logic) override;
     std::unique_ptr<ListWindowView> createListView(frmList& logic) override;
 
+    // The status window's text; throws before the status window is made.
+    FakeTextView& statusText();
+
     FakeStatusView* status = nullptr;
     std::map<const frmChat*, FakeChatView*> chats;
     std::map<const frmPrivat*, FakePrivatView*> privats;
@@ -151,7 +154,10 @@ class FakeClientSocket : public ClientSocket {
 public:
     void setEvents(ClientSocketEvents* e) override { events = e; }
     void connectTo(const std::string& host, int port) override;
-    void close() override { ++closes; open = false; }
+    void close() override {
+        ++closes;
+        open = false;
+    }
     void send(const std::string& bytes) override;
     std::string localAddress() const override { return "127.0.0.1"; }
 
@@ -173,8 +179,15 @@ class FakeIdentSocket : public IdentSocket {
 public:
     void setEvents(IdentSocketEvents* e) override { events = e; }
     void listen(int port) override;
-    void close() override { listening = false; accepted = false; ++closes; }
-    void accept() override { accepted = true; listening = false; }
+    void close() override {
+        listening = false;
+        accepted = false;
+        ++closes;
+    }
+    void accept() override {
+        accepted = true;
+        listening = false;
+    }
     void send(const std::string& bytes) override { sent += bytes; }
     int localPort() const override { return local; }
     int remotePort() const override { return remote; }
@@ -190,6 +203,11 @@ public:
     std::string sent;
     bool refuseBind = false;
 };
+
+// The open channel window of `name`; throws when there is none.
+frmChat& channelWindow(frmMain& app, const std::string& name);
+// The open private window with `nick`; throws when there is none.
+frmPrivat& privatWindow(frmMain& app, const std::string& nick);
 
 // A whole fake world around one frmMain, for scenario tests.
 class FakeWorld {

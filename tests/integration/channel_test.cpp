@@ -1,9 +1,5 @@
-#include "client_under_test.h"
-#include "ngircd_server.h"
-#include "scripted_peer.h"
+#include "client_and_peer_fixture.h"
 #include "windows/frm_chat.h"
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 
@@ -12,18 +8,9 @@ namespace {
 
 using Rows = std::vector<std::string>;
 
-// Our client and one other user on the local server; our client joins by
-// typing into its windows, the other user is scripted.
-class ChannelTest : public ::testing::Test {
+// Our client joins by typing into its windows; the other user is scripted.
+class ChannelTest : public ClientAndPeerTest {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(server.running()) << server.diagnostics();
-        client.start();
-        client.connect();
-        ASSERT_TRUE(other.signOn(server.port())) << other.transcript();
-        ASSERT_TRUE(client.waitForWelcome()) << client.statusTranscript();
-    }
-
     void bothJoin(const std::string& channel) {
         client.typeInStatus("/join " + channel);
         ASSERT_TRUE(waitForRows(channel, {"@vuvi"})) << client.statusTranscript();
@@ -46,10 +33,6 @@ protected:
         auto& view = client.chatView(channel);
         return "rows:\n" + rowsOf(view.userList) + "lines:\n" + linesOf(view.textView);
     }
-
-    NgircdServer server;
-    ClientUnderTest client{ClientSettings{server.port()}};
-    ScriptedPeer other{"other"};
 };
 
 TEST_F(ChannelTest, OwnJoinOpensTheWindowAndMembersComeAndSpeak) {

@@ -6,7 +6,6 @@
 
 #include <chrono>
 #include <regex>
-#include <stdexcept>
 
 namespace vz::it {
 namespace {
@@ -103,9 +102,7 @@ void ClientUnderTest::typeInPrivat(const std::string& nick, const std::string& l
 }
 
 fake::FakeTextView& ClientUnderTest::statusText() {
-    if (ui_.status == nullptr)
-        throw std::logic_error("the status window was not created");
-    return ui_.status->textView;
+    return ui_.statusText();
 }
 
 bool ClientUnderTest::hasChannel(const std::string& name) const {
@@ -117,10 +114,7 @@ bool ClientUnderTest::hasPrivat(const std::string& nick) const {
 }
 
 frmChat& ClientUnderTest::chat(const std::string& name) {
-    const int slot = app_->tables().FindChannel(name);
-    if (slot == -1)
-        throw std::logic_error("no channel window " + name);
-    return app_->tables().channel(slot);
+    return fake::channelWindow(*app_, name);
 }
 
 fake::FakeChatView& ClientUnderTest::chatView(const std::string& name) {
@@ -128,10 +122,7 @@ fake::FakeChatView& ClientUnderTest::chatView(const std::string& name) {
 }
 
 frmPrivat& ClientUnderTest::privat(const std::string& nick) {
-    const int slot = app_->tables().FindPrivat(nick);
-    if (slot == -1)
-        throw std::logic_error("no private window " + nick);
-    return app_->tables().privat(slot);
+    return fake::privatWindow(*app_, nick);
 }
 
 fake::FakePrivatView& ClientUnderTest::privatView(const std::string& nick) {

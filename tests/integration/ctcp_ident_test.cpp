@@ -1,8 +1,4 @@
-#include "client_under_test.h"
-#include "ngircd_server.h"
-#include "scripted_peer.h"
-
-#include <gtest/gtest.h>
+#include "client_and_peer_fixture.h"
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -15,20 +11,7 @@ namespace {
 constexpr int FloodSize = 50;
 constexpr int ReplyBurst = 5;
 
-class CtcpTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(server.running()) << server.diagnostics();
-        client.start();
-        client.connect();
-        ASSERT_TRUE(other.signOn(server.port())) << other.transcript();
-        ASSERT_TRUE(client.waitForWelcome()) << client.statusTranscript();
-    }
-
-    NgircdServer server;
-    ClientUnderTest client{ClientSettings{server.port()}};
-    ScriptedPeer other{"other"};
-};
+using CtcpTest = ClientAndPeerTest;
 
 TEST_F(CtcpTest, VersionAndPingRequestsGetTheirNoticeReplies) {
     other.say("vuvi", ctcp("VERSION"));

@@ -1,6 +1,4 @@
-#include "client_under_test.h"
-#include "ngircd_server.h"
-#include "scripted_peer.h"
+#include "client_and_peer_fixture.h"
 #include "windows/frm_chat.h"
 #include "windows/frm_list.h"
 #include "windows/frm_privat.h"
@@ -12,17 +10,9 @@
 namespace vz::it {
 namespace {
 
-// Our client and one other user, signed on to the local server.
-class MessagesTest : public ::testing::Test {
+// Private messages, notices and the list window.
+class MessagesTest : public ClientAndPeerTest {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(server.running()) << server.diagnostics();
-        client.start();
-        client.connect();
-        ASSERT_TRUE(other.signOn(server.port())) << other.transcript();
-        ASSERT_TRUE(client.waitForWelcome()) << client.statusTranscript();
-    }
-
     fake::FakeTextView& privatText() { return client.privatView("other").textView; }
     std::string dumpPrivat() {
         return client.hasPrivat("other") ? linesOf(privatText()) : "no private window";
@@ -42,10 +32,6 @@ protected:
         ASSERT_TRUE(other.join(channel));
         ASSERT_TRUE(client.waitUntil([&] { return client.chat(channel).InChannel("other"); }));
     }
-
-    NgircdServer server;
-    ClientUnderTest client{ClientSettings{server.port()}};
-    ScriptedPeer other{"other"};
 };
 
 bool contains(const std::vector<std::string>& rows, const std::string& row) {

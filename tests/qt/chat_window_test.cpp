@@ -3,6 +3,7 @@
 #include "qt_controls.h"
 #include "qt_text_view.h"
 #include "qt_ui_factory.h"
+#include "text_edit_points.h"
 #include "windows/frm_chat.h"
 #include "windows/frm_privat.h"
 
@@ -15,6 +16,7 @@
 #include <memory>
 
 using namespace vz;
+using vz::test::middleOf;
 
 namespace {
 
@@ -70,16 +72,6 @@ QLineEdit& widgetOf(LineEdit& input) {
 }
 QListWidget& widgetOf(ListBox& list) {
     return *dynamic_cast<QtListBox&>(list).widget();
-}
-
-// The middle of the character at document position `position`, in viewport pixels.
-QPoint middleOf(QTextEdit& edit, int position) {
-    QTextCursor cursor(edit.document());
-    cursor.setPosition(position);
-    const QRect left = edit.cursorRect(cursor);
-    cursor.setPosition(position + 1);
-    const QRect right = edit.cursorRect(cursor);
-    return {(left.left() + right.left()) / 2, left.center().y()};
 }
 
 QPoint rowCentre(QListWidget& list, int row) {

@@ -1,5 +1,6 @@
 #include "qt_text_view.h"
 #include "text/utf8.h"
+#include "text_edit_points.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
@@ -14,6 +15,7 @@
 using vz::QtTextView;
 using vz::TextAttr;
 using vz::TextRun;
+using vz::test::middleOf;
 
 namespace {
 
@@ -46,16 +48,6 @@ std::vector<Fragment> fragmentsOf(const QTextBlock& block) {
                        format.fontWeight() == QFont::Bold, format.fontUnderline()});
     }
     return out;
-}
-
-// The middle of the character at document position `position`, in viewport pixels.
-QPoint middleOf(QTextEdit& edit, int position) {
-    QTextCursor cursor(edit.document());
-    cursor.setPosition(position);
-    const QRect left = edit.cursorRect(cursor);
-    cursor.setPosition(position + 1);
-    const QRect right = edit.cursorRect(cursor);
-    return {(left.left() + right.left()) / 2, left.center().y()};
 }
 
 } // namespace
