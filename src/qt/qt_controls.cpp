@@ -145,8 +145,8 @@ bool QtListBox::eventFilter(QObject* watched, QEvent* event) {
 
 void QtSubWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
-    if (onClose)
-        onClose();
+    if (close_)
+        close_();
 }
 
 QtChildWindow::QtChildWindow(QMdiArea& area, QSize initialPixels)
@@ -165,7 +165,7 @@ QtChildWindow::~QtChildWindow() {
 
 void QtChildWindow::setCloseHandler(std::function<void()> handler) {
     if (sub_)
-        sub_->onClose = std::move(handler);
+        sub_->setCloseHandler(std::move(handler));
 }
 
 void QtChildWindow::setResizeHandler(std::function<void()> handler) {
@@ -222,6 +222,7 @@ void QtChildWindow::activate() {
 TwipSize QtChildWindow::clientSize() const {
     if (!sub_ || !client_)
         return {};
+    // A resize still pending in the layout would report the old size.
     if (sub_->layout())
         sub_->layout()->activate();
     return {pixelsToTwips(client_->width()), pixelsToTwips(client_->height())};

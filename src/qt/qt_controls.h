@@ -73,10 +73,13 @@ private:
 // handler, which decides whether the window hides.
 class QtSubWindow final : public QMdiSubWindow {
 public:
-    std::function<void()> onClose;
+    void setCloseHandler(std::function<void()> handler) { close_ = std::move(handler); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+
+private:
+    std::function<void()> close_;
 };
 
 // A child window of the main window's MDI area. Its client widget holds the
@@ -110,6 +113,7 @@ private:
     QPointer<QtSubWindow> sub_;
     QPointer<QWidget> client_;
     std::function<void()> resize_;
+    // Set while show() runs: the activation it causes is undone, not reported.
     bool showingQuietly_ = false;
 };
 
