@@ -73,6 +73,7 @@ private:
     void tile(Qt::Orientation orientation);
     void showTime();
 
+    // Runs a menu or toolbar command on the attached logic.
     void run(Command command);
 
     frmMain* main_ = nullptr;
