@@ -5,6 +5,7 @@
 #include "twips.h"
 
 #include <QCloseEvent>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMouseEvent>
@@ -152,6 +153,7 @@ void QtSubWindow::closeEvent(QCloseEvent* event) {
 QtChildWindow::QtChildWindow(QMdiArea& area, QSize initialPixels)
     : area_(area), sub_(new QtSubWindow), client_(new QWidget) {
     sub_->setAttribute(Qt::WA_DeleteOnClose, false);
+    sub_->setWindowIcon(QIcon(QStringLiteral(":/icons/window2.svg")));
     sub_->setWidget(client_);
     area_.addSubWindow(sub_);
     sub_->resize(initialPixels);
@@ -180,13 +182,18 @@ void QtChildWindow::setActivateHandler(std::function<void()> handler) {
             });
 }
 
+// The title keeps what the logic set; the frame shows it without control
+// characters (a caption missing from the language file reads as code 0).
 void QtChildWindow::setTitle(const std::string& title) {
+    title_ = title;
+    QString shown = QString::fromStdString(title);
+    shown.removeIf([](QChar c) { return c.unicode() < 0x20; });
     if (sub_)
-        sub_->setWindowTitle(QString::fromStdString(title));
+        sub_->setWindowTitle(shown);
 }
 
 std::string QtChildWindow::title() const {
-    return sub_ ? sub_->windowTitle().toStdString() : std::string();
+    return title_;
 }
 
 // The MDI area activates a window that is shown; showing one must leave the

@@ -113,6 +113,7 @@ private:
     QPointer<QtSubWindow> sub_;
     QPointer<QWidget> client_;
     std::function<void()> resize_;
+    std::string title_;
     // Set while show() runs: the activation it causes is undone, not reported.
     bool showingQuietly_ = false;
 };

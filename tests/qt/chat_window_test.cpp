@@ -184,6 +184,14 @@ private slots:
         QCOMPARE(chat->rtbTopic().text(), std::string("TOPIC:"));
     }
 
+    void titleFrameHidesControlCharactersButTheLogicKeepsThem() {
+        const std::string missingWord(1, '\0');
+        chat->window().setTitle("#test - 3 " + missingWord);
+        QMdiSubWindow* sub = dynamic_cast<QtChildWindow&>(chat->window()).subWindow();
+        QCOMPARE(sub->windowTitle(), QStringLiteral("#test - 3 "));
+        QCOMPARE(chat->window().title(), "#test - 3 " + missingWord);
+    }
+
     void activationReachesTheLogicAndFocusesTheInput() {
         world->area.setActiveSubWindow(
             dynamic_cast<QtChildWindow&>(world->app->status().window()).subWindow());
