@@ -14,6 +14,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTimer>
 #include <QToolBar>
 
@@ -250,7 +251,7 @@ void QtMainWindow::setToolButtonToolTip(int button, const std::string& toolTip) 
 void QtMainWindow::arrange(Arrangement arrangement) {
     switch (arrangement) {
     case Arrangement::Cascade:
-        mdi_->cascadeSubWindows();
+        cascadeWindows();
         break;
     case Arrangement::TileVertical:
         tile(Qt::Horizontal);
@@ -261,15 +262,39 @@ void QtMainWindow::arrange(Arrangement arrangement) {
     }
 }
 
-// Lays the visible, not minimised child windows out in one row
-// (Qt::Horizontal: side by side) or one column (Qt::Vertical: one above the
-// other), the active window first.
-void QtMainWindow::tile(Qt::Orientation orientation) {
+// The visible, not minimised child windows, the active one first.
+QList<QMdiSubWindow*> QtMainWindow::arrangeableWindows() const {
     QList<QMdiSubWindow*> windows;
     const QList<QMdiSubWindow*> stack = mdi_->subWindowList(QMdiArea::StackingOrder);
     for (auto it = stack.rbegin(); it != stack.rend(); ++it)
         if ((*it)->isVisible() && !(*it)->isMinimized())
             windows.append(*it);
+    return windows;
+}
+
+// Stacks the child windows from the top left corner, each one title bar lower
+// and to the right, at two thirds of the area. (QMdiArea's own cascade shrinks
+// windows to their size hint, which leaves only title bars.)
+void QtMainWindow::cascadeWindows() {
+    const QList<QMdiSubWindow*> windows = arrangeableWindows();
+    const QRect area = mdi_->viewport()->rect();
+    const QSize size(area.width() * 2 / 3, area.height() * 2 / 3);
+    const int step = style()->pixelMetric(QStyle::PM_TitleBarHeight) + 4;
+    for (qsizetype index = windows.size() - 1; index >= 0; --index) {
+        QMdiSubWindow* window = windows[index];
+        if (window->isMaximized())
+            window->showNormal();
+        const int offset = static_cast<int>(windows.size() - 1 - index) * step;
+        window->setGeometry(QRect(QPoint(offset, offset), size));
+        window->raise();
+    }
+}
+
+// Lays the visible, not minimised child windows out in one row
+// (Qt::Horizontal: side by side) or one column (Qt::Vertical: one above the
+// other).
+void QtMainWindow::tile(Qt::Orientation orientation) {
+    const QList<QMdiSubWindow*> windows = arrangeableWindows();
     if (windows.isEmpty())
         return;
     const QRect area = mdi_->viewport()->rect();

@@ -10,6 +10,7 @@
 class QAction;
 class QLabel;
 class QMdiArea;
+class QMdiSubWindow;
 class QMenu;
 class QTimer;
 
@@ -70,6 +71,8 @@ private:
     void buildStatusBar();
     QAction* findAction(const std::string& name) const;
     QAction* toolButton(int button) const;
+    QList<QMdiSubWindow*> arrangeableWindows() const;
+    void cascadeWindows();
     void tile(Qt::Orientation orientation);
     void showTime();
 

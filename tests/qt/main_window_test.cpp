@@ -140,6 +140,10 @@ private slots:
         QVERIFY(first->x() != second->x());
         action("Button4")->trigger();
         QCOMPARE(program->globals().ArrangeMode, std::string("Hor"));
+        const QSize area = window().mdiArea().viewport()->size();
+        for (QMdiSubWindow* child : {first, second})
+            QVERIFY(child->width() > area.width() / 2 && child->height() > area.height() / 2);
+        QVERIFY(first->pos() != second->pos());
     }
 
     void menuEntriesRunTheirCommands() {
