@@ -27,6 +27,7 @@ void frmList::openEmpty() {
 
 void frmList::show() {
     view().window().show();
+    view().window().activate();
 }
 ChildWindow& frmList::window() {
     return view().window();

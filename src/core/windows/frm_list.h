@@ -19,6 +19,7 @@ public:
     // Builds the view when needed (laid out), empties the list and sets
     // intCount to 0. The window is not shown.
     void openEmpty();
+    // Shows the finished listing in front, as the user asked for it.
     void show();
     bool isLoaded() const { return view_ != nullptr; }
     ChildWindow& window();

@@ -150,6 +150,7 @@ TEST_F(NumericsTest, ChannelListFillsTheListWindow) {
     EXPECT_FALSE(list().win.visible);
     world.serverSays(":s 323 me :End of LIST");
     EXPECT_TRUE(list().win.visible);
+    EXPECT_EQ(list().win.activations, 1);
     EXPECT_EQ(world.statusLast(), " *** 323 me End of LIST");
 }
 
@@ -167,6 +168,7 @@ TEST_F(NumericsTest, WhoisRowsFollowTheUserRow) {
     EXPECT_EQ(list().win.titleText, "Whois bob:");
     world.serverSays(":s 318 me bob :End of WHOIS list");
     EXPECT_TRUE(list().win.visible);
+    EXPECT_EQ(list().win.activations, 1);
     EXPECT_EQ(world.statusLast(), " *** 318 me bob End of WHOIS list");
 }
 
