@@ -101,10 +101,8 @@ std::string idCommand(Command& c) {
 
 // Closing the channel's window sends its own PART first.
 std::string partCommand(Command& c) {
-    WindowTables& tables = c.main.tables();
-    const int slot = tables.FindChannel(c.word1());
-    if (slot != -1)
-        tables.channel(slot).close();
+    if (frmChat* chat = c.main.tables().channelNamed(c.word1()))
+        chat->close();
     const std::string reason = c.from(2);
     return "PART " + c.word1() + (reason.empty() ? "" : " :" + reason);
 }

@@ -15,11 +15,6 @@ namespace {
 const char* const NoWindowForChannel = "*** Немає вільного вікна для каналу ";
 
 // The open channel window of `name`, or nullptr.
-frmChat* findChat(frmMain& main, const std::string& name) {
-    const int slot = main.tables().FindChannel(name);
-    return slot == -1 ? nullptr : &main.tables().channel(slot);
-}
-
 void putChannel(frmMain& main, frmChat& chat, const std::string& text) {
     main.PutColorText(chat.rtfText(), text, chat.strChannel);
 }
@@ -87,7 +82,7 @@ void OnJoin(frmMain& main, const IrcMessage& msg, const std::string& text) {
         ownJoin(main, text);
         return;
     }
-    frmChat* chat = findChat(main, msg.param(1));
+    frmChat* chat = main.tables().channelNamed(msg.param(1));
     if (chat == nullptr)
         return;
     chat->AddNick(msg.strNick);
@@ -97,7 +92,7 @@ void OnJoin(frmMain& main, const IrcMessage& msg, const std::string& text) {
 void OnPart(frmMain& main, const IrcMessage& msg, const std::string&) {
     if (msg.strNick == main.globals().Nick)
         return;
-    frmChat* chat = findChat(main, msg.param(1));
+    frmChat* chat = main.tables().channelNamed(msg.param(1));
     if (chat == nullptr)
         return;
     chat->RemoveNick(msg.strNick);
@@ -126,7 +121,7 @@ void HandleQuit(frmMain& main, const std::string& strNick, const std::string& st
 }
 
 void OnKick(frmMain& main, const IrcMessage& msg, const std::string&) {
-    frmChat* chat = findChat(main, msg.param(1));
+    frmChat* chat = main.tables().channelNamed(msg.param(1));
     if (chat == nullptr)
         return;
     const std::string& channel = msg.param(1);
@@ -174,19 +169,16 @@ void HandleNick(frmMain& main, const std::string& strOldNick, const std::string&
 }
 
 void OnTopic(frmMain& main, const IrcMessage& msg, const std::string&) {
-    frmChat* chat = findChat(main, msg.param(1));
+    frmChat* chat = main.tables().channelNamed(msg.param(1));
     if (chat == nullptr)
         return;
     const std::string topic = JoinParams(msg, 2, -1);
-    TextView& topicView = chat->rtbTopic();
-    topicView.clear();
-    main.PutColorText(topicView, topic, "");
-    topicView.deleteRange(0, 1);
+    chat->ShowTopic(topic);
     putChannel(main, *chat, "03Топік змінено " + msg.strNick + " \x1F:\x1F " + topic);
 }
 
 void OnMode(frmMain& main, const IrcMessage& msg, const std::string&) {
-    frmChat* chat = findChat(main, msg.param(1));
+    frmChat* chat = main.tables().channelNamed(msg.param(1));
     if (chat == nullptr)
         return;
     const std::string modes = JoinParams(msg, 2, -1);
@@ -223,7 +215,7 @@ void ApplyModes(frmMain& main, const std::string& strChannel, const std::string&
 
 void ApplyMode(frmMain& main, const std::string& strChannel, bool bPlus, const std::string& strMode,
                const std::string& strArg) {
-    frmChat* chat = findChat(main, strChannel);
+    frmChat* chat = main.tables().channelNamed(strChannel);
     if (chat == nullptr || applyMemberMode(main, *chat, bPlus, strMode, strArg) || strMode == "b")
         return;
     if (strMode == "k")

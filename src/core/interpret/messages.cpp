@@ -20,9 +20,8 @@ bool isCtcpRequest(const std::string& strText) {
 
 void toChannel(frmMain& main, const std::string& strNick, const std::string& target,
                const std::string& strText) {
-    const int slot = main.tables().FindChannel(target);
-    if (slot != -1)
-        main.tables().channel(slot).PutText(strNick, strText);
+    if (frmChat* chat = main.tables().channelNamed(target))
+        chat->PutText(strNick, strText);
 }
 
 // The user asked his own client for its version: answered before the request

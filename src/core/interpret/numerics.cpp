@@ -21,8 +21,7 @@ void toStatus(frmMain& main, const std::string& text) {
 
 // The channel window named by parameter 2, or nullptr.
 frmChat* channelOf(frmMain& main, const IrcMessage& msg) {
-    const int slot = main.tables().FindChannel(msg.param(2));
-    return slot == -1 ? nullptr : &main.tables().channel(slot);
+    return main.tables().channelNamed(msg.param(2));
 }
 
 // `text` without its first two words: the second word is `who`, the rest `tail`.
@@ -113,10 +112,7 @@ void OnTopicReply(frmMain& main, const IrcMessage& msg, const std::string&) {
     if (chat == nullptr)
         return;
     const std::string topic = JoinParams(msg, 3, -1);
-    TextView& topicView = chat->rtbTopic();
-    topicView.clear();
-    main.PutColorText(topicView, topic, "");
-    topicView.deleteRange(0, 1);
+    chat->ShowTopic(topic);
     main.PutColorText(chat->rtfText(), "03Топік \"" + topic + "\"", chat->strChannel);
     chat->topicTag = "locked";
 }
@@ -139,11 +135,11 @@ void OnNames(frmMain& main, const IrcMessage& msg, const std::string& text) {
         namesToList(main, text);
         return;
     }
-    const int slot = main.tables().FindChannel(msg.param(3));
-    if (slot == -1)
+    frmChat* chat = main.tables().channelNamed(msg.param(3));
+    if (chat == nullptr)
         WriteRawStatus(main, msg, text);
     else
-        addNames(main.tables().channel(slot), JoinParams(msg, 4, -1));
+        addNames(*chat, JoinParams(msg, 4, -1));
 }
 
 void OnListStart(frmMain& main, const IrcMessage& msg, const std::string& text) {

@@ -94,6 +94,13 @@ void frmChat::PutText(const std::string& strNick, std::string strText) {
         main_.PutColorText(rtfText(), MessageLine(strNick, strText), strChannel);
 }
 
+void frmChat::ShowTopic(const std::string& topic) {
+    TextView& topicView = rtbTopic();
+    topicView.clear();
+    main_.PutColorText(topicView, topic, "");
+    topicView.deleteRange(0, 1);
+}
+
 // Within the shared limit of automatic answers.
 void frmChat::answerVersion(const std::string& nick) {
     if (main_.replyLimiter().tryTake())

@@ -37,6 +37,8 @@ public:
     LineEdit& txtIn();
 
     void PutText(const std::string& strNick, std::string strText);
+    // Replaces the topic box's text by `topic` (without the writer's leading blank).
+    void ShowTopic(const std::string& topic);
     void SetLang();
     // Closes the window (sends PART unless tagged "NOPART") and frees the slot.
     void close();

@@ -119,10 +119,8 @@ void frmList::onClick(int row) {
 
 void frmList::onDoubleClick(int row) {
     onClick(row);
-    WindowTables& tables = main_.tables();
-    const int slot = tables.FindChannel(strListChannel);
-    if (slot != -1) {
-        tables.channel(slot).window().activate();
+    if (frmChat* chat = main_.tables().channelNamed(strListChannel)) {
+        chat->window().activate();
         return;
     }
     main_.SendData(main_.ParseCommand("", "join " + strListChannel));

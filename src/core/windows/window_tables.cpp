@@ -59,6 +59,11 @@ int WindowTables::FindChannel(const std::string& name) const {
     return findSlot(channels_, channelCount_, name, channelKey);
 }
 
+frmChat* WindowTables::channelNamed(const std::string& name) {
+    const int slot = FindChannel(name);
+    return slot == -1 ? nullptr : channels_[slot - 1].get();
+}
+
 bool WindowTables::ChannelExists(const std::string& name) const {
     return FindChannel(name) != -1;
 }

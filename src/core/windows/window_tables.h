@@ -22,6 +22,8 @@ public:
     // Lowest slot whose key equals `name` ignoring case, or -1.
     int FindChannel(const std::string& name) const;
     bool ChannelExists(const std::string& name) const;
+    // The open channel window of that name, or nullptr.
+    frmChat* channelNamed(const std::string& name);
     // A free or new slot for the channel, or -1 when all 30 are taken.
     int OpenChannel(const std::string& name);
 
