@@ -76,6 +76,8 @@ QtMainWindow::QtMainWindow() {
     mdi_ = new QMdiArea(this);
     mdi_->setObjectName(QStringLiteral("mdiArea"));
     setCentralWidget(mdi_);
+    // The size the window has until [Position] says otherwise.
+    resize(960, 680);
     buildMenuBar();
     buildToolBar();
     buildStatusBar();

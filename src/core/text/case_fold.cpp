@@ -94,8 +94,33 @@ std::string foldCase(std::string_view s) {
     return out;
 }
 
+namespace {
+
+// The folded code point at `pos`; an invalid byte maps beyond Unicode so that
+// it only ever equals the same invalid byte.
+char32_t foldedAt(std::string_view s, std::size_t pos, std::size_t len) {
+    const auto lead = static_cast<unsigned char>(s[pos]);
+    if (len == 1 && lead >= 0x80)
+        return 0x110000 + lead;
+    return foldCodePoint(len == 1 ? lead : utf8::decode(s, pos));
+}
+
+} // namespace
+
+// Compares code point by code point without building folded copies: nick
+// lookups run for every member of every channel on each QUIT and NICK.
 bool equalsIgnoreCase(std::string_view a, std::string_view b) {
-    return foldCase(a) == foldCase(b);
+    std::size_t i = 0;
+    std::size_t j = 0;
+    while (i < a.size() && j < b.size()) {
+        const std::size_t lenA = utf8::sequenceLength(a, i);
+        const std::size_t lenB = utf8::sequenceLength(b, j);
+        if (foldedAt(a, i, lenA) != foldedAt(b, j, lenB))
+            return false;
+        i += lenA;
+        j += lenB;
+    }
+    return i == a.size() && j == b.size();
 }
 
 } // namespace vz

@@ -81,22 +81,21 @@ void frmChat::RemoveMode(const std::string& strMode) {
 }
 
 bool frmChat::InChannel(const std::string& strNick) const {
-    const std::string wanted = foldCase(strNick);
-    return std::any_of(Users.begin(), Users.end(),
-                       [&](const UserEntry& user) { return foldCase(user.strNick) == wanted; });
+    return std::any_of(Users.begin(), Users.end(), [&](const UserEntry& user) {
+        return equalsIgnoreCase(user.strNick, strNick);
+    });
 }
 
 // Renames in place: the member keeps his flags and his row position.
 void frmChat::ChangeNck(const std::string& strOldNick, const std::string& strNewNick) {
-    const std::string wanted = foldCase(strOldNick);
     const auto entry = std::find_if(Users.begin(), Users.end(), [&](const UserEntry& user) {
-        return foldCase(user.strNick) == wanted;
+        return equalsIgnoreCase(user.strNick, strOldNick);
     });
     if (entry == Users.end())
         return;
     entry->strNick = strNewNick;
-    const int row =
-        findRow(lstUsers(), [&](const std::string& text) { return foldCase(text) == wanted; });
+    const int row = findRow(
+        lstUsers(), [&](const std::string& text) { return equalsIgnoreCase(text, strOldNick); });
     if (row != -1)
         lstUsers().setRow(row, FormatNick(*entry));
     main_.PutColorText(rtfText(), "03" + strOldNick + " перейменувався на " + strNewNick,

@@ -42,6 +42,15 @@ TEST(CaseFoldTest, EqualsIgnoreCase) {
     EXPECT_TRUE(equalsIgnoreCase("Nick", "NICK"));
     EXPECT_FALSE(equalsIgnoreCase("Nick", "Nick_"));
     EXPECT_FALSE(equalsIgnoreCase("i", "İ"));
+    EXPECT_FALSE(equalsIgnoreCase("", "a"));
+    EXPECT_TRUE(equalsIgnoreCase("", ""));
+    EXPECT_TRUE(equalsIgnoreCase("ΣΟΦΊΑ", "σοφία"));
+}
+
+TEST(CaseFoldTest, InvalidBytesOnlyEqualThemselves) {
+    EXPECT_TRUE(equalsIgnoreCase("a\xE9", "A\xE9"));
+    EXPECT_FALSE(equalsIgnoreCase("\xE9", "é"));
+    EXPECT_FALSE(equalsIgnoreCase("\xC3", "\xC3\xA9"));
 }
 
 } // namespace
