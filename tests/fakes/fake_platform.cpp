@@ -197,6 +197,15 @@ void FakeWorld::start() {
     app->startUp();
 }
 
+void FakeWorld::startSignedOn() {
+    files.files["vuvivaz.ini"] = "[Options]\r\nNick=me\r\n[Last]\r\nServer=irc.test\r\n"
+                                 "Port=6667\r\n[Lang]\r\nName=en.lng\r\n";
+    files.files["en.lng"] = "[Chat]\r\nstrUsersCount=users\r\n";
+    start();
+    connect();
+    takeSent();
+}
+
 void FakeWorld::connect() {
     if (!server.open)
         app->connection().ConnectTo();

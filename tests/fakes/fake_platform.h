@@ -217,6 +217,9 @@ public:
 
     // Starts the program (status window, banner, settings).
     void start();
+    // Starts as "me" on irc.test with an English language word for the member
+    // count, connects, and forgets the sign-on lines.
+    void startSignedOn();
     // Makes the server socket report an established connection.
     void connect();
     // One server line, as if it arrived with its CR LF.

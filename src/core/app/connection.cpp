@@ -1,7 +1,6 @@
 #include "app/connection.h"
 
 #include "app/frm_main.h"
-#include "app/main_texts.h"
 #include "text/case_fold.h"
 #include "text/codec.h"
 #include "windows/window_tables.h"
@@ -34,7 +33,7 @@ void Connection::ConnectToIRC(std::string& host, int& port) {
     Globals& g = main_.globals();
     if (g.ConnectTry >= AttemptLimit)
         return;
-    const std::string disconnectText = MainText(main_, "mnuDisconnect", "Відключитися");
+    const std::string disconnectText = main_.LangTextOr("Main", "mnuDisconnect", "Відключитися");
     main_.mainWindow().setMenuCaption("mnuConnect", disconnectText);
     startAttempt(host, port);
     main_.ident().Listen();
@@ -73,11 +72,10 @@ void Connection::DisconnectToIRC() {
     remotePort_ = 0;
     ++generation_;
     main_.tables().closeConversations();
-    if (main_.list().isLoaded())
-        main_.list().window().hide();
+    main_.list().hide();
     MainWindowView& window = main_.mainWindow();
     window.setIcon(1);
-    const std::string connectText = MainText(main_, "mnuConnect", "Підключитися");
+    const std::string connectText = main_.LangTextOr("Main", "mnuConnect", "Підключитися");
     window.setMenuCaption("mnuConnect", connectText);
     window.setToolButtonImage(1, 1);
     window.setToolButtonToolTip(1, connectText);
@@ -104,11 +102,10 @@ void Connection::onConnected() {
     window.setCaption(std::string(ProgramTitle) + " - " + g.Server);
     g.NamesRequested = false;
     setConnectionMenus(true);
-    const std::string nick = ValueOrEmpty(g.Nick);
     SendData("PASS ");
-    SendData("NICK " + nick);
-    SendData("USER " + nick + " " + main_.platform().serverSocket.localAddress() +
-             " irc :" + ValueOrEmpty(g.FullName));
+    SendData("NICK " + g.Nick);
+    SendData("USER " + g.Nick + " " + main_.platform().serverSocket.localAddress() +
+             " irc :" + g.FullName);
     main_.tables().closeConversations();
 }
 

@@ -3,8 +3,6 @@
 #include "app/version.h"
 #include "config/settings_values.h"
 #include "text/utf8.h"
-#include "windows/frm_chat.h"
-#include "windows/frm_privat.h"
 
 namespace vz {
 
@@ -62,9 +60,9 @@ void frmMain::shutDown() {
     settingsIni_.setFileName(SettingsFileName);
     const std::string port = std::to_string(globals_.ServerPort);
     settingsIni_.AddSection("Last");
-    settingsIni_.AddValue("Last", "Server", ValueOrEmpty(globals_.Server));
+    settingsIni_.AddValue("Last", "Server", globals_.Server);
     settingsIni_.AddValue("Last", "Port", port);
-    settingsIni_.setValue("Last", "Server", ValueOrEmpty(globals_.Server));
+    settingsIni_.setValue("Last", "Server", globals_.Server);
     settingsIni_.setValue("Last", "Port", port);
     settingsIni_.UpdateFile();
     SavePosition();
@@ -74,18 +72,8 @@ void frmMain::shutDown() {
 }
 
 void frmMain::closeAllWindows() {
-    for (int slot = 1; slot <= tables_.ChannelCount(); ++slot) {
-        frmChat& chat = tables_.channel(slot);
-        if (!chat.isOpen())
-            continue;
-        chat.tag = "NOPART";
-        chat.close();
-    }
-    for (int slot = 1; slot <= tables_.PrivatCount(); ++slot)
-        if (tables_.privat(slot).isOpen())
-            tables_.privat(slot).close();
-    if (list_.isLoaded())
-        list_.window().hide();
+    tables_.closeConversations();
+    list_.hide();
     status_.window().hide();
 }
 
@@ -151,6 +139,12 @@ void frmMain::PutStatus(const std::string& text) {
 std::string frmMain::LangText(const std::string& section, const std::string& key) {
     langIni_.setFileName(globals_.LangName);
     return langIni_.Value(section, key);
+}
+
+std::string frmMain::LangTextOr(const std::string& section, const std::string& key,
+                                const std::string& builtIn) {
+    const std::string text = LangText(section, key);
+    return text == clsINI::NoValue ? builtIn : text;
 }
 
 } // namespace vz

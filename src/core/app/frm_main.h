@@ -51,6 +51,9 @@ public:
     void PutStatus(const std::string& text);
     // [section] key of the current language file.
     std::string LangText(const std::string& section, const std::string& key);
+    // The same, or `builtIn` while the language file has no such text.
+    std::string LangTextOr(const std::string& section, const std::string& key,
+                           const std::string& builtIn);
     std::string ParseCommand(const std::string& target, const std::string& line) {
         return parser_.ParseCommand(target, line);
     }

@@ -62,7 +62,7 @@ void IdentResponder::onConnectionRequest() {
     });
     const std::string portPair =
         std::to_string(socket.localPort()) + ", " + std::to_string(socket.remotePort());
-    sendReply(portPair + ReplyMiddle + ValueOrEmpty(main_.globals().Nick));
+    sendReply(portPair + ReplyMiddle + main_.globals().Nick);
 }
 
 void IdentResponder::onDataArrived(const std::string& bytes) {

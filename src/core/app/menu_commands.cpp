@@ -1,7 +1,6 @@
 #include "app/menu_commands.h"
 
 #include "app/frm_main.h"
-#include "app/main_texts.h"
 #include "windows/membership.h"
 
 namespace vz {
@@ -65,7 +64,7 @@ void MenuArrange(frmMain& main, Arrangement arrangement) {
     MainWindowView& window = main.mainWindow();
     window.arrange(arrangement);
     const NextArrangement next = nextAfter(arrangement);
-    window.setToolButtonToolTip(ArrangeButton, MainText(main, next.key, next.builtIn));
+    window.setToolButtonToolTip(ArrangeButton, main.LangTextOr("Main", next.key, next.builtIn));
     window.setToolButtonImage(ArrangeButton, next.image);
     main.globals().ArrangeMode = next.mode;
 }

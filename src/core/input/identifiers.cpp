@@ -33,11 +33,11 @@ std::string versionValue(frmMain&, const std::string&) {
 }
 
 std::string nickValue(frmMain& main, const std::string&) {
-    return ValueOrEmpty(main.globals().Nick);
+    return main.globals().Nick;
 }
 
 std::string serverValue(frmMain& main, const std::string&) {
-    return ValueOrEmpty(main.connection().remoteHost());
+    return main.connection().remoteHost();
 }
 
 std::string portValue(frmMain& main, const std::string&) {
@@ -54,7 +54,7 @@ std::string timeValue(frmMain& main, const std::string&) {
 }
 
 std::string randNickValue(frmMain& main, const std::string&) {
-    return RandomNick(ValueOrEmpty(main.globals().Nick));
+    return RandomNick(main.globals().Nick);
 }
 
 const Identifier Identifiers[] = {

@@ -24,15 +24,21 @@ frmChat* channelOf(frmMain& main, const IrcMessage& msg) {
     return main.tables().channelNamed(msg.param(2));
 }
 
-// `text` without its first two words: the second word is `who`, the rest `tail`.
-void splitWhois(const std::string& text, std::string& who, std::string& tail) {
+// `text` without its first two words (the user's nick and one more): the
+// second word goes to `second`, the rest is returned.
+std::string afterTwoWords(const std::string& text, std::string& second) {
     std::string first;
+    std::string tail;
     SplitAtFirst(text, ' ', first, tail);
-    SplitAtFirst(tail, ' ', who, tail);
+    SplitAtFirst(tail, ' ', second, tail);
+    return tail;
 }
 
-void showWhois(frmMain& main, const std::string& row) {
-    main.list().ShowInList(row, main.list().intCount, "Whois");
+// One WHOIS row: the nick asked about, `joiner` and the rest of the reply.
+void addWhoisRow(frmMain& main, const std::string& text, const std::string& joiner) {
+    std::string who;
+    const std::string tail = afterTwoWords(text, who);
+    main.list().ShowInList(who + joiner + tail, main.list().intCount, "Whois");
 }
 
 void addNames(frmChat& chat, const std::string& names) {
@@ -48,13 +54,11 @@ void addNames(frmChat& chat, const std::string& names) {
 
 // A names listing the user asked for goes to the list window.
 void namesToList(frmMain& main, const std::string& text) {
-    std::string word;
-    std::string remaining;
-    SplitAtFirst(text, ' ', word, remaining);
-    SplitAtFirst(remaining, ' ', word, remaining);
+    std::string channelType;
+    const std::string names = afterTwoWords(text, channelType);
     frmList& list = main.list();
     list.openEmpty();
-    list.ShowInList(remaining, list.intCount, "Names");
+    list.ShowInList(names, list.intCount, "Names");
     list.show();
     main.globals().NamesRequested = false;
 }
@@ -95,7 +99,7 @@ void OnNickInUse(frmMain& main, const IrcMessage& msg, const std::string& text) 
     Globals& globals = main.globals();
     if (globals.Nick != globals.Alternative) {
         globals.Nick = globals.Alternative;
-        main.SendData("NICK " + ValueOrEmpty(globals.Nick));
+        main.SendData("NICK " + globals.Nick);
     } else {
         main.platform().dialogs.promptNick();
     }
@@ -157,32 +161,20 @@ void OnListEnd(frmMain& main, const IrcMessage& msg, const std::string& text) {
 }
 
 void OnWhoisUser(frmMain& main, const IrcMessage&, const std::string& text) {
-    std::string who;
-    std::string tail;
-    splitWhois(text, who, tail);
     main.list().openEmpty();
-    showWhois(main, who + " - " + tail);
+    addWhoisRow(main, text, " - ");
 }
 
 void OnWhoisChannels(frmMain& main, const IrcMessage&, const std::string& text) {
-    std::string who;
-    std::string tail;
-    splitWhois(text, who, tail);
-    showWhois(main, who + " присутній на каналі(лах) " + tail);
+    addWhoisRow(main, text, " присутній на каналі(лах) ");
 }
 
 void OnWhoisServer(frmMain& main, const IrcMessage&, const std::string& text) {
-    std::string who;
-    std::string tail;
-    splitWhois(text, who, tail);
-    showWhois(main, who + " на сервері " + tail);
+    addWhoisRow(main, text, " на сервері ");
 }
 
 void OnWhoisIdle(frmMain& main, const IrcMessage&, const std::string& text) {
-    std::string who;
-    std::string tail;
-    splitWhois(text, who, tail);
-    showWhois(main, who + " " + tail);
+    addWhoisRow(main, text, " ");
 }
 
 void OnWhoisEnd(frmMain& main, const IrcMessage& msg, const std::string& text) {

@@ -29,6 +29,11 @@ void frmList::show() {
     view().window().show();
     view().window().activate();
 }
+void frmList::hide() {
+    if (view_)
+        view_->window().hide();
+}
+
 ChildWindow& frmList::window() {
     return view().window();
 }

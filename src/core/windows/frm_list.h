@@ -21,6 +21,8 @@ public:
     void openEmpty();
     // Shows the finished listing in front, as the user asked for it.
     void show();
+    // Hides the window when it was ever made.
+    void hide();
     bool isLoaded() const { return view_ != nullptr; }
     ChildWindow& window();
     ListBox& lstList();

@@ -41,8 +41,7 @@ ChildWindow& frmStatus::window() {
 }
 
 void frmStatus::SetLang() {
-    const std::string caption = main_.LangText("Status", "Caption");
-    window().setTitle(caption == clsINI::NoValue ? "Status" : caption);
+    window().setTitle(main_.LangTextOr("Status", "Caption", "Status"));
 }
 
 void frmStatus::onFirstShown() {

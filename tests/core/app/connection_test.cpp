@@ -35,9 +35,9 @@ TEST_F(ConnectionTest, SignOnLinesByteForByte) {
     EXPECT_FALSE(world.mainWindow.isMenuEnabled("mnuTopic"));
 }
 
-TEST_F(ConnectionTest, MissingNickNeverReachesTheWireAsACodeZeroCharacter) {
-    globals().Nick = clsINI::NoValue;
-    globals().FullName = clsINI::NoValue;
+TEST(ConnectionWithoutSettingsTest, MissingNickNeverReachesTheWireAsACodeZeroCharacter) {
+    fake::FakeWorld world;
+    world.start();
     world.connect();
     EXPECT_EQ(world.server.sent, "PASS \nNICK \nUSER  127.0.0.1 irc :\n");
 }

@@ -65,8 +65,8 @@ TEST_F(IdentifiersTest, ServerAndPortAreThoseOfTheConnection) {
     EXPECT_EQ(expand("port"), "6697");
 }
 
-TEST_F(IdentifiersTest, MissingNickNeverReachesTheLine) {
-    world.app->globals().Nick = clsINI::NoValue;
+TEST_F(IdentifiersTest, WithoutANickRandNickStillGivesOne) {
+    world.app->globals().Nick = "";
     EXPECT_EQ(expand("me"), "");
     EXPECT_EQ(expand("randnick").substr(0, 5), "Guest");
 }

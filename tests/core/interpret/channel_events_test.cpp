@@ -14,15 +14,7 @@ using ::testing::IsEmpty;
 
 class ChannelEventsTest : public ::testing::Test {
 protected:
-    ChannelEventsTest() {
-        world.files.files["vuvivaz.ini"] =
-            "[Options]\r\nNick=me\r\n[Last]\r\nServer=irc.test\r\nPort=6667\r\n"
-            "[Lang]\r\nName=en.lng\r\n";
-        world.files.files["en.lng"] = "[Chat]\r\nstrUsersCount=users\r\n";
-        world.start();
-        world.connect();
-        world.takeSent();
-    }
+    ChannelEventsTest() { world.startSignedOn(); }
 
     // Our own join of `channel` with these members listed.
     void joined(const std::string& channel, const std::vector<std::string>& members) {

@@ -41,12 +41,7 @@ TEST(WordAtTest, IndexCountsCodePointsAndCyrillicEndsAWord) {
 class ChatWindowTest : public ::testing::Test {
 protected:
     ChatWindowTest() {
-        world.files.files["vuvivaz.ini"] =
-            "[Options]\r\nNick=me\r\n[Last]\r\nServer=irc.test\r\nPort=6667\r\n"
-            "[Lang]\r\nName=en.lng\r\n";
-        world.files.files["en.lng"] = "[Chat]\r\nstrUsersCount=users\r\n";
-        world.start();
-        world.connect();
+        world.startSignedOn();
         world.serverSays(":me!u@h JOIN :#x");
         world.takeSent();
     }
