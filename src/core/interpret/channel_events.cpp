@@ -77,7 +77,10 @@ void ownJoin(frmMain& main, const std::string& channel) {
 
 } // namespace
 
+// A JOIN without a channel names no window: it is ignored.
 void OnJoin(frmMain& main, const IrcMessage& msg, const std::string& text) {
+    if (text.empty())
+        return;
     if (equalsIgnoreCase(msg.strNick, main.globals().Nick)) {
         ownJoin(main, text);
         return;
@@ -147,24 +150,20 @@ void OnNick(frmMain& main, const IrcMessage& msg, const std::string& text) {
     HandleNick(main, msg.strNick, text);
 }
 
-// Renames the member in every channel window that lists him; his private
-// window follows only when he shares a channel with the user.
+// Renames the member in every channel window that lists him, and his private
+// window, whether or not he shares a channel with the user: the user's next
+// lines there must reach him, not whoever takes the old nick.
 void HandleNick(frmMain& main, const std::string& strOldNick, const std::string& strNewNick) {
     WindowTables& tables = main.tables();
-    bool first = true;
+    const int privat = tables.FindPrivat(strOldNick);
+    if (privat != -1) {
+        tables.privat(privat).strPrivNick = strNewNick;
+        tables.privat(privat).window().setTitle(strNewNick);
+    }
     for (int slot = 1; slot <= tables.ChannelCount(); ++slot) {
         frmChat& chat = tables.channel(slot);
-        if (!chat.isOpen() || !chat.InChannel(strOldNick))
-            continue;
-        if (first) {
-            first = false;
-            const int privat = tables.FindPrivat(strOldNick);
-            if (privat != -1) {
-                tables.privat(privat).strPrivNick = strNewNick;
-                tables.privat(privat).window().setTitle(strNewNick);
-            }
-        }
-        chat.ChangeNck(strOldNick, strNewNick);
+        if (chat.isOpen() && chat.InChannel(strOldNick))
+            chat.ChangeNck(strOldNick, strNewNick);
     }
 }
 

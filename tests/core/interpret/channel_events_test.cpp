@@ -109,6 +109,15 @@ TEST_F(ChannelEventsTest, NickChangeRenamesInPlaceAndFollowsThePrivateWindow) {
     EXPECT_THAT(rows("#y"), ElementsAre("carol"));
     EXPECT_EQ(lastLine("#x"), " alice перейменувався на carol");
     EXPECT_EQ(world.privat("carol").window().title(), "carol");
+    world.app->tables().OpenPrivat("stranger", "Vorn");
+    world.serverSays(":stranger!s@h NICK :other");
+    EXPECT_EQ(world.privat("other").window().title(), "other");
+}
+
+TEST_F(ChannelEventsTest, JoinWithoutChannelIsIgnored) {
+    world.serverSays(":me!u@h JOIN");
+    EXPECT_EQ(world.app->tables().ChannelCount(), 0);
+    EXPECT_THAT(world.takeSent(), IsEmpty());
 }
 
 TEST_F(ChannelEventsTest, OwnNickChangeUpdatesNickAndTellsTheStatusWindow) {
