@@ -12,6 +12,12 @@ namespace {
 const std::string OwnVersionRequest = std::string(1, CtcpMark) + "VERSION" + CtcpMark;
 const std::string ActionPrefix = std::string(1, CtcpMark) + "ACTION ";
 
+// The sender: the nick, or the whole prefix when it names a server or a
+// service without "!", so a private window never gets an empty name.
+std::string senderOf(const IrcMessage& msg) {
+    return msg.strNick.empty() ? msg.strPrefix : msg.strNick;
+}
+
 // A CTCP request for the CTCP handler. An action is a message: it is shown in
 // the sender's private window instead of being dropped by the handler.
 bool isCtcpRequest(const std::string& strText) {
@@ -35,29 +41,30 @@ void answerOwnVersion(frmMain& main, const IrcMessage& msg) {
 
 // The sender's private window, opened without taking the focus when there is
 // none; -1 when all slots are taken.
-int privatSlot(frmMain& main, const IrcMessage& msg) {
+int privatSlot(frmMain& main, const std::string& sender, const std::string& prefix) {
     WindowTables& tables = main.tables();
-    if (!tables.PrivatExists(msg.strNick))
-        tables.OpenPrivat(msg.strNick, msg.strPrefix);
-    return tables.FindPrivat(msg.strNick);
+    if (!tables.PrivatExists(sender))
+        tables.OpenPrivat(sender, prefix);
+    return tables.FindPrivat(sender);
 }
 
 void toPrivat(frmMain& main, const IrcMessage& msg, const std::string& strText) {
     answerOwnVersion(main, msg);
+    const std::string sender = senderOf(msg);
     if (isCtcpRequest(strText)) {
         std::string strData = strText;
-        HandleCTCP(main, msg.strNick, strData);
+        HandleCTCP(main, sender, strData);
         return;
     }
-    const int slot = privatSlot(main, msg);
+    const int slot = sender.empty() ? -1 : privatSlot(main, sender, msg.strPrefix);
     if (slot == -1) {
-        main.PutColorText(main.status().rtfText(), "05" + msg.strNick + ": " + strText, "");
+        main.PutColorText(main.status().rtfText(), "05" + sender + ": " + strText, "");
         return;
     }
     frmPrivat& privat = main.tables().privat(slot);
-    privat.window().setTitle(msg.strNick);
-    privat.strPrivNick = msg.strNick;
-    privat.PutText(msg.strNick, strText);
+    privat.window().setTitle(sender);
+    privat.strPrivNick = sender;
+    privat.PutText(sender, strText);
 }
 
 } // namespace
@@ -66,7 +73,7 @@ void OnPrivmsg(frmMain& main, const IrcMessage& msg, const std::string&) {
     const std::string& target = msg.param(1);
     const std::string strText = JoinParams(msg, 2, -1);
     if (!target.empty() && target.front() == '#')
-        toChannel(main, msg.strNick, target, strText);
+        toChannel(main, senderOf(msg), target, strText);
     else
         toPrivat(main, msg, strText);
 }
@@ -76,10 +83,11 @@ void OnNotice(frmMain& main, const IrcMessage& msg, const std::string&) {
     TextView* view = main.activeTextView();
     if (view == nullptr)
         view = &main.status().rtfText();
-    if (msg.strNick.empty())
+    const std::string sender = senderOf(msg);
+    if (sender.empty())
         main.PutColorText(*view, "05" + strText, "");
     else
-        main.PutColorText(*view, "05NOTICE " + msg.strNick + "\x1F:\x1F\t" + strText, "");
+        main.PutColorText(*view, "05NOTICE " + sender + "\x1F:\x1F\t" + strText, "");
 }
 
 } // namespace vz

@@ -102,6 +102,12 @@ TEST_F(MessagesTest, OwnVersionRequestBeyondTheLimitIsNotAnswered) {
     EXPECT_EQ(world.statusLast(), " me has just requested your client version");
 }
 
+TEST_F(MessagesTest, PrivateMessageFromAServiceWithoutBangIsNamedByItsPrefix) {
+    world.serverSays(":NickServ PRIVMSG me :identify first");
+    EXPECT_EQ(world.privat("NickServ").window().title(), "NickServ");
+    EXPECT_EQ(tables().FindPrivat(""), -1);
+}
+
 TEST_F(MessagesTest, PrivateMessageWithAllSlotsTakenGoesToTheStatusWindow) {
     for (int i = 1; i <= WindowTables::Slots; ++i)
         tables().OpenPrivat("nick" + std::to_string(i), "Vorn");
@@ -116,8 +122,10 @@ TEST_F(MessagesTest, NoticeGoesToTheActiveTextView) {
     world.app->setActiveChild(&world.chat("#x").rtfText());
     world.serverSays(":a!u@h NOTICE me :hello");
     world.serverSays(":srv1 NOTICE * :Looking up your hostname");
-    EXPECT_EQ(world.chatView("#x").textView.lineTexts(),
-              (Lines{" NOTICE a:\thello", " Looking up your hostname"}));
+    world.serverSays("NOTICE AUTH :no prefix");
+    EXPECT_EQ(
+        world.chatView("#x").textView.lineTexts(),
+        (Lines{" NOTICE a:\thello", " NOTICE srv1:\tLooking up your hostname", " no prefix"}));
 }
 
 TEST_F(MessagesTest, NoticeWithoutActiveTextViewGoesToTheStatusWindow) {
