@@ -1,5 +1,6 @@
 #include "windows/control_helpers.h"
 
+#include "text/typed_line.h"
 #include "text/utf8.h"
 #include "windows/word_under_pointer.h"
 
@@ -16,8 +17,12 @@ std::string WordAtPointer(const TextView& view, int xPixels, int yPixels) {
     return WordAt(view.text(), view.charIndexAt(xPixels, yPixels));
 }
 
+std::string TypedText(const LineEdit& input) {
+    return BlanksForLineBreaks(input.text());
+}
+
 void AddressWord(LineEdit& input, const std::string& word) {
-    const std::string line = input.text() + " " + word + ", ";
+    const std::string line = TypedText(input) + " " + word + ", ";
     input.setText(line);
     input.setCaret(static_cast<int>(utf8::length(line)));
     input.focus();

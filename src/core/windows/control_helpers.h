@@ -15,6 +15,9 @@ bool PlaceIfValid(Control& control, const TwipRect& rect);
 // The word under the pointer at (xPixels, yPixels) in `view`.
 std::string WordAtPointer(const TextView& view, int xPixels, int yPixels);
 
+// The input line's text as one line: a pasted line break becomes a blank.
+std::string TypedText(const LineEdit& input);
+
 // Addresses `word` in the input line: appends a blank, the word and ", ",
 // puts the caret at the end and gives the line the focus.
 void AddressWord(LineEdit& input, const std::string& word);

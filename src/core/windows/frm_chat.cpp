@@ -2,6 +2,7 @@
 
 #include "app/frm_main.h"
 #include "app/version.h"
+#include "text/typed_line.h"
 #include "windows/control_helpers.h"
 #include "windows/conversation_lines.h"
 #include "windows/frm_privat.h"
@@ -146,7 +147,7 @@ void frmChat::onActivated() {
 }
 
 void frmChat::onInputEnter() {
-    const std::string text = txtIn().text();
+    const std::string text = TypedText(txtIn());
     if (text.rfind('/', 0) == 0) {
         txtIn().setText("");
         main_.SendData(main_.ParseCommand(strChannel, text.substr(1)));
@@ -166,7 +167,7 @@ bool frmChat::onTopicKey(int character) {
         return true;
     switch (character) {
     case KeyEnter:
-        main_.SendData("TOPIC " + strChannel + " :" + rtbTopic().text());
+        main_.SendData("TOPIC " + strChannel + " :" + BlanksForLineBreaks(rtbTopic().text()));
         return true;
     case KeyCtrlR:
     case KeyCtrlL:

@@ -100,7 +100,7 @@ void frmPrivat::onActivated() {
 }
 
 void frmPrivat::onInputEnter() {
-    const std::string text = txtIn().text();
+    const std::string text = TypedText(txtIn());
     if (!text.empty() && text.front() == '/') {
         main_.SendData(main_.ParseCommand(strPrivNick, text.substr(1)));
     } else {

@@ -67,7 +67,7 @@ void frmStatus::onActivated() {
 }
 
 void frmStatus::onInputEnter() {
-    if (const auto line = StatusInputLine(main_, txtIn().text()))
+    if (const auto line = StatusInputLine(main_, TypedText(txtIn())))
         main_.SendData(*line);
     txtIn().setText("");
 }

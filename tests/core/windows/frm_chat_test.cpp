@@ -126,6 +126,9 @@ TEST_F(ChatWindowTest, EnterSendsTheLineAndEchoesItUnderOurNick) {
     chat().onInputEnter();
     EXPECT_THAT(world.takeSent(), ElementsAre("PRIVMSG #x :"));
     EXPECT_EQ(view().textView.lastLine(), " me:\t");
+    view().inputLine.value = "pasted\r\nQUIT";
+    chat().onInputEnter();
+    EXPECT_THAT(world.takeSent(), ElementsAre("PRIVMSG #x :pasted QUIT"));
 }
 
 TEST_F(ChatWindowTest, SlashLineGoesThroughTheParserWithTheChannelAsTarget) {
@@ -154,6 +157,9 @@ TEST_F(ChatWindowTest, EnterInTheTopicBoxSendsTheTopic) {
     EXPECT_THAT(world.takeSent(), IsEmpty());
     EXPECT_TRUE(chat().onTopicKey(Enter));
     EXPECT_THAT(world.takeSent(), ElementsAre("TOPIC #x :new topic"));
+    view().topicView.appendLine({TextRun{"QUIT :pasted", {}}});
+    EXPECT_TRUE(chat().onTopicKey(Enter));
+    EXPECT_THAT(world.takeSent(), ElementsAre("TOPIC #x :new topic QUIT :pasted"));
 }
 
 TEST_F(ChatWindowTest, TopicFocusEmptiesOnlyThePlaceholder) {
