@@ -48,7 +48,7 @@ void FakePump::wait(int ms) {
 
 std::optional<std::string> FakeFiles::readFile(const std::string& path) const {
     const auto it = files.find(path);
-    if (it == files.end())
+    if (it == files.end() || unreadable.count(path) > 0)
         return std::nullopt;
     return it->second;
 }

@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -62,6 +63,8 @@ public:
 
     std::map<std::string, std::string> files;
     bool failWrites = false;
+    // Files that exist but cannot be read.
+    std::set<std::string> unreadable;
 };
 
 class FakeLocale : public LocaleFormat {

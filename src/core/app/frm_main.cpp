@@ -9,6 +9,8 @@ namespace vz {
 namespace {
 
 const char* const CreditLine = "Free IRC client for Linux. Written with Qt 6.";
+const char* const SettingsUnreadable =
+    "*** Не вдалося прочитати vuvivaz.ini: налаштування не буде збережено";
 
 // The first character of a stored flag; a blank for an empty value.
 std::string firstCharacter(const std::string& value) {
@@ -40,6 +42,8 @@ void frmMain::startUp() {
     PutStatus(std::string(ProgramTitle) + " v" + VersionText());
     PutStatus(CreditLine);
     PutStatus(">>>");
+    startedUp_ = true;
+    reportUnreadableSettings();
     globals_.ProgramName = ProgramTitle;
     globals_.ConnectTry = 1;
     applyToolbarImages();
@@ -91,6 +95,16 @@ void frmMain::LoadOptions() {
     globals_.LogChannels = firstCharacter(settingsIni_.Value("Logs", "Channels"));
     globals_.LogPrivats = firstCharacter(settingsIni_.Value("Logs", "Privats"));
     globals_.Scrollback = ScrollbackOrDefault(settingsIni_.Value("Options", "Scrollback"));
+    reportUnreadableSettings();
+}
+
+// Said once, after the banner: the program runs on defaults and will not
+// write over the file it could not read.
+void frmMain::reportUnreadableSettings() {
+    if (!startedUp_ || unreadableReported_ || !settingsIni_.loadFailed())
+        return;
+    unreadableReported_ = true;
+    PutStatus(SettingsUnreadable);
 }
 
 // Each value by itself: one that is missing or no number leaves only its own

@@ -79,6 +79,7 @@ public:
 
 private:
     void applyToolbarImages();
+    void reportUnreadableSettings();
     void closeAllWindows();
 
     Platform platform_;
@@ -96,6 +97,8 @@ private:
     Interpreter interpreter_;
     CommandParser parser_;
     TextView* activeTextView_ = nullptr;
+    bool startedUp_ = false;
+    bool unreadableReported_ = false;
 };
 
 } // namespace vz

@@ -75,11 +75,14 @@ clsINI::clsINI(FileSystem& files) : files_(files) {}
 void clsINI::setFileName(const std::string& vData) {
     FileName = vData;
     Sections.clear();
+    loadFailed_ = false;
     if (!files_.isFile(vData))
         return;
     const auto bytes = files_.readFile(vData);
-    if (!bytes)
+    if (!bytes) {
+        loadFailed_ = true;
         return;
+    }
     for (const std::string& line : splitLines(*bytes))
         loadLine(lineWithoutComment(line));
 }
@@ -187,7 +190,7 @@ int clsINI::SectionsCount() const {
 }
 
 bool clsINI::UpdateFile() {
-    if (FileName.empty())
+    if (FileName.empty() || loadFailed_)
         return false;
     std::string text;
     for (const IniSection& section : Sections) {

@@ -29,6 +29,9 @@ public:
     // Remembers the path and (re)loads the file; a missing file loads empty.
     void setFileName(const std::string& vData);
     const std::string& fileName() const { return FileName; }
+    // The file exists but could not be read: the store is empty and refuses
+    // to write over it, so the user's file is never lost.
+    bool loadFailed() const { return loadFailed_; }
 
     bool SectionExists(const std::string& Section) const;
     bool AddSection(const std::string& Section);
@@ -44,8 +47,9 @@ public:
     std::string ValueName(const std::string& Section, int Index) const;
     std::string SectionName(int Index) const;
     int SectionsCount() const;
-    // Writes the whole store atomically; false when there is no file name or
-    // the file cannot be written (the old file then stays as it was).
+    // Writes the whole store atomically; false when there is no file name,
+    // the load failed, or the file cannot be written (the old file then stays
+    // as it was).
     bool UpdateFile();
 
 private:
@@ -56,6 +60,7 @@ private:
     FileSystem& files_;
     std::string FileName;
     std::vector<IniSection> Sections;
+    bool loadFailed_ = false;
 };
 
 // The value, or "" when it is missing: for text that goes to the wire or a file.

@@ -197,5 +197,18 @@ TEST_F(StartUpTest, UnwritableSettingsFileStaysAsItWas) {
     EXPECT_FALSE(world.ui.status->win.isVisible());
 }
 
+TEST_F(StartUpTest, UnreadableSettingsFileIsNeverWrittenOverAndSaidOnce) {
+    settings("[Options]\nNick=taras\n");
+    world.files.unreadable.insert("vuvivaz.ini");
+    world.start();
+    world.app->LoadOptions();
+    const auto lines = world.statusText().lineTexts();
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[3], " *** Не вдалося прочитати vuvivaz.ini: налаштування не буде збережено");
+    EXPECT_EQ(globals().ServerPort, 6667);
+    world.app->shutDown();
+    EXPECT_EQ(settingsFile(), "[Options]\nNick=taras\n");
+}
+
 } // namespace
 } // namespace vz
