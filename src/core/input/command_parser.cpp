@@ -2,9 +2,9 @@
 
 #include "app/frm_main.h"
 #include "input/identifiers.h"
-#include "interpret/irc_message.h"
 #include "text/case_fold.h"
 #include "text/utf8.h"
+#include "text/words.h"
 #include "windows/frm_chat.h"
 
 #include <algorithm>
@@ -17,19 +17,6 @@ constexpr int JoinPacingMs = 800;
 constexpr long MaxPort = 65535;
 const char* const CtcpMark = "\x01";
 const char* const StatusOnlyCommands = "Тут можна вводити лише команди, що починаються з /";
-
-// `text` split at every `sep`; two separators in a row give an empty item.
-std::vector<std::string> splitAll(const std::string& text, char sep) {
-    std::vector<std::string> items;
-    std::size_t from = 0;
-    while (true) {
-        const std::size_t at = text.find(sep, from);
-        items.push_back(text.substr(from, at - from));
-        if (at == std::string::npos)
-            return items;
-        from = at + 1;
-    }
-}
 
 // One command being parsed.
 struct Command {
@@ -121,7 +108,7 @@ std::string serverCommand(Command& c) {
 std::string joinCommand(Command& c) {
     if (c.rawRest.empty())
         return {};
-    for (const std::string& item : splitAll(c.rawRest, ',')) {
+    for (const std::string& item : SplitAll(c.rawRest, ',')) {
         c.main.SendData("JOIN " + item);
         c.main.platform().pump.wait(JoinPacingMs);
     }
@@ -159,34 +146,18 @@ const CommandRow Commands[] = {
 
 } // namespace
 
-std::string GetWords(const std::vector<std::string>& words, int first, int last) {
-    const int count = static_cast<int>(words.size()) - 1;
-    if (last == -1)
-        last = count;
-    if (first < 1 || last > count || first > last)
-        return {};
-    std::string out;
-    for (int i = first; i <= last; ++i) {
-        if (i > first)
-            out += ' ';
-        out += words[i];
-    }
-    out.erase(std::remove(out.begin(), out.end(), '\r'), out.end());
-    return out;
-}
-
 CommandParser::CommandParser(frmMain& main) : main_(main) {}
 
 std::string CommandParser::ParseCommand(const std::string& target, const std::string& line) {
     Command command{main_, target, {}, {}, {}};
     SplitAtFirst(line, ' ', command.word, command.rawRest);
-    const std::vector<std::string> typed = splitAll(command.rawRest, ' ');
+    const std::vector<std::string> typed = SplitAll(command.rawRest, ' ');
     main_.platform().pump.runPending();
     std::string out = expand(command.target, typed);
     main_.platform().pump.runPending();
     if (!out.empty())
         out = utf8::dropLast(out);
-    command.words = splitAll(out, ' ');
+    command.words = SplitAll(out, ' ');
     command.words.insert(command.words.begin(), std::string());
 
     const std::string name = foldCase(command.word);

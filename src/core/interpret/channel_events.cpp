@@ -3,6 +3,7 @@
 #include "interpret/irc_message.h"
 #include "text/case_fold.h"
 #include "text/utf8.h"
+#include "text/words.h"
 #include "windows/frm_chat.h"
 #include "windows/frm_privat.h"
 
@@ -188,15 +189,7 @@ void OnMode(frmMain& main, const IrcMessage& msg, const std::string&) {
 // Word 0 holds the letters; each letter that takes an argument takes the
 // next word, or "" when the words have run out.
 void ApplyModes(frmMain& main, const std::string& strChannel, const std::string& strModes) {
-    std::vector<std::string> words;
-    std::size_t from = 0;
-    while (true) {
-        const std::size_t at = strModes.find(' ', from);
-        words.push_back(strModes.substr(from, at - from));
-        if (at == std::string::npos)
-            break;
-        from = at + 1;
-    }
+    const std::vector<std::string> words = SplitAll(strModes, ' ');
     bool plus = true;
     std::size_t argument = 0;
     for (const std::string& letter : utf8::split(words[0])) {

@@ -1,5 +1,7 @@
 #include "interpret/irc_message.h"
 
+#include "text/words.h"
+
 namespace vz {
 
 const std::string& IrcMessage::param(int n) const {
@@ -7,18 +9,6 @@ const std::string& IrcMessage::param(int n) const {
     if (n < 1 || n > intCount || n >= static_cast<int>(Params.size()))
         return empty;
     return Params[n];
-}
-
-void SplitAtFirst(const std::string& source, char sep, std::string& left, std::string& right) {
-    const auto at = source.find(sep);
-    if (at == std::string::npos) {
-        left = source;
-        right = source;
-        return;
-    }
-    std::string after = source.substr(at + 1);
-    left = source.substr(0, at);
-    right = std::move(after);
 }
 
 namespace {
@@ -77,17 +67,7 @@ void ParseLine(const std::string& line, IrcMessage& msg) {
 }
 
 std::string JoinParams(const IrcMessage& msg, int from, int to) {
-    if (from < 1 || to > msg.intCount)
-        return {};
-    const int last = to == -1 ? msg.intCount : to;
-    std::string out;
-    for (int i = from; i <= last; ++i) {
-        if (i > from)
-            out += ' ';
-        out += msg.param(i);
-    }
-    std::erase(out, '\r');
-    return out;
+    return GetWords(std::span(msg.Params).first(msg.intCount + 1), from, to);
 }
 
 } // namespace vz

@@ -20,9 +20,6 @@ struct IrcMessage {
     const std::string& param(int n) const;
 };
 
-// left/right get the text around the first `sep`; both the whole source when
-// it has none. `source` may be the same object as `right`.
-void SplitAtFirst(const std::string& source, char sep, std::string& left, std::string& right);
 void ParseLine(const std::string& line, IrcMessage& msg);
 // Parameters from..to (to = -1: the last) joined by blanks, CRs removed.
 std::string JoinParams(const IrcMessage& msg, int from, int to);

@@ -4,6 +4,7 @@
 #include "interpret/handlers.h"
 #include "interpret/interpreter.h"
 #include "interpret/irc_message.h"
+#include "text/words.h"
 #include "windows/frm_chat.h"
 
 namespace vz {
@@ -42,14 +43,8 @@ void addWhoisRow(frmMain& main, const std::string& text, const std::string& join
 }
 
 void addNames(frmChat& chat, const std::string& names) {
-    std::size_t from = 0;
-    while (true) {
-        const std::size_t blank = names.find(' ', from);
-        chat.AddNick(names.substr(from, blank - from));
-        if (blank == std::string::npos)
-            return;
-        from = blank + 1;
-    }
+    for (const std::string& name : SplitAll(names, ' '))
+        chat.AddNick(name);
 }
 
 // A names listing the user asked for goes to the list window.

@@ -1,8 +1,8 @@
 #include "windows/frm_list.h"
 
 #include "app/frm_main.h"
-#include "interpret/irc_message.h"
 #include "text/utf8.h"
+#include "text/words.h"
 #include "windows/control_helpers.h"
 #include "windows/frm_chat.h"
 
@@ -77,14 +77,12 @@ void frmList::writeNames(const std::string& strText, int intRow) {
     std::string names;
     SplitAtFirst(strText, ' ', channel, names);
     window().setTitle(main_.LangText("List", "Caption3") + " " + channel + ":");
-    std::size_t from = 0;
-    while (from < names.size()) {
-        const std::size_t blank = names.find(' ', from);
-        setRow(intRow++, channel + " " + names.substr(from, blank - from));
-        if (blank == std::string::npos)
-            return;
-        from = blank + 1;
-    }
+    std::vector<std::string> items = SplitAll(names, ' ');
+    // A blank at the end (as servers send) starts no further name.
+    if (items.back().empty())
+        items.pop_back();
+    for (const std::string& name : items)
+        setRow(intRow++, channel + " " + name);
 }
 
 std::string frmList::LoadChannel(const std::string& str) {

@@ -1,6 +1,7 @@
 #include "app/frm_main.h"
 #include "fakes/fake_platform.h"
 #include "input/command_parser.h"
+#include "text/words.h"
 #include "windows/frm_chat.h"
 
 #include <functional>

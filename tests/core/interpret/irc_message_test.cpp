@@ -1,4 +1,5 @@
 #include "interpret/irc_message.h"
+#include "text/words.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,47 @@
+// Splitting text at blanks (or another separator) and joining words back.
+#include "text/words.h"
+
+namespace vz {
+
+std::vector<std::string> SplitAll(std::string_view text, char separator) {
+    std::vector<std::string> items;
+    std::size_t from = 0;
+    while (true) {
+        const std::size_t at = text.find(separator, from);
+        items.emplace_back(text.substr(from, at - from));
+        if (at == std::string_view::npos)
+            return items;
+        from = at + 1;
+    }
+}
+
+void SplitAtFirst(const std::string& source, char sep, std::string& left, std::string& right) {
+    const auto at = source.find(sep);
+    if (at == std::string::npos) {
+        left = source;
+        right = source;
+        return;
+    }
+    std::string before = source.substr(0, at);
+    std::string after = source.substr(at + 1);
+    left = std::move(before);
+    right = std::move(after);
+}
+
+std::string GetWords(std::span<const std::string> words, int first, int last) {
+    const int count = static_cast<int>(words.size()) - 1;
+    if (last == -1)
+        last = count;
+    if (first < 1 || last > count || first > last)
+        return {};
+    std::string out;
+    for (int i = first; i <= last; ++i) {
+        if (i > first)
+            out += ' ';
+        out += words[i];
+    }
+    std::erase(out, '\r');
+    return out;
+}
+
+} // namespace vz
