@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/line_assembler.h"
+#include "interpret/protocol_host.h"
 #include "platform/clock.h"
 #include "platform/sockets.h"
 
@@ -13,7 +14,7 @@ class frmMain;
 
 // The server connection: connect, sign on, send, cut received data into lines,
 // reconnect after failures with a growing delay.
-class Connection : public ClientSocketEvents {
+class Connection final : public ClientSocketEvents, public ServerLink {
 public:
     static constexpr int AttemptLimit = 100;
 
@@ -21,13 +22,13 @@ public:
 
     // `host` is cut before its first "<" (the caller's variable changes).
     void ConnectToIRC(std::string& host, int& port);
-    void ConnectTo();
-    void DisconnectToIRC();
+    void ConnectTo() override;
+    void DisconnectToIRC() override;
     void SendData(const std::string& strData);
 
     // The host and port of the attempt in progress ("" / 0 without one).
-    const std::string& remoteHost() const { return remoteHost_; }
-    int remotePort() const { return remotePort_; }
+    const std::string& remoteHost() const override { return remoteHost_; }
+    int remotePort() const override { return remotePort_; }
 
     void onConnected() override;
     void onDataArrived(const std::string& bytes) override;

@@ -1,7 +1,8 @@
 #include "app/frm_main.h"
 
-#include "app/version.h"
 #include "config/settings_values.h"
+#include "config/version.h"
+#include "interpret/ctcp.h"
 #include "text/utf8.h"
 
 namespace vz {
@@ -21,9 +22,9 @@ std::string firstCharacter(const std::string& value) {
 
 frmMain::frmMain(const Platform& platform)
     : platform_(platform), settingsIni_(platform.files), langIni_(platform.files),
-      writer_(globals_, logWriter_), replyLimiter_(platform.clock), connection_(*this),
-      ident_(*this), tables_(*this), status_(*this), list_(*this), interpreter_(*this),
-      parser_(*this) {
+      logSettings_(globals_), writer_(logSettings_), replyLimiter_(platform.clock),
+      connection_(*this), ident_(*this), tables_(*this), status_(*this), list_(*this),
+      interpreter_(*this), parser_(*this) {
     platform_.serverSocket.setEvents(&connection_);
     platform_.identSocket.setEvents(&ident_);
 }
@@ -144,6 +145,10 @@ void frmMain::SetLang() {}
 
 void frmMain::PutColorText(TextView& view, const std::string& text, const std::string& logName) {
     writer_.PutColorText(view, text, logName);
+}
+
+void frmMain::AnswerVersion(const std::string& nick, VersionAnswer kind) {
+    vz::AnswerVersion(*this, nick, kind);
 }
 
 void frmMain::PutStatus(const std::string& text) {

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "app/connection.h"
-#include "app/globals.h"
 #include "app/ident_responder.h"
-#include "app/reply_limiter.h"
+#include "config/globals.h"
 #include "config/ini_store.h"
+#include "config/log_settings.h"
 #include "input/command_parser.h"
 #include "interpret/interpreter.h"
+#include "interpret/protocol_host.h"
+#include "interpret/reply_limiter.h"
 #include "platform/platform.h"
 #include "text/color_writer.h"
 #include "windows/frm_list.h"
@@ -17,18 +19,10 @@
 
 namespace vz {
 
-constexpr const char* SettingsFileName = "vuvivaz.ini";
-constexpr const char* ProgramTitle = "VuviVAZ";
-
-// Log hand-off; writes nothing until log files exist.
-class NoLogWriter : public LogWriter {
-public:
-    void WriteLog(const std::string&, const std::string&) override {}
-};
-
 // The main window's logic: owns the global values, the stores, the sockets'
-// logic, the window tables and the status and list windows.
-class frmMain {
+// logic, the window tables and the status and list windows. The layers below
+// reach it only through the host interfaces it implements.
+class frmMain final : public ProtocolHost {
 public:
     explicit frmMain(const Platform& platform);
     ~frmMain();
@@ -44,37 +38,35 @@ public:
     void SavePosition();
     void SetLang();
 
-    // Shorthands used everywhere.
-    void SendData(const std::string& strData) { connection_.SendData(strData); }
-    void PutColorText(TextView& view, const std::string& text, const std::string& logName);
-    // "06" & text in the status window.
-    void PutStatus(const std::string& text);
-    // [section] key of the current language file.
-    std::string LangText(const std::string& section, const std::string& key);
-    // The same, or `builtIn` while the language file has no such text.
+    // What the windows, the interpreter and the command parser use.
+    const Platform& platform() const override { return platform_; }
+    Globals& globals() override { return globals_; }
+    WindowTables& tables() override { return tables_; }
+    void PutColorText(TextView& view, const std::string& text, const std::string& logName) override;
+    void PutStatus(const std::string& text) override;
+    std::string LangText(const std::string& section, const std::string& key) override;
     std::string LangTextOr(const std::string& section, const std::string& key,
-                           const std::string& builtIn);
-    std::string ParseCommand(const std::string& target, const std::string& line) {
+                           const std::string& builtIn) override;
+    // nullptr when the active child has no text view (the list window) or
+    // there is no active child.
+    TextView* activeTextView() const override { return activeTextView_; }
+    void setActiveChild(TextView* textView) override { activeTextView_ = textView; }
+    void SendData(const std::string& strData) override { connection_.SendData(strData); }
+    std::string ParseCommand(const std::string& target, const std::string& line) override {
         return parser_.ParseCommand(target, line);
     }
+    void AnswerVersion(const std::string& nick, VersionAnswer kind) override;
+    frmStatus& status() override { return status_; }
+    frmList& list() override { return list_; }
+    clsINI& SettingsIni() override { return settingsIni_; }
+    ReplyLimiter& replyLimiter() override { return replyLimiter_; }
+    ServerLink& link() override { return connection_; }
 
-    // The text view of the active child window; nullptr when the active child
-    // has none (the list window) or there is no active child.
-    TextView* activeTextView() const { return activeTextView_; }
-    void setActiveChild(TextView* textView) { activeTextView_ = textView; }
-
-    const Platform& platform() const { return platform_; }
-    MainWindowView& mainWindow() const { return platform_.mainWindow; }
-    Globals& globals() { return globals_; }
     const Globals& globals() const { return globals_; }
-    clsINI& SettingsIni() { return settingsIni_; }
+    MainWindowView& mainWindow() const { return platform_.mainWindow; }
     clsINI& LangIni() { return langIni_; }
-    ReplyLimiter& replyLimiter() { return replyLimiter_; }
     Connection& connection() { return connection_; }
     IdentResponder& ident() { return ident_; }
-    WindowTables& tables() { return tables_; }
-    frmStatus& status() { return status_; }
-    frmList& list() { return list_; }
     Interpreter& interpreter() { return interpreter_; }
 
 private:
@@ -86,7 +78,7 @@ private:
     Globals globals_;
     clsINI settingsIni_;
     clsINI langIni_;
-    NoLogWriter logWriter_;
+    LogSettings logSettings_;
     ColorWriter writer_;
     ReplyLimiter replyLimiter_;
     Connection connection_;

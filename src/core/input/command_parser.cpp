@@ -1,11 +1,14 @@
 #include "input/command_parser.h"
 
-#include "app/frm_main.h"
+#include "config/ini_store.h"
 #include "input/identifiers.h"
+#include "interpret/protocol_host.h"
 #include "text/case_fold.h"
+#include "text/control_codes.h"
 #include "text/utf8.h"
 #include "text/words.h"
 #include "windows/frm_chat.h"
+#include "windows/window_tables.h"
 
 #include <algorithm>
 
@@ -15,12 +18,10 @@ namespace {
 
 constexpr int JoinPacingMs = 800;
 constexpr long MaxPort = 65535;
-const char* const CtcpMark = "\x01";
-const char* const StatusOnlyCommands = "Тут можна вводити лише команди, що починаються з /";
 
 // One command being parsed.
 struct Command {
-    frmMain& main;
+    ProtocolHost& main;
     std::string target;             // a copy: events run while the command is parsed
     std::string word;               // the command word as typed
     std::string rawRest;            // the text after it, before expansion
@@ -54,7 +55,7 @@ std::optional<long> wholeNumber(const std::string& text) {
 
 // A port text that is no number falls back to [Last] Port; a number outside
 // 1 to 65535 leaves the port as it was.
-void setServerPort(frmMain& main, const std::string& portText) {
+void setServerPort(ProtocolHost& main, const std::string& portText) {
     std::optional<long> number = wholeNumber(portText);
     if (!number)
         number = wholeNumber(main.SettingsIni().Value("Last", "Port"));
@@ -95,11 +96,11 @@ std::string partCommand(Command& c) {
 }
 
 std::string serverCommand(Command& c) {
-    c.main.connection().DisconnectToIRC();
+    c.main.link().DisconnectToIRC();
     std::string portText;
     SplitAtFirst(c.rawRest, ':', c.main.globals().Server, portText);
     setServerPort(c.main, portText);
-    c.main.connection().ConnectTo();
+    c.main.link().ConnectTo();
     return {};
 }
 
@@ -146,7 +147,7 @@ const CommandRow Commands[] = {
 
 } // namespace
 
-CommandParser::CommandParser(frmMain& main) : main_(main) {}
+CommandParser::CommandParser(ProtocolHost& main) : main_(main) {}
 
 std::string CommandParser::ParseCommand(const std::string& target, const std::string& line) {
     Command command{main_, target, {}, {}, {}};
@@ -189,16 +190,6 @@ std::string CommandParser::expand(const std::string& target,
             blank = true;
     }
     return out;
-}
-
-std::optional<std::string> StatusInputLine(frmMain& main, const std::string& typed) {
-    if (typed.empty())
-        return std::nullopt;
-    if (typed[0] != '/') {
-        main.PutStatus(StatusOnlyCommands);
-        return std::nullopt;
-    }
-    return main.ParseCommand("", typed.substr(1));
 }
 
 } // namespace vz

@@ -1,7 +1,7 @@
 #include "input/identifiers.h"
 
-#include "app/frm_main.h"
-#include "app/version.h"
+#include "config/version.h"
+#include "interpret/protocol_host.h"
 #include "text/case_fold.h"
 #include "text/utf8.h"
 
@@ -17,43 +17,43 @@ constexpr std::size_t RandomNickKept = 6;
 constexpr int RandomNickDigits = 3;
 const char* const RandomNickFallback = "Guest";
 
-using Expander = std::string (*)(frmMain& main, const std::string& target);
+using Expander = std::string (*)(ProtocolHost& main, const std::string& target);
 
 struct Identifier {
     const char* name; // lower case
     Expander value;
 };
 
-std::string targetValue(frmMain&, const std::string& target) {
+std::string targetValue(ProtocolHost&, const std::string& target) {
     return target;
 }
 
-std::string versionValue(frmMain&, const std::string&) {
+std::string versionValue(ProtocolHost&, const std::string&) {
     return VersionText();
 }
 
-std::string nickValue(frmMain& main, const std::string&) {
+std::string nickValue(ProtocolHost& main, const std::string&) {
     return main.globals().Nick;
 }
 
-std::string serverValue(frmMain& main, const std::string&) {
-    return main.connection().remoteHost();
+std::string serverValue(ProtocolHost& main, const std::string&) {
+    return main.link().remoteHost();
 }
 
-std::string portValue(frmMain& main, const std::string&) {
-    const int port = main.connection().remotePort();
+std::string portValue(ProtocolHost& main, const std::string&) {
+    const int port = main.link().remotePort();
     return port > 0 ? std::to_string(port) : std::string();
 }
 
-std::string dateValue(frmMain& main, const std::string&) {
+std::string dateValue(ProtocolHost& main, const std::string&) {
     return main.platform().locale.shortDate();
 }
 
-std::string timeValue(frmMain& main, const std::string&) {
+std::string timeValue(ProtocolHost& main, const std::string&) {
     return main.platform().locale.timeOfDay();
 }
 
-std::string randNickValue(frmMain& main, const std::string&) {
+std::string randNickValue(ProtocolHost& main, const std::string&) {
     return RandomNick(main.globals().Nick);
 }
 
@@ -66,7 +66,8 @@ const Identifier Identifiers[] = {
 
 } // namespace
 
-std::string ExpandIdentifier(frmMain& main, const std::string& target, const std::string& name) {
+std::string ExpandIdentifier(ProtocolHost& main, const std::string& target,
+                             const std::string& name) {
     const std::string folded = foldCase(name);
     for (const Identifier& identifier : Identifiers)
         if (folded == identifier.name)

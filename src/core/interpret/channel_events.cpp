@@ -1,11 +1,13 @@
-#include "app/frm_main.h"
 #include "interpret/handlers.h"
 #include "interpret/irc_message.h"
+#include "interpret/protocol_host.h"
 #include "text/case_fold.h"
 #include "text/utf8.h"
 #include "text/words.h"
 #include "windows/frm_chat.h"
 #include "windows/frm_privat.h"
+#include "windows/frm_status.h"
+#include "windows/window_tables.h"
 
 #include <vector>
 
@@ -16,11 +18,11 @@ namespace {
 const char* const NoWindowForChannel = "*** Немає вільного вікна для каналу ";
 
 // The open channel window of `name`, or nullptr.
-void putChannel(frmMain& main, frmChat& chat, const std::string& text) {
+void putChannel(ProtocolHost& main, frmChat& chat, const std::string& text) {
     main.PutColorText(chat.rtfText(), text, chat.strChannel);
 }
 
-void putStatusLine(frmMain& main, const std::string& text) {
+void putStatusLine(ProtocolHost& main, const std::string& text) {
     main.PutColorText(main.status().rtfText(), text, "");
 }
 
@@ -48,7 +50,7 @@ bool takesArgument(const std::string& letter) {
 
 // Voice, half-operator and operator change a member, not the channel's
 // modes. Losing operator locks the user's topic box; getting it unlocks it.
-bool applyMemberMode(frmMain& main, frmChat& chat, bool plus, const std::string& letter,
+bool applyMemberMode(ProtocolHost& main, frmChat& chat, bool plus, const std::string& letter,
                      const std::string& nick) {
     if (letter == "v") {
         chat.SetVoice(nick, plus);
@@ -64,7 +66,7 @@ bool applyMemberMode(frmMain& main, frmChat& chat, bool plus, const std::string&
     return true;
 }
 
-void ownJoin(frmMain& main, const std::string& channel) {
+void ownJoin(ProtocolHost& main, const std::string& channel) {
     const int slot = main.tables().OpenChannel(channel);
     if (slot == -1) {
         putStatusLine(main, NoWindowForChannel + channel);
@@ -79,7 +81,7 @@ void ownJoin(frmMain& main, const std::string& channel) {
 } // namespace
 
 // A JOIN without a channel names no window: it is ignored.
-void OnJoin(frmMain& main, const IrcMessage& msg, const std::string& text) {
+void OnJoin(ProtocolHost& main, const IrcMessage& msg, const std::string& text) {
     if (text.empty())
         return;
     if (equalsIgnoreCase(msg.strNick, main.globals().Nick)) {
@@ -93,7 +95,7 @@ void OnJoin(frmMain& main, const IrcMessage& msg, const std::string& text) {
     putChannel(main, *chat, "03" + msg.strNick + " приєднався ");
 }
 
-void OnPart(frmMain& main, const IrcMessage& msg, const std::string&) {
+void OnPart(ProtocolHost& main, const IrcMessage& msg, const std::string&) {
     if (msg.strNick == main.globals().Nick)
         return;
     frmChat* chat = main.tables().channelNamed(msg.param(1));
@@ -103,13 +105,13 @@ void OnPart(frmMain& main, const IrcMessage& msg, const std::string&) {
     putChannel(main, *chat, "03" + msg.strNick + " від'єднався " + chat->strChannel);
 }
 
-void OnQuit(frmMain& main, const IrcMessage& msg, const std::string& text) {
+void OnQuit(ProtocolHost& main, const IrcMessage& msg, const std::string& text) {
     HandleQuit(main, msg.strNick, text);
 }
 
 // The member leaves every channel window that lists him, and his private
 // window hears of it too.
-void HandleQuit(frmMain& main, const std::string& strNick, const std::string& strText) {
+void HandleQuit(ProtocolHost& main, const std::string& strNick, const std::string& strText) {
     const std::string line = "02" + strNick + " has Quit IRC" + reasonInBrackets(strText);
     WindowTables& tables = main.tables();
     for (int slot = 1; slot <= tables.ChannelCount(); ++slot) {
@@ -124,7 +126,7 @@ void HandleQuit(frmMain& main, const std::string& strNick, const std::string& st
         main.PutColorText(tables.privat(privat).rtfText(), line, tables.privat(privat).strPrivNick);
 }
 
-void OnKick(frmMain& main, const IrcMessage& msg, const std::string&) {
+void OnKick(ProtocolHost& main, const IrcMessage& msg, const std::string&) {
     frmChat* chat = main.tables().channelNamed(msg.param(1));
     if (chat == nullptr)
         return;
@@ -140,7 +142,7 @@ void OnKick(frmMain& main, const IrcMessage& msg, const std::string&) {
     putStatusLine(main, "03Вас було викинуто з " + channel + byWhom);
 }
 
-void OnNick(frmMain& main, const IrcMessage& msg, const std::string& text) {
+void OnNick(ProtocolHost& main, const IrcMessage& msg, const std::string& text) {
     std::string& nick = main.globals().Nick;
     if (msg.strNick != nick) {
         HandleNick(main, msg.strNick, msg.param(1));
@@ -154,7 +156,7 @@ void OnNick(frmMain& main, const IrcMessage& msg, const std::string& text) {
 // Renames the member in every channel window that lists him, and his private
 // window, whether or not he shares a channel with the user: the user's next
 // lines there must reach him, not whoever takes the old nick.
-void HandleNick(frmMain& main, const std::string& strOldNick, const std::string& strNewNick) {
+void HandleNick(ProtocolHost& main, const std::string& strOldNick, const std::string& strNewNick) {
     WindowTables& tables = main.tables();
     const int privat = tables.FindPrivat(strOldNick);
     if (privat != -1) {
@@ -168,7 +170,7 @@ void HandleNick(frmMain& main, const std::string& strOldNick, const std::string&
     }
 }
 
-void OnTopic(frmMain& main, const IrcMessage& msg, const std::string&) {
+void OnTopic(ProtocolHost& main, const IrcMessage& msg, const std::string&) {
     frmChat* chat = main.tables().channelNamed(msg.param(1));
     if (chat == nullptr)
         return;
@@ -177,7 +179,7 @@ void OnTopic(frmMain& main, const IrcMessage& msg, const std::string&) {
     putChannel(main, *chat, "03Топік змінено " + msg.strNick + " \x1F:\x1F " + topic);
 }
 
-void OnMode(frmMain& main, const IrcMessage& msg, const std::string&) {
+void OnMode(ProtocolHost& main, const IrcMessage& msg, const std::string&) {
     frmChat* chat = main.tables().channelNamed(msg.param(1));
     if (chat == nullptr)
         return;
@@ -188,7 +190,7 @@ void OnMode(frmMain& main, const IrcMessage& msg, const std::string&) {
 
 // Word 0 holds the letters; each letter that takes an argument takes the
 // next word, or "" when the words have run out.
-void ApplyModes(frmMain& main, const std::string& strChannel, const std::string& strModes) {
+void ApplyModes(ProtocolHost& main, const std::string& strChannel, const std::string& strModes) {
     const std::vector<std::string> words = SplitAll(strModes, ' ');
     bool plus = true;
     std::size_t argument = 0;
@@ -205,8 +207,8 @@ void ApplyModes(frmMain& main, const std::string& strChannel, const std::string&
     }
 }
 
-void ApplyMode(frmMain& main, const std::string& strChannel, bool bPlus, const std::string& strMode,
-               const std::string& strArg) {
+void ApplyMode(ProtocolHost& main, const std::string& strChannel, bool bPlus,
+               const std::string& strMode, const std::string& strArg) {
     frmChat* chat = main.tables().channelNamed(strChannel);
     if (chat == nullptr || applyMemberMode(main, *chat, bPlus, strMode, strArg) || strMode == "b")
         return;

@@ -4,53 +4,53 @@
 
 namespace vz {
 
-class frmMain;
+class ProtocolHost;
 struct IrcMessage;
 
 // Handlers of the dispatch table. `text` is all parameters joined by blanks.
-using Handler = void (*)(frmMain& main, const IrcMessage& msg, const std::string& text);
+using Handler = void (*)(ProtocolHost& main, const IrcMessage& msg, const std::string& text);
 
 // Connection keep-alive.
-void OnPing(frmMain& main, const IrcMessage& msg, const std::string& text);
+void OnPing(ProtocolHost& main, const IrcMessage& msg, const std::string& text);
 
 // Channel events.
-void OnJoin(frmMain& main, const IrcMessage& msg, const std::string& text);
-void OnPart(frmMain& main, const IrcMessage& msg, const std::string& text);
-void OnQuit(frmMain& main, const IrcMessage& msg, const std::string& text);
-void OnKick(frmMain& main, const IrcMessage& msg, const std::string& text);
-void OnNick(frmMain& main, const IrcMessage& msg, const std::string& text);
-void OnTopic(frmMain& main, const IrcMessage& msg, const std::string& text);
-void OnMode(frmMain& main, const IrcMessage& msg, const std::string& text);
-void HandleQuit(frmMain& main, const std::string& strNick, const std::string& strText);
-void HandleNick(frmMain& main, const std::string& strOldNick, const std::string& strNewNick);
-void ApplyModes(frmMain& main, const std::string& strChannel, const std::string& strModes);
-void ApplyMode(frmMain& main, const std::string& strChannel, bool bPlus, const std::string& strMode,
-               const std::string& strArg);
+void OnJoin(ProtocolHost& main, const IrcMessage& msg, const std::string& text);
+void OnPart(ProtocolHost& main, const IrcMessage& msg, const std::string& text);
+void OnQuit(ProtocolHost& main, const IrcMessage& msg, const std::string& text);
+void OnKick(ProtocolHost& main, const IrcMessage& msg, const std::string& text);
+void OnNick(ProtocolHost& main, const IrcMessage& msg, const std::string& text);
+void OnTopic(ProtocolHost& main, const IrcMessage& msg, const std::string& text);
+void OnMode(ProtocolHost& main, const IrcMessage& msg, const std::string& text);
+void HandleQuit(ProtocolHost& main, const std::string& strNick, const std::string& strText);
+void HandleNick(ProtocolHost& main, const std::string& strOldNick, const std::string& strNewNick);
+void ApplyModes(ProtocolHost& main, const std::string& strChannel, const std::string& strModes);
+void ApplyMode(ProtocolHost& main, const std::string& strChannel, bool bPlus,
+               const std::string& strMode, const std::string& strArg);
 
 // Messages and notices.
-void OnPrivmsg(frmMain& main, const IrcMessage& msg, const std::string& text);
-void OnNotice(frmMain& main, const IrcMessage& msg, const std::string& text);
+void OnPrivmsg(ProtocolHost& main, const IrcMessage& msg, const std::string& text);
+void OnNotice(ProtocolHost& main, const IrcMessage& msg, const std::string& text);
 
 // Numeric replies.
-void OnWelcome(frmMain& main, const IrcMessage& msg, const std::string& text);
-void OnServerInfo(frmMain& main, const IrcMessage& msg, const std::string& text);
-void OnStatistics(frmMain& main, const IrcMessage& msg, const std::string& text);
-void OnMotdLine(frmMain& main, const IrcMessage& msg, const std::string& text);
-void OnMotdStart(frmMain& main, const IrcMessage& msg, const std::string& text);
-void OnIgnored(frmMain& main, const IrcMessage& msg, const std::string& text);
-void OnNickInUse(frmMain& main, const IrcMessage& msg, const std::string& text);
-void OnNoSuchChannel(frmMain& main, const IrcMessage& msg, const std::string& text);
-void OnTopicReply(frmMain& main, const IrcMessage& msg, const std::string& text);
-void OnTopicSetter(frmMain& main, const IrcMessage& msg, const std::string& text);
-void OnChannelModes(frmMain& main, const IrcMessage& msg, const std::string& text);
-void OnNames(frmMain& main, const IrcMessage& msg, const std::string& text);
-void OnListStart(frmMain& main, const IrcMessage& msg, const std::string& text);
-void OnListEntry(frmMain& main, const IrcMessage& msg, const std::string& text);
-void OnListEnd(frmMain& main, const IrcMessage& msg, const std::string& text);
-void OnWhoisUser(frmMain& main, const IrcMessage& msg, const std::string& text);
-void OnWhoisChannels(frmMain& main, const IrcMessage& msg, const std::string& text);
-void OnWhoisServer(frmMain& main, const IrcMessage& msg, const std::string& text);
-void OnWhoisIdle(frmMain& main, const IrcMessage& msg, const std::string& text);
-void OnWhoisEnd(frmMain& main, const IrcMessage& msg, const std::string& text);
+void OnWelcome(ProtocolHost& main, const IrcMessage& msg, const std::string& text);
+void OnServerInfo(ProtocolHost& main, const IrcMessage& msg, const std::string& text);
+void OnStatistics(ProtocolHost& main, const IrcMessage& msg, const std::string& text);
+void OnMotdLine(ProtocolHost& main, const IrcMessage& msg, const std::string& text);
+void OnMotdStart(ProtocolHost& main, const IrcMessage& msg, const std::string& text);
+void OnIgnored(ProtocolHost& main, const IrcMessage& msg, const std::string& text);
+void OnNickInUse(ProtocolHost& main, const IrcMessage& msg, const std::string& text);
+void OnNoSuchChannel(ProtocolHost& main, const IrcMessage& msg, const std::string& text);
+void OnTopicReply(ProtocolHost& main, const IrcMessage& msg, const std::string& text);
+void OnTopicSetter(ProtocolHost& main, const IrcMessage& msg, const std::string& text);
+void OnChannelModes(ProtocolHost& main, const IrcMessage& msg, const std::string& text);
+void OnNames(ProtocolHost& main, const IrcMessage& msg, const std::string& text);
+void OnListStart(ProtocolHost& main, const IrcMessage& msg, const std::string& text);
+void OnListEntry(ProtocolHost& main, const IrcMessage& msg, const std::string& text);
+void OnListEnd(ProtocolHost& main, const IrcMessage& msg, const std::string& text);
+void OnWhoisUser(ProtocolHost& main, const IrcMessage& msg, const std::string& text);
+void OnWhoisChannels(ProtocolHost& main, const IrcMessage& msg, const std::string& text);
+void OnWhoisServer(ProtocolHost& main, const IrcMessage& msg, const std::string& text);
+void OnWhoisIdle(ProtocolHost& main, const IrcMessage& msg, const std::string& text);
+void OnWhoisEnd(ProtocolHost& main, const IrcMessage& msg, const std::string& text);
 
 } // namespace vz

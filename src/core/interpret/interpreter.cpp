@@ -1,9 +1,10 @@
 #include "interpret/interpreter.h"
 
-#include "app/frm_main.h"
 #include "interpret/handlers.h"
 #include "interpret/irc_message.h"
+#include "interpret/protocol_host.h"
 #include "text/case_fold.h"
+#include "windows/frm_status.h"
 
 #include <string_view>
 #include <unordered_map>
@@ -35,7 +36,7 @@ const std::unordered_map<std::string_view, Handler>& dispatchTable() {
 
 } // namespace
 
-Interpreter::Interpreter(frmMain& main) : main_(main) {}
+Interpreter::Interpreter(ProtocolHost& main) : main_(main) {}
 
 void Interpreter::Interpret(std::string strData) {
     std::erase_if(strData, [](char c) { return c == '\r' || c == '\n'; });
@@ -52,11 +53,11 @@ void Interpreter::Interpret(std::string strData) {
         handler->second(main_, msg, text);
 }
 
-void WriteRawStatus(frmMain& main, const IrcMessage& msg, const std::string& text) {
+void WriteRawStatus(ProtocolHost& main, const IrcMessage& msg, const std::string& text) {
     main.PutColorText(main.status().rtfText(), "*** " + msg.strCommand + " " + text, "");
 }
 
-void OnPing(frmMain& main, const IrcMessage&, const std::string& text) {
+void OnPing(ProtocolHost& main, const IrcMessage&, const std::string& text) {
     main.SendData("PONG :" + text);
     main.PutColorText(main.status().rtfText(), "03Ping? Pong! \x1F[\x1F" + text + "\x1F]\x1F", "");
 }

@@ -4,20 +4,20 @@
 
 namespace vz {
 
-class frmMain;
+class ProtocolHost;
 struct IrcMessage;
 
 // The single entry point for every line the server sends.
 class Interpreter {
 public:
-    explicit Interpreter(frmMain& main);
+    explicit Interpreter(ProtocolHost& main);
     void Interpret(std::string strData);
 
 private:
-    frmMain& main_;
+    ProtocolHost& main_;
 };
 
 // "*** " & command & " " & text in the status window.
-void WriteRawStatus(frmMain& main, const IrcMessage& msg, const std::string& text);
+void WriteRawStatus(ProtocolHost& main, const IrcMessage& msg, const std::string& text);
 
 } // namespace vz

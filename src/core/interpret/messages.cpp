@@ -1,9 +1,12 @@
-#include "app/ctcp.h"
-#include "app/frm_main.h"
+#include "interpret/ctcp.h"
 #include "interpret/handlers.h"
 #include "interpret/irc_message.h"
+#include "interpret/protocol_host.h"
+#include "text/control_codes.h"
 #include "windows/frm_chat.h"
 #include "windows/frm_privat.h"
+#include "windows/frm_status.h"
+#include "windows/window_tables.h"
 
 namespace vz {
 
@@ -24,7 +27,7 @@ bool isCtcpRequest(const std::string& strText) {
     return !strText.empty() && strText.front() == CtcpMark && strText.rfind(ActionPrefix, 0) != 0;
 }
 
-void toChannel(frmMain& main, const std::string& strNick, const std::string& target,
+void toChannel(ProtocolHost& main, const std::string& strNick, const std::string& target,
                const std::string& strText) {
     if (frmChat* chat = main.tables().channelNamed(target))
         chat->PutText(strNick, strText);
@@ -32,23 +35,22 @@ void toChannel(frmMain& main, const std::string& strNick, const std::string& tar
 
 // The user asked his own client for its version: answered before the request
 // goes on to the CTCP handler like any other.
-void answerOwnVersion(frmMain& main, const IrcMessage& msg) {
+void answerOwnVersion(ProtocolHost& main, const IrcMessage& msg) {
     if (msg.strNick != main.globals().Nick || msg.param(2) != OwnVersionRequest)
         return;
-    if (main.replyLimiter().tryTake())
-        main.SendData("NOTICE " + msg.strNick + " :" + CtcpMark + "VERSION VuviVAZ" + CtcpMark);
+    AnswerVersion(main, msg.strNick, VersionAnswer::OwnRequest);
 }
 
 // The sender's private window, opened without taking the focus when there is
 // none; -1 when all slots are taken.
-int privatSlot(frmMain& main, const std::string& sender, const std::string& prefix) {
+int privatSlot(ProtocolHost& main, const std::string& sender, const std::string& prefix) {
     WindowTables& tables = main.tables();
     if (!tables.PrivatExists(sender))
         tables.OpenPrivat(sender, prefix);
     return tables.FindPrivat(sender);
 }
 
-void toPrivat(frmMain& main, const IrcMessage& msg, const std::string& strText) {
+void toPrivat(ProtocolHost& main, const IrcMessage& msg, const std::string& strText) {
     answerOwnVersion(main, msg);
     const std::string sender = senderOf(msg);
     if (isCtcpRequest(strText)) {
@@ -69,7 +71,7 @@ void toPrivat(frmMain& main, const IrcMessage& msg, const std::string& strText) 
 
 } // namespace
 
-void OnPrivmsg(frmMain& main, const IrcMessage& msg, const std::string&) {
+void OnPrivmsg(ProtocolHost& main, const IrcMessage& msg, const std::string&) {
     const std::string& target = msg.param(1);
     const std::string strText = JoinParams(msg, 2, -1);
     if (!target.empty() && target.front() == '#')
@@ -78,7 +80,7 @@ void OnPrivmsg(frmMain& main, const IrcMessage& msg, const std::string&) {
         toPrivat(main, msg, strText);
 }
 
-void OnNotice(frmMain& main, const IrcMessage& msg, const std::string&) {
+void OnNotice(ProtocolHost& main, const IrcMessage& msg, const std::string&) {
     const std::string strText = JoinParams(msg, 2, -1);
     TextView* view = main.activeTextView();
     if (view == nullptr)

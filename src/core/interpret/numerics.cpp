@@ -1,11 +1,14 @@
-#include "app/frm_main.h"
 #include "config/ini_store.h"
 #include "config/settings_values.h"
 #include "interpret/handlers.h"
 #include "interpret/interpreter.h"
 #include "interpret/irc_message.h"
+#include "interpret/protocol_host.h"
 #include "text/words.h"
 #include "windows/frm_chat.h"
+#include "windows/frm_list.h"
+#include "windows/frm_status.h"
+#include "windows/window_tables.h"
 
 namespace vz {
 
@@ -16,12 +19,12 @@ std::string rest(const IrcMessage& msg) {
     return JoinParams(msg, 2, -1);
 }
 
-void toStatus(frmMain& main, const std::string& text) {
+void toStatus(ProtocolHost& main, const std::string& text) {
     main.PutColorText(main.status().rtfText(), text, "");
 }
 
 // The channel window named by parameter 2, or nullptr.
-frmChat* channelOf(frmMain& main, const IrcMessage& msg) {
+frmChat* channelOf(ProtocolHost& main, const IrcMessage& msg) {
     return main.tables().channelNamed(msg.param(2));
 }
 
@@ -36,7 +39,7 @@ std::string afterTwoWords(const std::string& text, std::string& second) {
 }
 
 // One WHOIS row: the nick asked about, `joiner` and the rest of the reply.
-void addWhoisRow(frmMain& main, const std::string& text, const std::string& joiner) {
+void addWhoisRow(ProtocolHost& main, const std::string& text, const std::string& joiner) {
     std::string who;
     const std::string tail = afterTwoWords(text, who);
     main.list().ShowInList(who + joiner + tail, main.list().intCount, "Whois");
@@ -48,7 +51,7 @@ void addNames(frmChat& chat, const std::string& names) {
 }
 
 // A names listing the user asked for goes to the list window.
-void namesToList(frmMain& main, const std::string& text) {
+void namesToList(ProtocolHost& main, const std::string& text) {
     std::string channelType;
     const std::string names = afterTwoWords(text, channelType);
     frmList& list = main.list();
@@ -60,26 +63,26 @@ void namesToList(frmMain& main, const std::string& text) {
 
 } // namespace
 
-void OnWelcome(frmMain& main, const IrcMessage& msg, const std::string&) {
+void OnWelcome(ProtocolHost& main, const IrcMessage& msg, const std::string&) {
     main.globals().Nick = msg.param(1);
     toStatus(main, "* " + rest(msg));
 }
 
-void OnServerInfo(frmMain& main, const IrcMessage& msg, const std::string&) {
+void OnServerInfo(ProtocolHost& main, const IrcMessage& msg, const std::string&) {
     toStatus(main, "* " + rest(msg));
 }
 
-void OnStatistics(frmMain& main, const IrcMessage& msg, const std::string&) {
+void OnStatistics(ProtocolHost& main, const IrcMessage& msg, const std::string&) {
     toStatus(main, "06" + rest(msg));
 }
 
-void OnMotdLine(frmMain& main, const IrcMessage& msg, const std::string&) {
+void OnMotdLine(ProtocolHost& main, const IrcMessage& msg, const std::string&) {
     toStatus(main, rest(msg));
 }
 
 // The start of the message of the day offers the favourite channels when the
 // user asked for that in the dialog.
-void OnMotdStart(frmMain& main, const IrcMessage& msg, const std::string&) {
+void OnMotdStart(ProtocolHost& main, const IrcMessage& msg, const std::string&) {
     toStatus(main, "02" + rest(msg));
     clsINI& settings = main.SettingsIni();
     settings.setFileName(SettingsFileName);
@@ -88,9 +91,9 @@ void OnMotdStart(frmMain& main, const IrcMessage& msg, const std::string&) {
         main.platform().dialogs.showFavouriteChannels(true);
 }
 
-void OnIgnored(frmMain&, const IrcMessage&, const std::string&) {}
+void OnIgnored(ProtocolHost&, const IrcMessage&, const std::string&) {}
 
-void OnNickInUse(frmMain& main, const IrcMessage& msg, const std::string& text) {
+void OnNickInUse(ProtocolHost& main, const IrcMessage& msg, const std::string& text) {
     Globals& globals = main.globals();
     if (globals.Nick != globals.Alternative) {
         globals.Nick = globals.Alternative;
@@ -101,12 +104,12 @@ void OnNickInUse(frmMain& main, const IrcMessage& msg, const std::string& text) 
     WriteRawStatus(main, msg, text);
 }
 
-void OnNoSuchChannel(frmMain& main, const IrcMessage& msg, const std::string& text) {
+void OnNoSuchChannel(ProtocolHost& main, const IrcMessage& msg, const std::string& text) {
     main.globals().NamesRequested = false;
     WriteRawStatus(main, msg, text);
 }
 
-void OnTopicReply(frmMain& main, const IrcMessage& msg, const std::string&) {
+void OnTopicReply(ProtocolHost& main, const IrcMessage& msg, const std::string&) {
     frmChat* chat = channelOf(main, msg);
     if (chat == nullptr)
         return;
@@ -116,7 +119,7 @@ void OnTopicReply(frmMain& main, const IrcMessage& msg, const std::string&) {
     chat->topicTag = "locked";
 }
 
-void OnTopicSetter(frmMain& main, const IrcMessage& msg, const std::string& text) {
+void OnTopicSetter(ProtocolHost& main, const IrcMessage& msg, const std::string& text) {
     frmChat* chat = channelOf(main, msg);
     if (chat == nullptr)
         return;
@@ -124,12 +127,12 @@ void OnTopicSetter(frmMain& main, const IrcMessage& msg, const std::string& text
     WriteRawStatus(main, msg, text);
 }
 
-void OnChannelModes(frmMain& main, const IrcMessage& msg, const std::string&) {
+void OnChannelModes(ProtocolHost& main, const IrcMessage& msg, const std::string&) {
     if (channelOf(main, msg) != nullptr)
         ApplyModes(main, msg.param(2), JoinParams(msg, 3, -1));
 }
 
-void OnNames(frmMain& main, const IrcMessage& msg, const std::string& text) {
+void OnNames(ProtocolHost& main, const IrcMessage& msg, const std::string& text) {
     if (main.globals().NamesRequested) {
         namesToList(main, text);
         return;
@@ -141,38 +144,38 @@ void OnNames(frmMain& main, const IrcMessage& msg, const std::string& text) {
         addNames(*chat, JoinParams(msg, 4, -1));
 }
 
-void OnListStart(frmMain& main, const IrcMessage& msg, const std::string& text) {
+void OnListStart(ProtocolHost& main, const IrcMessage& msg, const std::string& text) {
     main.list().openEmpty();
     WriteRawStatus(main, msg, text);
 }
 
-void OnListEntry(frmMain& main, const IrcMessage&, const std::string& text) {
+void OnListEntry(ProtocolHost& main, const IrcMessage&, const std::string& text) {
     main.list().ShowInList(text, main.list().intCount, "List");
 }
 
-void OnListEnd(frmMain& main, const IrcMessage& msg, const std::string& text) {
+void OnListEnd(ProtocolHost& main, const IrcMessage& msg, const std::string& text) {
     main.list().show();
     WriteRawStatus(main, msg, text);
 }
 
-void OnWhoisUser(frmMain& main, const IrcMessage&, const std::string& text) {
+void OnWhoisUser(ProtocolHost& main, const IrcMessage&, const std::string& text) {
     main.list().openEmpty();
     addWhoisRow(main, text, " - ");
 }
 
-void OnWhoisChannels(frmMain& main, const IrcMessage&, const std::string& text) {
+void OnWhoisChannels(ProtocolHost& main, const IrcMessage&, const std::string& text) {
     addWhoisRow(main, text, " присутній на каналі(лах) ");
 }
 
-void OnWhoisServer(frmMain& main, const IrcMessage&, const std::string& text) {
+void OnWhoisServer(ProtocolHost& main, const IrcMessage&, const std::string& text) {
     addWhoisRow(main, text, " на сервері ");
 }
 
-void OnWhoisIdle(frmMain& main, const IrcMessage&, const std::string& text) {
+void OnWhoisIdle(ProtocolHost& main, const IrcMessage&, const std::string& text) {
     addWhoisRow(main, text, " ");
 }
 
-void OnWhoisEnd(frmMain& main, const IrcMessage& msg, const std::string& text) {
+void OnWhoisEnd(ProtocolHost& main, const IrcMessage& msg, const std::string& text) {
     main.list().show();
     WriteRawStatus(main, msg, text);
 }

@@ -1,7 +1,5 @@
 #include "text/color_writer.h"
 
-#include "app/globals.h"
-
 #include <cmath>
 #include <cstdlib>
 
@@ -189,7 +187,7 @@ std::vector<TextRun> DisplayLineRuns(std::string_view text, std::uint32_t colour
     return builder.take();
 }
 
-ColorWriter::ColorWriter(const Globals& globals, LogWriter& log) : globals_(globals), log_(log) {}
+ColorWriter::ColorWriter(LogPolicy& log) : log_(log) {}
 
 void ColorWriter::PutColorText(TextView& view, std::string text, const std::string& logName) {
     std::uint32_t colour = Black;
@@ -198,10 +196,7 @@ void ColorWriter::PutColorText(TextView& view, std::string text, const std::stri
         text.erase(0, 2);
     }
     view.appendLine(DisplayLineRuns(text, colour));
-    if (logName.empty())
-        return;
-    const bool channel = logName.front() == '#';
-    if ((channel && globals_.LogChannels == "1") || (!channel && globals_.LogPrivats == "1"))
+    if (!logName.empty() && log_.Logs(logName))
         log_.WriteLog(text, logName);
 }
 

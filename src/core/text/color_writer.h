@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/controls.h"
+#include "text/control_codes.h"
 
 #include <cstdint>
 #include <string>
@@ -9,22 +10,20 @@
 
 namespace vz {
 
-struct Globals;
-
-constexpr char BoldChar = '\x02';
-constexpr char ColourChar = '\x03';
-constexpr char UnderlineChar = '\x1F';
-constexpr char ReverseChar = '\x16';
-
 // Colour number to 0xRRGGBB; unknown numbers give black.
 std::uint32_t GetColor(int number);
 // The text after the first `separator`; all of `text` when it has none.
 std::string AfterFirst(const std::string& text, const std::string& separator);
 
-// Receives each line that belongs to a channel or private conversation.
-class LogWriter {
+// What the writer logs, and where: each line that belongs to a channel or
+// private conversation is offered to it.
+class LogPolicy {
 public:
-    virtual ~LogWriter() = default;
+    virtual ~LogPolicy() = default;
+    // Whether the lines of `logName` (a channel when it starts with "#",
+    // otherwise a nick) are logged now.
+    virtual bool Logs(const std::string& logName) const = 0;
+    // Logs one line, without its line colour.
     virtual void WriteLog(const std::string& text, const std::string& logName) = 0;
 };
 
@@ -32,14 +31,13 @@ public:
 // into runs of equal attributes and appends them to a view.
 class ColorWriter {
 public:
-    ColorWriter(const Globals& globals, LogWriter& log);
+    explicit ColorWriter(LogPolicy& log);
 
     // Appends one display line; logs it under `logName` when that log is on.
     void PutColorText(TextView& view, std::string text, const std::string& logName);
 
 private:
-    const Globals& globals_;
-    LogWriter& log_;
+    LogPolicy& log_;
 };
 
 // The runs of one display line, the leading blank included. `text` is the

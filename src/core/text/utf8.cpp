@@ -4,7 +4,9 @@ namespace vz::utf8 {
 
 namespace {
 
-bool isContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+bool isContinuation(unsigned char c) {
+    return (c & 0xC0) == 0x80;
+}
 
 std::size_t expectedLength(unsigned char lead) {
     if (lead < 0x80)
@@ -91,9 +93,13 @@ std::string substr(std::string_view s, std::size_t start, std::size_t count) {
     return std::string(s.substr(from, to - from));
 }
 
-std::string left(std::string_view s, std::size_t count) { return substr(s, 0, count); }
+std::string left(std::string_view s, std::size_t count) {
+    return substr(s, 0, count);
+}
 
-std::string dropFirst(std::string_view s) { return substr(s, 1); }
+std::string dropFirst(std::string_view s) {
+    return substr(s, 1);
+}
 
 std::string dropLast(std::string_view s) {
     if (s.empty())

@@ -1,6 +1,6 @@
 #include "windows/conversation_lines.h"
 
-#include "app/ctcp.h"
+#include "text/control_codes.h"
 #include "text/utf8.h"
 
 namespace vz {

@@ -1,11 +1,11 @@
 #include "windows/frm_chat.h"
 
-#include "app/frm_main.h"
-#include "app/version.h"
 #include "text/typed_line.h"
 #include "windows/control_helpers.h"
 #include "windows/conversation_lines.h"
 #include "windows/frm_privat.h"
+#include "windows/window_host.h"
+#include "windows/window_tables.h"
 
 namespace vz {
 
@@ -31,7 +31,7 @@ constexpr int KeyCtrlS = 19;
 
 } // namespace
 
-frmChat::frmChat(frmMain& main) : main_(main) {}
+frmChat::frmChat(WindowHost& main) : main_(main) {}
 
 ChatView& frmChat::view() {
     if (!view_)
@@ -90,7 +90,7 @@ void frmChat::PutText(const std::string& strNick, std::string strText) {
     if (IsAction(strText))
         main_.PutColorText(rtfText(), ActionLine(strNick, strText), strChannel);
     else if (IsVersionRequest(strText))
-        answerVersion(strNick);
+        main_.AnswerVersion(strNick, VersionAnswer::ChannelWindow);
     else
         main_.PutColorText(rtfText(), MessageLine(strNick, strText), strChannel);
 }
@@ -100,13 +100,6 @@ void frmChat::ShowTopic(const std::string& topic) {
     topicView.clear();
     main_.PutColorText(topicView, topic, "");
     topicView.deleteRange(0, 1);
-}
-
-// Within the shared limit of automatic answers.
-void frmChat::answerVersion(const std::string& nick) {
-    if (main_.replyLimiter().tryTake())
-        main_.SendData("NOTICE " + nick + " :\x01VERSION VuviVAZ v" + VersionText() +
-                       " for Windows9x, 2000, XP\x01");
 }
 
 void frmChat::SetLang() {
@@ -140,7 +133,7 @@ void frmChat::onResize() {
 }
 
 void frmChat::onActivated() {
-    main_.mainWindow().setMenuEnabled("mnuTopic", true);
+    main_.platform().mainWindow.setMenuEnabled("mnuTopic", true);
     main_.globals().CurrentChannel = strChannel;
     main_.setActiveChild(&rtfText());
     txtIn().focus();

@@ -9,12 +9,12 @@
 
 namespace vz {
 
-class frmMain;
+class WindowHost;
 
 // A channel window: topic, conversation, member list and input line.
 class frmChat {
 public:
-    explicit frmChat(frmMain& main);
+    explicit frmChat(WindowHost& main);
 
     // Public fields.
     std::string strChannel;
@@ -76,10 +76,9 @@ private:
     void layout();
     void setFlag(const std::string& strNick, bool UserEntry::*flag, bool bWhich);
     void sendTypedLine(const std::string& text);
-    void answerVersion(const std::string& nick);
     ChatView& view();
 
-    frmMain& main_;
+    WindowHost& main_;
     std::unique_ptr<ChatView> view_;
     std::string strUsersCount;
     std::string strHoverWord;

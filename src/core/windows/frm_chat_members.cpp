@@ -1,6 +1,6 @@
-#include "app/frm_main.h"
 #include "text/case_fold.h"
 #include "windows/frm_chat.h"
+#include "windows/window_host.h"
 
 #include <algorithm>
 

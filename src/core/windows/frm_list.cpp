@@ -1,14 +1,15 @@
 #include "windows/frm_list.h"
 
-#include "app/frm_main.h"
 #include "text/utf8.h"
 #include "text/words.h"
 #include "windows/control_helpers.h"
 #include "windows/frm_chat.h"
+#include "windows/window_host.h"
+#include "windows/window_tables.h"
 
 namespace vz {
 
-frmList::frmList(frmMain& main) : main_(main) {}
+frmList::frmList(WindowHost& main) : main_(main) {}
 
 // The window is made on first use and set up then: empty and laid out.
 ListWindowView& frmList::view() {

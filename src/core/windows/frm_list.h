@@ -7,12 +7,12 @@
 
 namespace vz {
 
-class frmMain;
+class WindowHost;
 
 // The list window: channel lists, WHOIS answers and names listings.
 class frmList {
 public:
-    explicit frmList(frmMain& main);
+    explicit frmList(WindowHost& main);
 
     int intCount = 0; // next row to write
 
@@ -50,7 +50,7 @@ private:
     std::string listCaption();
     ListWindowView& view();
 
-    frmMain& main_;
+    WindowHost& main_;
     std::unique_ptr<ListWindowView> view_;
     std::string strListChannel;
 };

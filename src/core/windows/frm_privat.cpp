@@ -1,9 +1,8 @@
 #include "windows/frm_privat.h"
 
-#include "app/ctcp.h"
-#include "app/frm_main.h"
 #include "windows/control_helpers.h"
 #include "windows/conversation_lines.h"
+#include "windows/window_host.h"
 
 namespace vz {
 
@@ -15,7 +14,7 @@ constexpr int InputHeight = 285;
 
 } // namespace
 
-frmPrivat::frmPrivat(frmMain& main) : main_(main) {}
+frmPrivat::frmPrivat(WindowHost& main) : main_(main) {}
 
 PrivatView& frmPrivat::view() {
     if (!view_)
@@ -56,16 +55,9 @@ void frmPrivat::PutText(const std::string& strNick, std::string strText) {
     if (IsAction(strText))
         main_.PutColorText(rtfText(), ActionLine(strNick, strText), strPrivNick);
     else if (IsVersionRequest(strText))
-        answerVersion();
+        main_.AnswerVersion(strPrivNick, VersionAnswer::PrivateWindow);
     else
         main_.PutColorText(rtfText(), MessageLine(strPrivNick, strText), strPrivNick);
-}
-
-// A CTCP reply that servers deliver, within the shared limit of automatic answers.
-void frmPrivat::answerVersion() {
-    if (main_.replyLimiter().tryTake())
-        main_.SendData("NOTICE " + strPrivNick + " :" + CtcpMark + "VERSION VuviVAZ v1.14" +
-                       CtcpMark);
 }
 
 void frmPrivat::SetLang() {
@@ -92,7 +84,7 @@ void frmPrivat::onResize() {
 }
 
 void frmPrivat::onActivated() {
-    main_.mainWindow().setMenuEnabled("mnuTopic", false);
+    main_.platform().mainWindow.setMenuEnabled("mnuTopic", false);
     main_.globals().CurrentPrivat = strPrivNick;
     window().setTitle(captionTitle());
     main_.setActiveChild(&rtfText());

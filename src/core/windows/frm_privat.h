@@ -7,12 +7,12 @@
 
 namespace vz {
 
-class frmMain;
+class WindowHost;
 
 // A private conversation with one other user.
 class frmPrivat {
 public:
-    explicit frmPrivat(frmMain& main);
+    explicit frmPrivat(WindowHost& main);
 
     std::string strPrivNick;
     std::string strPrivHost;
@@ -46,11 +46,10 @@ public:
 private:
     void resetViews();
     void layout();
-    void answerVersion();
     std::string captionTitle() const { return strCaption + " " + strPrivNick; }
     PrivatView& view();
 
-    frmMain& main_;
+    WindowHost& main_;
     std::unique_ptr<PrivatView> view_;
     std::string strCaption;
     std::string strHoverWord;

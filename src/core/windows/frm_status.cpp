@@ -1,8 +1,7 @@
 #include "windows/frm_status.h"
 
-#include "app/frm_main.h"
-#include "input/command_parser.h"
 #include "windows/control_helpers.h"
+#include "windows/window_host.h"
 
 namespace vz {
 
@@ -11,9 +10,11 @@ namespace {
 // The input line keeps the height it was designed with.
 constexpr int InputLineHeight = 300;
 
+const char* const StatusOnlyCommands = "Тут можна вводити лише команди, що починаються з /";
+
 } // namespace
 
-frmStatus::frmStatus(frmMain& main) : main_(main) {}
+frmStatus::frmStatus(WindowHost& main) : main_(main) {}
 
 StatusView& frmStatus::view() {
     if (!view_) {
@@ -61,14 +62,18 @@ void frmStatus::layout() {
 }
 
 void frmStatus::onActivated() {
-    main_.mainWindow().setMenuEnabled("mnuTopic", false);
+    main_.platform().mainWindow.setMenuEnabled("mnuTopic", false);
     main_.setActiveChild(&rtfText());
     txtIn().focus();
 }
 
+// Only "/" commands can be typed here: a plain line has no one to go to.
 void frmStatus::onInputEnter() {
-    if (const auto line = StatusInputLine(main_, TypedText(txtIn())))
-        main_.SendData(*line);
+    const std::string typed = TypedText(txtIn());
+    if (!typed.empty() && typed[0] == '/')
+        main_.SendData(main_.ParseCommand("", typed.substr(1)));
+    else if (!typed.empty())
+        main_.PutStatus(StatusOnlyCommands);
     txtIn().setText("");
 }
 

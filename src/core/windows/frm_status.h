@@ -7,13 +7,13 @@
 
 namespace vz {
 
-class frmMain;
+class WindowHost;
 
 // The status window: one for the whole run, for everything that belongs to
 // no channel or conversation.
 class frmStatus {
 public:
-    explicit frmStatus(frmMain& main);
+    explicit frmStatus(WindowHost& main);
 
     // Builds the view (once) and shows it.
     void show();
@@ -33,7 +33,7 @@ private:
     void layout();
     StatusView& view();
 
-    frmMain& main_;
+    WindowHost& main_;
     std::unique_ptr<StatusView> view_;
 };
 

@@ -1,9 +1,9 @@
 #include "windows/window_tables.h"
 
-#include "app/frm_main.h"
 #include "text/case_fold.h"
 #include "windows/frm_chat.h"
 #include "windows/frm_privat.h"
+#include "windows/window_host.h"
 
 namespace vz {
 
@@ -32,7 +32,7 @@ int findSlot(const std::array<std::unique_ptr<Window>, WindowTables::Slots>& slo
 // The first free slot, a new one, or -1 when all are taken.
 template <typename Window, typename KeyOf>
 int claimSlot(std::array<std::unique_ptr<Window>, WindowTables::Slots>& slots, int& count,
-              frmMain& main, KeyOf keyOf) {
+              WindowHost& main, KeyOf keyOf) {
     for (int slot = 1; slot <= count; ++slot)
         if (keyOf(*slots[slot - 1]).empty())
             return slot;
@@ -52,7 +52,7 @@ const std::string& privatKey(const frmPrivat& w) {
 
 } // namespace
 
-WindowTables::WindowTables(frmMain& main) : main_(main) {}
+WindowTables::WindowTables(WindowHost& main) : main_(main) {}
 WindowTables::~WindowTables() = default;
 
 int WindowTables::FindChannel(const std::string& name) const {

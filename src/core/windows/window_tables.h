@@ -6,7 +6,7 @@
 
 namespace vz {
 
-class frmMain;
+class WindowHost;
 class frmChat;
 class frmPrivat;
 
@@ -16,7 +16,7 @@ class WindowTables {
 public:
     static constexpr int Slots = 30;
 
-    explicit WindowTables(frmMain& main);
+    explicit WindowTables(WindowHost& main);
     ~WindowTables();
 
     // Lowest slot whose key equals `name` ignoring case, or -1.
@@ -44,7 +44,7 @@ public:
     frmPrivat& privat(int slot);
 
 private:
-    frmMain& main_;
+    WindowHost& main_;
     std::array<std::unique_ptr<frmChat>, Slots> channels_;
     std::array<std::unique_ptr<frmPrivat>, Slots> privats_;
     int channelCount_ = 0;

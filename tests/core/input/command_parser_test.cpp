@@ -152,14 +152,5 @@ TEST_F(CommandParserTest, JoinSendsEachChannelAndKeepsEventsRunningBetween) {
     world.pump.queued.clear();
 }
 
-TEST_F(CommandParserTest, StatusWindowSendsOnlyCommands) {
-    EXPECT_EQ(StatusInputLine(*world.app, "hello there"), std::nullopt);
-    EXPECT_EQ(world.statusLast(), " Тут можна вводити лише команди, що починаються з /");
-    EXPECT_EQ(StatusInputLine(*world.app, "/raw PING x"), "PING x");
-    const std::size_t lines = world.statusText().lines.size();
-    EXPECT_EQ(StatusInputLine(*world.app, ""), std::nullopt);
-    EXPECT_EQ(world.statusText().lines.size(), lines);
-}
-
 } // namespace
 } // namespace vz

@@ -1,4 +1,4 @@
-#include "app/globals.h"
+#include "config/log_settings.h"
 #include "fakes/fake_controls.h"
 #include "text/color_writer.h"
 
@@ -20,8 +20,9 @@ TextRun run(const std::string& text, std::uint32_t rgb, bool bold = false, bool 
     return TextRun{text, TextAttr{rgb, bold, underline}};
 }
 
-class RecordingLog : public LogWriter {
+class RecordingLog : public LogSettings {
 public:
+    using LogSettings::LogSettings;
     void WriteLog(const std::string& text, const std::string& logName) override {
         entries.push_back(logName + "|" + text);
     }
@@ -35,8 +36,8 @@ protected:
         return view.lines.back();
     }
     Globals globals;
-    RecordingLog log;
-    ColorWriter writer{globals, log};
+    RecordingLog log{globals};
+    ColorWriter writer{log};
     fake::FakeTextView view;
 };
 

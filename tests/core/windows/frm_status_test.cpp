@@ -30,7 +30,10 @@ TEST_F(StatusWindowTest, PlainTextIsNotSentAnywhere) {
     type("hello everyone");
     EXPECT_TRUE(world.takeSent().empty());
     EXPECT_EQ(world.ui.status->inputLine.value, "");
-    EXPECT_NE(world.statusLast().find("/"), std::string::npos);
+    EXPECT_EQ(world.statusLast(), " Тут можна вводити лише команди, що починаються з /");
+    const std::size_t lines = world.statusText().lines.size();
+    type("");
+    EXPECT_EQ(world.statusText().lines.size(), lines);
 }
 
 TEST_F(StatusWindowTest, LayoutFollowsTheWindowSize) {

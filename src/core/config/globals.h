@@ -1,8 +1,12 @@
+// The program-wide values that every part of the logic reads.
 #pragma once
 
 #include <string>
 
 namespace vz {
+
+constexpr const char* SettingsFileName = "vuvivaz.ini";
+constexpr const char* ProgramTitle = "VuviVAZ";
 
 // Program-wide values shared by every part of the logic.
 struct Globals {

@@ -1,4 +1,4 @@
-#include "app/ctcp.h"
+#include "interpret/ctcp.h"
 
 #include "app/frm_main.h"
 #include "fakes/fake_platform.h"

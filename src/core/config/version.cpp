@@ -1,4 +1,4 @@
-#include "app/version.h"
+#include "config/version.h"
 
 namespace vz {
 

@@ -1,4 +1,4 @@
-#include "app/reply_limiter.h"
+#include "interpret/reply_limiter.h"
 
 #include "fakes/fake_platform.h"
 
