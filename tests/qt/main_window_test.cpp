@@ -131,15 +131,15 @@ private slots:
         QMdiSubWindow* second = addChild();
         program->startUp();
         action("Button4")->trigger();
-        QCOMPARE(program->globals().ArrangeMode, std::string("Ver"));
+        QCOMPARE(program->globals().ArrangeMode, vz::Arrangement::TileVertical);
         QCOMPARE(first->width(), second->width());
         QVERIFY(first->y() != second->y());
         action("Button4")->trigger();
-        QCOMPARE(program->globals().ArrangeMode, std::string("Cas"));
+        QCOMPARE(program->globals().ArrangeMode, vz::Arrangement::Cascade);
         QCOMPARE(first->height(), second->height());
         QVERIFY(first->x() != second->x());
         action("Button4")->trigger();
-        QCOMPARE(program->globals().ArrangeMode, std::string("Hor"));
+        QCOMPARE(program->globals().ArrangeMode, vz::Arrangement::TileHorizontal);
         const QSize area = window().mdiArea().viewport()->size();
         for (QMdiSubWindow* child : {first, second})
             QVERIFY(child->width() > area.width() / 2 && child->height() > area.height() / 2);
@@ -149,9 +149,9 @@ private slots:
     void menuEntriesRunTheirCommands() {
         program->startUp();
         action("mnuWindowTileVertical")->trigger();
-        QCOMPARE(program->globals().ArrangeMode, std::string("Cas"));
+        QCOMPARE(program->globals().ArrangeMode, vz::Arrangement::Cascade);
         action("mnuWindowCascade")->trigger();
-        QCOMPARE(program->globals().ArrangeMode, std::string("Hor"));
+        QCOMPARE(program->globals().ArrangeMode, vz::Arrangement::TileHorizontal);
         QCOMPARE(action("Button4")->toolTip(), QString("Горизонтально"));
         program->globals().SelectedNick = "@bob[away]";
         action("mnuWho")->trigger();

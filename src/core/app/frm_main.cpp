@@ -36,7 +36,7 @@ frmMain::~frmMain() {
 
 void frmMain::startUp() {
     LoadPosition();
-    globals_.ArrangeMode = "Hor";
+    globals_.ArrangeMode = Arrangement::TileHorizontal;
     LoadOptions();
     SetLang();
     status_.show();

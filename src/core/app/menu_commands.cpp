@@ -14,19 +14,19 @@ struct NextArrangement {
     const char* key;
     const char* builtIn;
     int image;
-    const char* mode;
+    Arrangement mode;
 };
 
 NextArrangement nextAfter(Arrangement arrangement) {
     switch (arrangement) {
     case Arrangement::Cascade:
-        return {"mnuWindowTileHorizontal", "Горизонтально", 5, "Hor"};
+        return {"mnuWindowTileHorizontal", "Горизонтально", 5, Arrangement::TileHorizontal};
     case Arrangement::TileVertical:
-        return {"mnuWindowCascade", "Каскадом", 6, "Cas"};
+        return {"mnuWindowCascade", "Каскадом", 6, Arrangement::Cascade};
     case Arrangement::TileHorizontal:
         break;
     }
-    return {"mnuWindowTileVertical", "Вертикально", 7, "Ver"};
+    return {"mnuWindowTileVertical", "Вертикально", 7, Arrangement::TileVertical};
 }
 
 void disconnectOrReload(frmMain& main, void (*whenIdle)(frmMain&)) {
@@ -100,13 +100,7 @@ void ToolbarOptions(frmMain& main) {
 }
 
 void ToolbarArrange(frmMain& main) {
-    const std::string& mode = main.globals().ArrangeMode;
-    if (mode == "Cas")
-        MenuArrange(main, Arrangement::Cascade);
-    else if (mode == "Hor")
-        MenuArrange(main, Arrangement::TileHorizontal);
-    else if (mode == "Ver")
-        MenuArrange(main, Arrangement::TileVertical);
+    MenuArrange(main, main.globals().ArrangeMode);
 }
 
 void ToolbarExit(frmMain& main) {

@@ -1,6 +1,8 @@
 // The program-wide values that every part of the logic reads.
 #pragma once
 
+#include "platform/main_window_view.h"
+
 #include <string>
 
 namespace vz {
@@ -27,7 +29,8 @@ struct Globals {
     // Main window state.
     bool Connected = false;
     int ConnectTry = 1;
-    std::string ArrangeMode = "Hor";
+    // The arrangement that toolbar button 4 offers next.
+    Arrangement ArrangeMode = Arrangement::TileHorizontal;
 
     // Kept up to date by the windows.
     std::string CurrentChannel;

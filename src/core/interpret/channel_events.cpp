@@ -17,7 +17,7 @@ namespace {
 
 const char* const NoWindowForChannel = "*** Немає вільного вікна для каналу ";
 
-// The open channel window of `name`, or nullptr.
+// A line in the channel window, logged under its channel.
 void putChannel(ProtocolHost& main, frmChat& chat, const std::string& text) {
     main.PutColorText(chat.rtfText(), text, chat.strChannel);
 }
@@ -59,7 +59,7 @@ bool applyMemberMode(ProtocolHost& main, frmChat& chat, bool plus, const std::st
     } else if (letter == "o") {
         chat.SetOp(nick, plus);
         if (nick == main.globals().Nick)
-            chat.topicTag = plus ? "" : "locked";
+            chat.topicLocked = !plus;
     } else {
         return false;
     }
@@ -137,8 +137,7 @@ void OnKick(ProtocolHost& main, const IrcMessage& msg, const std::string&) {
     chat->RemoveNick(kicked);
     if (kicked != main.globals().Nick)
         return;
-    chat->tag = "NOPART";
-    chat->close();
+    chat->closeWithoutPart();
     putStatusLine(main, "03Вас було викинуто з " + channel + byWhom);
 }
 

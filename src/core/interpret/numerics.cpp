@@ -42,7 +42,7 @@ std::string afterTwoWords(const std::string& text, std::string& second) {
 void addWhoisRow(ProtocolHost& main, const std::string& text, const std::string& joiner) {
     std::string who;
     const std::string tail = afterTwoWords(text, who);
-    main.list().ShowInList(who + joiner + tail, main.list().intCount, "Whois");
+    main.list().ShowInList(who + joiner + tail, main.list().intCount, frmList::Kind::Whois);
 }
 
 void addNames(frmChat& chat, const std::string& names) {
@@ -56,7 +56,7 @@ void namesToList(ProtocolHost& main, const std::string& text) {
     const std::string names = afterTwoWords(text, channelType);
     frmList& list = main.list();
     list.openEmpty();
-    list.ShowInList(names, list.intCount, "Names");
+    list.ShowInList(names, list.intCount, frmList::Kind::Names);
     list.show();
     main.globals().NamesRequested = false;
 }
@@ -116,7 +116,7 @@ void OnTopicReply(ProtocolHost& main, const IrcMessage& msg, const std::string&)
     const std::string topic = JoinParams(msg, 3, -1);
     chat->ShowTopic(topic);
     main.PutColorText(chat->rtfText(), "03Топік \"" + topic + "\"", chat->strChannel);
-    chat->topicTag = "locked";
+    chat->topicLocked = true;
 }
 
 void OnTopicSetter(ProtocolHost& main, const IrcMessage& msg, const std::string& text) {
@@ -150,7 +150,7 @@ void OnListStart(ProtocolHost& main, const IrcMessage& msg, const std::string& t
 }
 
 void OnListEntry(ProtocolHost& main, const IrcMessage&, const std::string& text) {
-    main.list().ShowInList(text, main.list().intCount, "List");
+    main.list().ShowInList(text, main.list().intCount, frmList::Kind::List);
 }
 
 void OnListEnd(ProtocolHost& main, const IrcMessage& msg, const std::string& text) {

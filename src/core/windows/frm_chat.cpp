@@ -21,8 +21,6 @@ constexpr int ListHeightLess = 285;
 constexpr int TopicHeight = 300;
 
 const char* const TopicPlaceholder = "TOPIC:";
-const char* const Locked = "locked";
-const char* const NoPart = "NOPART";
 
 constexpr int KeyEnter = 13;
 constexpr int KeyCtrlL = 12;
@@ -61,7 +59,7 @@ void frmChat::resetViews() {
     Modes.clear();
     strKey.clear();
     intLimit = 0;
-    topicTag.clear();
+    topicLocked = false;
     strHoverWord.clear();
     rtbTopic().clear();
     rtbTopic().appendLine({TextRun{TopicPlaceholder, {}}});
@@ -110,10 +108,15 @@ void frmChat::SetLang() {
 void frmChat::close() {
     if (!isOpen())
         return;
-    if (tag != NoPart)
+    if (tag != NoPartTag)
         main_.SendData("PART " + strChannel);
     strChannel.clear();
     window().hide();
+}
+
+void frmChat::closeWithoutPart() {
+    tag = NoPartTag;
+    close();
 }
 
 void frmChat::layout() {
@@ -156,7 +159,7 @@ void frmChat::sendTypedLine(const std::string& text) {
 }
 
 bool frmChat::onTopicKey(int character) {
-    if (topicTag == Locked)
+    if (topicLocked)
         return true;
     switch (character) {
     case KeyEnter:

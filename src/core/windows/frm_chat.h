@@ -20,8 +20,13 @@ public:
     std::string strChannel;
     std::string strKey;
     int intLimit = 0;
-    std::string tag;      // slot number, or "NOPART" before a silent close
-    std::string topicTag; // "" or "locked"
+    // The slot number, or NoPartTag once the channel was left some other way
+    // (kicked, disconnected), so closing sends no PART.
+    std::string tag;
+    static constexpr const char* NoPartTag = "NOPART";
+    // The user may not edit the topic box: he lost operator status, or the
+    // server sent the channel's topic.
+    bool topicLocked = false;
     std::vector<UserEntry> Users;
     std::vector<ModeEntry> Modes;
 
@@ -40,8 +45,9 @@ public:
     // Replaces the topic box's text by `topic` (without the writer's leading blank).
     void ShowTopic(const std::string& topic);
     void SetLang();
-    // Closes the window (sends PART unless tagged "NOPART") and frees the slot.
+    // Closes the window (sends PART unless tagged NoPartTag) and frees the slot.
     void close();
+    void closeWithoutPart();
 
     // Membership.
     void AddNick(const std::string& strNick);

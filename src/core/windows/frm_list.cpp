@@ -50,17 +50,17 @@ void frmList::setRow(int row, const std::string& text) {
         list.setRow(row, text);
 }
 
-void frmList::ShowInList(const std::string& strText, int intRow, const std::string& strKind) {
+void frmList::ShowInList(const std::string& strText, int intRow, Kind kind) {
     setRow(intRow, strText);
     intCount = intRow + 1;
-    if (strKind == "List") {
+    if (kind == Kind::List) {
         window().setTitle(listCaption());
-    } else if (strKind == "Whois") {
+    } else if (kind == Kind::Whois) {
         std::string nick;
         std::string after;
         SplitAtFirst(strText, ' ', nick, after);
         window().setTitle(main_.LangText("List", "Caption2") + " " + nick + ":");
-    } else if (strKind == "Names") {
+    } else if (kind == Kind::Names) {
         writeNames(strText, intRow);
     }
 }

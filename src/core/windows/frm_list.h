@@ -23,15 +23,16 @@ public:
     void show();
     // Hides the window when it was ever made.
     void hide();
-    bool isLoaded() const { return view_ != nullptr; }
     ChildWindow& window();
     ListBox& lstList();
 
+    // What the list window is showing; each kind has its own caption.
+    enum class Kind { List, Whois, Names };
+
     // Writes row `intRow` (appending when it is the next one), sets intCount
-    // to the row after it and the caption for `strKind` ("List", "Whois",
-    // "Names"). A names row holds the channel and all its names; it is
-    // replaced by one row per name.
-    void ShowInList(const std::string& strText, int intRow, const std::string& strKind);
+    // to the row after it and the caption for `kind`. A names row holds the
+    // channel and all its names; it is replaced by one row per name.
+    void ShowInList(const std::string& strText, int intRow, Kind kind);
     // The "#" runs of an entry up to their blanks, joined; the entry's last
     // character is never looked at.
     static std::string LoadChannel(const std::string& str);

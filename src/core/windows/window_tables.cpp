@@ -97,7 +97,7 @@ int WindowTables::OpenPrivat(const std::string& nick, const std::string& prefix)
 void WindowTables::ShowPrivat(const std::string& nick) {
     int slot = FindPrivat(nick);
     if (slot == -1)
-        slot = OpenPrivat(nick, "Vorn");
+        slot = OpenPrivat(nick, UserOpenedPrefix);
     if (slot == -1)
         return;
     privats_[slot - 1]->window().activate();
@@ -109,8 +109,7 @@ void WindowTables::closeConversations() {
         frmChat& chat = *channels_[slot - 1];
         if (!chat.isOpen())
             continue;
-        chat.tag = "NOPART";
-        chat.close();
+        chat.closeWithoutPart();
     }
     for (int slot = 1; slot <= privatCount_; ++slot)
         if (privats_[slot - 1]->isOpen())

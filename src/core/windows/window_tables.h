@@ -10,6 +10,10 @@ class WindowHost;
 class frmChat;
 class frmPrivat;
 
+// The prefix of a private window the user opens: there is no message to take
+// the partner's host from.
+constexpr const char* UserOpenedPrefix = "Vorn";
+
 // The channel and private window tables: 30 slots each, numbered 1 to 30.
 // A closed window stays in its slot with an empty key and is reused.
 class WindowTables {
@@ -31,7 +35,7 @@ public:
     bool PrivatExists(const std::string& nick) const;
     int OpenPrivat(const std::string& nick, const std::string& prefix);
     // Brings the nick's open private window forward, or opens one for it
-    // (prefix "Vorn"), with the focus in its input line.
+    // (prefix UserOpenedPrefix), with the focus in its input line.
     void ShowPrivat(const std::string& nick);
 
     // Closes every channel window without a PART line, then every private window.

@@ -60,7 +60,7 @@ TEST_F(MenuCommandsTest, ConnectButtonConnectsToTheSavedServerWhileIdle) {
 }
 
 TEST_F(MenuCommandsTest, ArrangeButtonCyclesHorizontalVerticalCascade) {
-    ASSERT_EQ(globals().ArrangeMode, "Hor");
+    ASSERT_EQ(globals().ArrangeMode, Arrangement::TileHorizontal);
     for (int round = 0; round < 2; ++round) {
         ToolbarArrange(*world.app);
         ToolbarArrange(*world.app);
@@ -71,20 +71,20 @@ TEST_F(MenuCommandsTest, ArrangeButtonCyclesHorizontalVerticalCascade) {
     std::vector<Arrangement> twice = cycle;
     twice.insert(twice.end(), cycle.begin(), cycle.end());
     EXPECT_EQ(world.mainWindow.arrangements, twice);
-    EXPECT_EQ(globals().ArrangeMode, "Hor");
+    EXPECT_EQ(globals().ArrangeMode, Arrangement::TileHorizontal);
 }
 
 TEST_F(MenuCommandsTest, ArrangingOffersTheNextArrangementOnButtonFour) {
     MenuArrange(*world.app, Arrangement::TileHorizontal);
-    EXPECT_EQ(globals().ArrangeMode, "Ver");
+    EXPECT_EQ(globals().ArrangeMode, Arrangement::TileVertical);
     EXPECT_EQ(world.mainWindow.toolImages[4], 7);
     EXPECT_EQ(world.mainWindow.toolTips[4], "Вертикально");
     MenuArrange(*world.app, Arrangement::TileVertical);
-    EXPECT_EQ(globals().ArrangeMode, "Cas");
+    EXPECT_EQ(globals().ArrangeMode, Arrangement::Cascade);
     EXPECT_EQ(world.mainWindow.toolImages[4], 6);
     EXPECT_EQ(world.mainWindow.toolTips[4], "Каскадом");
     MenuArrange(*world.app, Arrangement::Cascade);
-    EXPECT_EQ(globals().ArrangeMode, "Hor");
+    EXPECT_EQ(globals().ArrangeMode, Arrangement::TileHorizontal);
     EXPECT_EQ(world.mainWindow.toolImages[4], 5);
     EXPECT_EQ(world.mainWindow.toolTips[4], "Горизонтально");
 }
@@ -96,12 +96,6 @@ TEST_F(MenuCommandsTest, ButtonFourTakesItsToolTipFromTheLanguageFile) {
     EXPECT_EQ(world.mainWindow.toolTips[4], "Cascade");
     MenuArrange(*world.app, Arrangement::Cascade);
     EXPECT_EQ(world.mainWindow.toolTips[4], "Горизонтально");
-}
-
-TEST_F(MenuCommandsTest, UnknownArrangeModeLeavesTheWindowsAlone) {
-    globals().ArrangeMode = "";
-    ToolbarArrange(*world.app);
-    EXPECT_TRUE(world.mainWindow.arrangements.empty());
 }
 
 TEST_F(MenuCommandsTest, ExitButtonClosesOnlyWhenTheUserConfirms) {

@@ -28,7 +28,7 @@ TEST_F(StartUpTest, StatusWindowShowsTheThreeLineBanner) {
 TEST_F(StartUpTest, StartingStateAndToolbarImages) {
     world.start();
     EXPECT_EQ(globals().ProgramName, "VuviVAZ");
-    EXPECT_EQ(globals().ArrangeMode, "Hor");
+    EXPECT_EQ(globals().ArrangeMode, Arrangement::TileHorizontal);
     EXPECT_EQ(globals().ConnectTry, 1);
     const std::map<int, int> images{{1, 1}, {2, 3}, {3, 4}, {4, 5}, {5, 8}, {6, 9}};
     EXPECT_EQ(world.mainWindow.toolImages, images);

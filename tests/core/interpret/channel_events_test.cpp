@@ -130,22 +130,22 @@ TEST_F(ChannelEventsTest, OwnNickChangeUpdatesNickAndTellsTheStatusWindow) {
 
 TEST_F(ChannelEventsTest, TopicChangeFillsTheTopicBoxWithoutItsLeadingBlank) {
     joined("#x", {"me"});
-    world.chat("#x").topicTag = "locked";
+    world.chat("#x").topicLocked = true;
     world.serverSays(":alice!a@h TOPIC #x :new \x02topic\x02 here");
     EXPECT_EQ(world.chatView("#x").topicView.text(), "new topic here");
     EXPECT_EQ(lastLine("#x"), " Топік змінено alice : new topic here");
-    EXPECT_EQ(world.chat("#x").topicTag, "locked");
+    EXPECT_TRUE(world.chat("#x").topicLocked);
 }
 
 TEST_F(ChannelEventsTest, OperatorAndVoiceModesWithArgumentsInOrder) {
     joined("#x", {"me", "you"});
-    world.chat("#x").topicTag = "locked";
+    world.chat("#x").topicLocked = true;
     world.serverSays(":op!u@h MODE #x +ov-v me you you");
     EXPECT_EQ(lastLine("#x"), " op sets mode: +ov-v me you you");
     EXPECT_THAT(rows("#x"), ElementsAre("@me", "you"));
-    EXPECT_EQ(world.chat("#x").topicTag, "");
+    EXPECT_FALSE(world.chat("#x").topicLocked);
     world.serverSays(":op!u@h MODE #x -o me");
-    EXPECT_EQ(world.chat("#x").topicTag, "locked");
+    EXPECT_TRUE(world.chat("#x").topicLocked);
 }
 
 TEST_F(ChannelEventsTest, LimitKeyAndPlainModesAreRecorded) {

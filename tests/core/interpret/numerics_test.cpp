@@ -116,7 +116,7 @@ TEST_F(NumericsTest, TopicReplyFillsAndLocksTheTopic) {
     fake::FakeChatView& view = world.chatView("#x");
     EXPECT_EQ(view.topicView.text(), "Welcome here");
     EXPECT_EQ(view.textView.lastLine(), " Топік \"Welcome here\"");
-    EXPECT_EQ(world.chat("#x").topicTag, "locked");
+    EXPECT_TRUE(world.chat("#x").topicLocked);
 }
 
 TEST_F(NumericsTest, TopicSetterIsShownInTheChannelAndRaw) {

@@ -142,7 +142,7 @@ TEST_F(ChatWindowTest, SlashLineGoesThroughTheParserWithTheChannelAsTarget) {
 }
 
 TEST_F(ChatWindowTest, LockedTopicBoxSwallowsEveryKey) {
-    chat().topicTag = "locked";
+    chat().topicLocked = true;
     EXPECT_TRUE(chat().onTopicKey('a'));
     EXPECT_TRUE(chat().onTopicKey(Enter));
     EXPECT_THAT(world.takeSent(), IsEmpty());

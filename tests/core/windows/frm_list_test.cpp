@@ -36,16 +36,16 @@ protected:
     fake::FakeListWindowView& view() { return *world.ui.list; }
     void fill(const Lines& rows) {
         for (const std::string& row : rows)
-            list().ShowInList(row, list().intCount, "Other");
+            list().ShowInList(row, list().intCount, frmList::Kind::List);
     }
     fake::FakeWorld world;
 };
 
 TEST_F(ListWindowTest, RowsAreReplacedOrAppendedAndTheCounterFollows) {
     fill({"a", "b"});
-    list().ShowInList("B", 1, "Other");
+    list().ShowInList("B", 1, frmList::Kind::List);
     EXPECT_EQ(list().intCount, 2);
-    list().ShowInList("far", 5, "Other");
+    list().ShowInList("far", 5, frmList::Kind::List);
     EXPECT_EQ(view().listBox.rows, (Lines{"a", "B"}));
     EXPECT_EQ(list().intCount, 6);
 }
@@ -60,7 +60,7 @@ TEST_F(ListWindowTest, OpeningEmptiesTheList) {
 TEST(ListWindowSetUpTest, WindowMadeByItsFirstRowIsLaidOut) {
     fake::FakeWorld world;
     world.start();
-    world.app->list().ShowInList("me #x 1 hi", 0, "List");
+    world.app->list().ShowInList("me #x 1 hi", 0, frmList::Kind::List);
     EXPECT_EQ(world.ui.list->listBox.rows, Lines{"me #x 1 hi"});
     EXPECT_EQ(world.ui.list->listBox.placed.width, 9000);
     EXPECT_EQ(world.ui.list->listBox.placed.height, 6000);
