@@ -102,7 +102,8 @@ void Connection::onConnected() {
     window.setCaption(std::string(ProgramTitle) + " - " + g.Server);
     g.NamesRequested = false;
     setConnectionMenus(true);
-    SendData("PASS ");
+    if (!g.Password.empty())
+        SendData("PASS " + g.Password);
     SendData("NICK " + g.Nick);
     SendData("USER " + g.Nick + " " + main_.platform().serverSocket.localAddress() +
              " irc :" + g.FullName);

@@ -27,8 +27,20 @@ protected:
 };
 
 TEST_F(ConnectionTest, SignOnLinesByteForByte) {
-    world.connect();
-    EXPECT_EQ(world.server.sent, "PASS \nNICK me\nUSER me 127.0.0.1 irc :Real Name\n");
+    const struct {
+        const char* password;
+        const char* sent;
+    } rows[] = {
+        {"", "NICK me\nUSER me 127.0.0.1 irc :Real Name\n"},
+        {"s3cret", "PASS s3cret\nNICK me\nUSER me 127.0.0.1 irc :Real Name\n"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.password);
+        globals().Password = row.password;
+        world.server.clearSent();
+        world.connect();
+        EXPECT_EQ(world.server.sent, row.sent);
+    }
     EXPECT_EQ(world.mainWindow.caption(), "VuviVAZ - irc.test");
     EXPECT_EQ(world.mainWindow.icon, 2);
     EXPECT_TRUE(world.mainWindow.isMenuEnabled("mnuJoin"));
@@ -39,7 +51,7 @@ TEST(ConnectionWithoutSettingsTest, MissingNickNeverReachesTheWireAsACodeZeroCha
     fake::FakeWorld world;
     world.start();
     world.connect();
-    EXPECT_EQ(world.server.sent, "PASS \nNICK \nUSER  127.0.0.1 irc :\n");
+    EXPECT_EQ(world.server.sent, "NICK \nUSER  127.0.0.1 irc :\n");
 }
 
 TEST_F(ConnectionTest, AttemptStatusLinesAndHostCutAtDescription) {
@@ -138,8 +150,8 @@ TEST_F(ConnectionTest, NewConnectionClosesOldWindowsSilentlyAfterSignOn) {
     world.takeSent();
     world.server.events->onConnected();
     const auto sent = world.takeSent();
-    ASSERT_EQ(sent.size(), 3u);
-    EXPECT_EQ(sent[0], "PASS ");
+    ASSERT_EQ(sent.size(), 2u);
+    EXPECT_EQ(sent[0], "NICK me");
     EXPECT_FALSE(world.app->tables().ChannelExists("#old"));
     EXPECT_FALSE(world.app->tables().PrivatExists("bob"));
 }
