@@ -52,6 +52,7 @@ void Connection::startAttempt(const std::string& host, int port) {
     remoteHost_ = host;
     remotePort_ = port;
     quitSent_ = false;
+    established_ = false;
     lines_.reset();
     backlog_.clear();
     ++generation_;
@@ -68,6 +69,7 @@ void Connection::DisconnectToIRC() {
     failuresInRow_ = 0;
     main_.ident().Close();
     main_.platform().serverSocket.close();
+    established_ = false;
     remoteHost_.clear();
     remotePort_ = 0;
     ++generation_;
@@ -87,13 +89,18 @@ void Connection::DisconnectToIRC() {
     g.ConnectTry = 1;
 }
 
+// Lines typed while an attempt is still connecting are dropped: the sign-on
+// lines must be the first the server reads.
 void Connection::SendData(const std::string& strData) {
+    if (!established_)
+        return;
     if (isQuitCommand(strData))
         quitSent_ = true;
     main_.platform().serverSocket.send(strData + "\n");
 }
 
 void Connection::onConnected() {
+    established_ = true;
     failuresInRow_ = 0;
     Globals& g = main_.globals();
     MainWindowView& window = main_.mainWindow();
@@ -141,6 +148,7 @@ void Connection::interpretLines(const std::vector<std::string>& lines, unsigned 
 
 void Connection::onError(int, const std::string& description) {
     main_.platform().serverSocket.close();
+    established_ = false;
     main_.mainWindow().setIcon(4);
     main_.PutStatus(description);
     main_.PutStatus("-");

@@ -45,6 +45,8 @@ private:
     LineAssembler lines_;
     std::string remoteHost_;
     int remotePort_ = 0;
+    // The socket reported the connection; until then nothing is sent.
+    bool established_ = false;
     // A QUIT went out on this connection: a close by the server is expected.
     bool quitSent_ = false;
     int failuresInRow_ = 0;

@@ -167,6 +167,30 @@ TEST_F(ConnectionTest, ReceivedDataIsJoinedAcrossReadsAndDecoded) {
     EXPECT_EQ(world.takeSent(), std::vector<std::string>{"PONG :Привіт"});
 }
 
+// A line typed before the socket reports the connection would reach the
+// server before the sign-on lines.
+TEST_F(ConnectionTest, NothingIsSentUntilTheSocketReportsTheConnection) {
+    const struct {
+        const char* name;
+        std::function<void()> reach;
+    } rows[] = {
+        {"connecting", [&] { connection().ConnectTo(); }},
+        {"retrying after an error",
+         [&] {
+             failWith("reset");
+             world.clock.advance(60000);
+         }},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        row.reach();
+        world.app->SendData("PRIVMSG #a :early");
+        world.server.events->onConnected();
+        EXPECT_EQ(world.takeSent(),
+                  (std::vector<std::string>{"NICK me", "USER me 127.0.0.1 irc :Real Name"}));
+    }
+}
+
 TEST_F(ConnectionTest, SendDataAddsOneLineFeedAndNothingElse) {
     world.connect();
     world.server.clearSent();
