@@ -191,6 +191,59 @@ TEST_F(ConnectionTest, NothingIsSentUntilTheSocketReportsTheConnection) {
     }
 }
 
+// Handling a line lets events run once (as a nested event loop would), and the
+// row's events happen then.
+TEST_F(ConnectionTest, DataThatArrivesWhileAHandlerLetsEventsRun) {
+    const auto arrive = [&](const std::string& bytes) {
+        world.server.events->onDataArrived(bytes);
+    };
+    const struct {
+        const char* name;
+        std::function<void()> meanwhile;
+        std::vector<std::string> shown;
+    } rows[] = {
+        {"waits behind the lines before it",
+         [&] {
+             arrive("X 3\r\nX");
+             arrive(" 4\r\n");
+             // "X 2\r", "X 3\r" and "X 4\r" wait.
+             EXPECT_EQ(connection().backlogBytes(), 12u);
+         },
+         {"X 1", "X 2", "X 3", "X 4"}},
+        {"of a replaced connection is dropped, the new connection's is not",
+         [&] {
+             arrive("X 3\r\n");
+             connection().ConnectTo();
+             world.server.events->onConnected();
+             arrive("X 4\r\n");
+         },
+         {"X 1", "X 4"}},
+        {"waits with no line longer than the cap",
+         [&] {
+             for (int i = 0; i < 8; ++i)
+                 arrive(std::string(16 * 1024, 'x'));
+             // "X 2\r" and the line cut at the cap wait; the rest is gone.
+             EXPECT_EQ(connection().backlogBytes(), 4 + LineAssembler::MaxLineBytes);
+             arrive("\nX 3\r\n");
+         },
+         {"X 1", "X 2", "X 3"}},
+    };
+    world.connect();
+    fake::FakeTextView& status = world.statusText();
+    status.whileAppending = [&] { world.pump.runPending(); };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::size_t before = status.lines.size();
+        world.pump.post(row.meanwhile);
+        arrive("X 1\r\nX 2\r\n");
+        std::vector<std::string> shown;
+        for (std::size_t i = before; i < status.lines.size(); ++i)
+            if (status.lineText(i).rfind(" *** X ", 0) == 0)
+                shown.push_back(status.lineText(i).substr(5));
+        EXPECT_EQ(shown, row.shown);
+    }
+}
+
 TEST_F(ConnectionTest, SendDataAddsOneLineFeedAndNothingElse) {
     world.connect();
     world.server.clearSent();
