@@ -18,10 +18,10 @@ std::string firstCharacter(const std::string& value) {
 } // namespace
 
 frmMain::frmMain(const Platform& platform)
-    : platform_(platform), settingsIni_(platform.files), langIni_(platform.files),
-      writer_(globals_, logWriter_), replyLimiter_(platform.clock), connection_(*this),
-      ident_(*this), tables_(*this), status_(*this), list_(*this), interpreter_(*this),
-      parser_(*this) {
+    : platform_(platform), settingsIni_(platform.files),
+      langTexts_(platform.files, globals_.LangName), writer_(globals_, logWriter_),
+      replyLimiter_(platform.clock), connection_(*this), ident_(*this), tables_(*this),
+      status_(*this), list_(*this), interpreter_(*this), parser_(*this) {
     platform_.serverSocket.setEvents(&connection_);
     platform_.identSocket.setEvents(&ident_);
 }
@@ -135,17 +135,6 @@ void frmMain::PutColorText(TextView& view, const std::string& text, const std::s
 
 void frmMain::PutStatus(const std::string& text) {
     writer_.PutColorText(status_.rtfText(), "06" + text, "");
-}
-
-std::string frmMain::LangText(const std::string& section, const std::string& key) {
-    langIni_.setFileName(globals_.LangName);
-    return langIni_.Value(section, key);
-}
-
-std::string frmMain::LangTextOr(const std::string& section, const std::string& key,
-                                const std::string& builtIn) {
-    const std::string text = LangText(section, key);
-    return text == clsINI::NoValue ? builtIn : text;
 }
 
 } // namespace vz

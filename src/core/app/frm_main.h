@@ -5,6 +5,7 @@
 #include "app/ident_responder.h"
 #include "app/reply_limiter.h"
 #include "config/ini_store.h"
+#include "config/language_texts.h"
 #include "input/command_parser.h"
 #include "interpret/interpreter.h"
 #include "platform/platform.h"
@@ -50,10 +51,14 @@ public:
     // "06" & text in the status window.
     void PutStatus(const std::string& text);
     // [section] key of the current language file.
-    std::string LangText(const std::string& section, const std::string& key);
+    std::string LangText(const std::string& section, const std::string& key) {
+        return langTexts_.LangText(section, key);
+    }
     // The same, or `builtIn` while the language file has no such text.
     std::string LangTextOr(const std::string& section, const std::string& key,
-                           const std::string& builtIn);
+                           const std::string& builtIn) {
+        return langTexts_.LangTextOr(section, key, builtIn);
+    }
     std::string ParseCommand(const std::string& target, const std::string& line) {
         return parser_.ParseCommand(target, line);
     }
@@ -68,7 +73,6 @@ public:
     Globals& globals() { return globals_; }
     const Globals& globals() const { return globals_; }
     clsINI& SettingsIni() { return settingsIni_; }
-    clsINI& LangIni() { return langIni_; }
     ReplyLimiter& replyLimiter() { return replyLimiter_; }
     Connection& connection() { return connection_; }
     IdentResponder& ident() { return ident_; }
@@ -84,7 +88,7 @@ private:
     Platform platform_;
     Globals globals_;
     clsINI settingsIni_;
-    clsINI langIni_;
+    LanguageTexts langTexts_;
     NoLogWriter logWriter_;
     ColorWriter writer_;
     ReplyLimiter replyLimiter_;
