@@ -1,11 +1,14 @@
 // The receive path under a flood: bytes from the socket to runs in a text view
-// (line assembly, decoding, parsing, dispatch, membership and the colour writer).
+// (line assembly, decoding, parsing, dispatch, membership and the colour writer),
+// and a long channel list, whose every entry retitles the list window with a
+// word of the language file.
 #include "app/frm_main.h"
 #include "fakes/fake_platform.h"
 
 #include <benchmark/benchmark.h>
 
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -58,6 +61,56 @@ void BM_ChannelFlood(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * lines);
 }
 BENCHMARK(BM_ChannelFlood)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// A language file of the usual size: every window's section with its keys.
+std::string languageFile() {
+    const std::pair<const char*, const char*> sections[] = {
+        {"Main", "mnuFile mnuConnect mnuChannel mnuExit mnuCommand mnuWindow mnuLogs mnuAbout "
+                 "mnuHelp mnuServer mnuList mnuPrivat mnuJoin mnuWhois mnuTopic mnuNick mnuPart "
+                 "mnuWindowCascade mnuWindowTileVertical mnuWindowTileHorizontal mnuChanLog "
+                 "mnuPrivLog mnuDisconnect mnuOption"},
+        {"Status", "Caption"},
+        {"Options", "Label1 Label2 Label3 Label4 Label5 Label6 Label7 Label8 btnConnect btnAdd "
+                    "btnEdit btnDelete Check2 chkConnOnStart btnLangEdit chkChanLog chkPrivLog "
+                    "btnOk btnCancel btnApply lblOption1 lblOption2 lblOption3"},
+        {"Channels", "Frame1 Frame2 btnJoinTo btnAdd btnEdit btnDelete btnInfo btnJoin btnClose "
+                     "Check1"},
+        {"AddChannel", "Frame1 Label1 Label2 Label3 btnCancel btnAdd btnSave"},
+        {"AddServer", "Frame1 Label1 Label2 Label3 Label4 btnAdd btnSave"},
+        {"Command", "btnOk btnCancel Join Nick Server Whois Part Privat Topic"},
+        {"Chat", "strUsersCount"},
+        {"Private", "strCaption"},
+        {"List", "Caption1 Caption2 Caption3"},
+    };
+    std::string text;
+    for (const auto& [section, keys] : sections) {
+        text += "[" + std::string(section) + "]\r\n";
+        const std::string names = std::string(keys) + " ";
+        for (std::size_t from = 0, blank; (blank = names.find(' ', from)) != std::string::npos;
+             from = blank + 1)
+            text += names.substr(from, blank - from) + "=Text of the control\r\n";
+    }
+    return text;
+}
+
+void BM_ChannelList(benchmark::State& state) {
+    const int entries = static_cast<int>(state.range(0));
+    std::string reply = ":s 321 me Channel :Users  Name\r\n";
+    for (int i = 0; i < entries; ++i)
+        reply += ":s 322 me #channel" + std::to_string(i) + " " + std::to_string(i % 90) +
+                 " :[+nt] topic of channel " + std::to_string(i) + "\r\n";
+    reply += ":s 323 me :End of /LIST\r\n";
+    for (auto _ : state) {
+        state.PauseTiming();
+        vz::fake::FakeWorld world;
+        world.startSignedOn();
+        world.files.files["en.lng"] = languageFile();
+        state.ResumeTiming();
+        world.server.events->onDataArrived(reply);
+    }
+    state.SetItemsProcessed(state.iterations() * entries);
+}
+BENCHMARK(BM_ChannelList)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

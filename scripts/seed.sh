@@ -9,9 +9,16 @@ login=$(id -un)
 full_name=$(getent passwd "$login" | cut -d: -f5 | cut -d, -f1)
 [ -n "$full_name" ] || full_name="$login"
 
+# The names are put in by plain text replacement, never as a pattern, so any
+# character in them ("/", "&", "\") stays as it is. The quotes around the
+# replacement keep bash 5.2 from reading "&" in it as the matched text.
 if [ ! -e "$workdir/vuvivaz.ini" ]; then
-    sed -e "s/@LOGIN@/$login/g" -e "s/@FULLNAME@/$full_name/g" \
-        "$repo/data/vuvivaz.ini.in" | sed 's/$/\r/' > "$workdir/vuvivaz.ini.tmp"
+    while IFS= read -r line || [ -n "$line" ]; do
+        line=${line%$'\r'}
+        line=${line//@LOGIN@/"$login"}
+        line=${line//@FULLNAME@/"$full_name"}
+        printf '%s\r\n' "$line"
+    done < "$repo/data/vuvivaz.ini.in" > "$workdir/vuvivaz.ini.tmp"
     mv "$workdir/vuvivaz.ini.tmp" "$workdir/vuvivaz.ini"
 fi
 for file in "$repo"/data/*; do

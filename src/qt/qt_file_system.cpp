@@ -1,5 +1,6 @@
 #include "qt_file_system.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -22,6 +23,13 @@ bool writeAll(QIODevice& device, const std::string& data) {
 
 bool QtFileSystem::isFile(const std::string& path) const {
     return QFileInfo(qPath(path)).isFile();
+}
+
+std::optional<FileStamp> QtFileSystem::stamp(const std::string& path) const {
+    const QFileInfo info(qPath(path));
+    if (!info.isFile())
+        return std::nullopt;
+    return FileStamp{info.lastModified().toMSecsSinceEpoch(), info.size()};
 }
 
 std::optional<std::string> QtFileSystem::readFile(const std::string& path) const {

@@ -8,6 +8,7 @@ namespace vz {
 class QtFileSystem : public FileSystem {
 public:
     bool isFile(const std::string& path) const override;
+    std::optional<FileStamp> stamp(const std::string& path) const override;
     std::optional<std::string> readFile(const std::string& path) const override;
     bool writeFileAtomic(const std::string& path, const std::string& data) override;
     bool appendToFile(const std::string& path, const std::string& data) override;

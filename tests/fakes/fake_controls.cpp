@@ -4,6 +4,12 @@
 
 namespace vz::fake {
 
+void FakeTextView::appendLine(const std::vector<TextRun>& runs) {
+    lines.push_back(runs);
+    if (whileAppending)
+        whileAppending();
+}
+
 std::string FakeTextView::lineText(std::size_t i) const {
     std::string out;
     for (const TextRun& run : lines.at(i))

@@ -3,6 +3,7 @@
 #include "platform/controls.h"
 #include "platform/window_views.h"
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -12,7 +13,7 @@ namespace vz::fake {
 class FakeTextView : public TextView {
 public:
     void place(const TwipRect& rect) override { placed = rect; }
-    void appendLine(const std::vector<TextRun>& runs) override { lines.push_back(runs); }
+    void appendLine(const std::vector<TextRun>& runs) override;
     std::string text() const override;
     void clear() override { lines.clear(); }
     void deleteRange(int start, int length) override;
@@ -33,6 +34,8 @@ public:
     int lineLimit = 0;
     // Tests name the character under a pixel: key is {x, y}.
     std::map<std::pair<int, int>, int> charAtPixel;
+    // Runs after each appended line: a view that lets events run meanwhile.
+    std::function<void()> whileAppending;
 };
 
 class FakeLineEdit : public LineEdit {

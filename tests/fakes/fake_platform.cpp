@@ -46,10 +46,20 @@ void FakePump::wait(int ms) {
     clock_.advance(ms);
 }
 
+std::optional<FileStamp> FakeFiles::stamp(const std::string& path) const {
+    const auto it = files.find(path);
+    if (it == files.end())
+        return std::nullopt;
+    const auto written = lastWrite_.find(path);
+    return FileStamp{written == lastWrite_.end() ? 0 : written->second,
+                     static_cast<std::int64_t>(it->second.size())};
+}
+
 std::optional<std::string> FakeFiles::readFile(const std::string& path) const {
     const auto it = files.find(path);
     if (it == files.end() || unreadable.count(path) > 0)
         return std::nullopt;
+    ++reads;
     return it->second;
 }
 
@@ -57,6 +67,7 @@ bool FakeFiles::writeFileAtomic(const std::string& path, const std::string& data
     if (failWrites)
         return false;
     files[path] = data;
+    lastWrite_[path] = ++writes_;
     return true;
 }
 
@@ -64,6 +75,7 @@ bool FakeFiles::appendToFile(const std::string& path, const std::string& data) {
     if (failWrites)
         return false;
     files[path] += data;
+    lastWrite_[path] = ++writes_;
     return true;
 }
 

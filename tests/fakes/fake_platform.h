@@ -55,6 +55,9 @@ private:
 class FakeFiles : public FileSystem {
 public:
     bool isFile(const std::string& path) const override { return files.count(path) > 0; }
+    // Modification time: the number of the last write through this object (0
+    // for a file put into `files` directly); size: the length of the text.
+    std::optional<FileStamp> stamp(const std::string& path) const override;
     std::optional<std::string> readFile(const std::string& path) const override;
     bool writeFileAtomic(const std::string& path, const std::string& data) override;
     bool appendToFile(const std::string& path, const std::string& data) override;
@@ -65,6 +68,12 @@ public:
     bool failWrites = false;
     // Files that exist but cannot be read.
     std::set<std::string> unreadable;
+    // Files read so far.
+    mutable int reads = 0;
+
+private:
+    std::map<std::string, std::int64_t> lastWrite_;
+    std::int64_t writes_ = 0;
 };
 
 class FakeLocale : public LocaleFormat {

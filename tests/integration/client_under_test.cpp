@@ -36,12 +36,13 @@ ClientUnderTest::~ClientUnderTest() {
 
 void ClientUnderTest::writeSettings(const ClientSettings& settings) {
     identPort_ = settings.identPort == 0 ? freeLoopbackPort() : settings.identPort;
-    std::string ini = "[Options]\r\nNick=" + settings.nick +
-                      "\r\nAlternative=" + settings.alternative +
-                      "\r\nFullName=" + settings.fullName + "\r\nEmail=\r\nConnOnStart=0\r\n" +
-                      "[Last]\r\nServer=127.0.0.1\r\nPort=" + std::to_string(settings.serverPort) +
-                      "\r\n" + "[Start]\r\nOpen=0\r\n" + "[Lang]\r\nName=" + LanguageFile + "\r\n" +
-                      "[Logs]\r\nChannels=0\r\nPrivats=0\r\n";
+    std::string ini =
+        "[Options]\r\nNick=" + settings.nick + "\r\nAlternative=" + settings.alternative +
+        "\r\nFullName=" + settings.fullName + "\r\nEmail=\r\nConnOnStart=0\r\n" +
+        "[Last]\r\nServer=127.0.0.1\r\nPort=" + std::to_string(settings.serverPort) + "\r\n" +
+        (settings.password.empty() ? "" : "Password=" + settings.password + "\r\n") +
+        "[Start]\r\nOpen=0\r\n" + "[Lang]\r\nName=" + LanguageFile + "\r\n" +
+        "[Logs]\r\nChannels=0\r\nPrivats=0\r\n";
     if (identPort_ != DefaultIdentPort)
         ini += "[Ident]\r\nPort=" + std::to_string(identPort_) + "\r\n";
     files_.files[SettingsFileName] = ini;

@@ -41,6 +41,16 @@ TEST_F(ConnectionTest, SignsOnAnswersTheServerPingAndShowsTheWelcome) {
     EXPECT_TRUE(client.waitForStatus("^ - Welcome to the VuviVAZ test server$"));
     EXPECT_EQ(client.mainWindow().caption(), "VuviVAZ - 127.0.0.1");
     EXPECT_EQ(client.mainWindow().icon, 2);
+    EXPECT_FALSE(showsLine(client.statusText(), " 461 |PASS")) << client.statusTranscript();
+}
+
+TEST(ConnectionWithPasswordTest, SignsOnWithTheServerPassword) {
+    NgircdServer server(NgircdOptions{false, "s3cret"});
+    ASSERT_TRUE(server.running()) << server.diagnostics();
+    ClientSettings settings{server.port()};
+    settings.password = "s3cret";
+    ClientUnderTest client(settings);
+    EXPECT_TRUE(client.signOn()) << client.statusTranscript();
 }
 
 TEST_F(ConnectionTest, ServerKnowsTheNickUserAndFullNameSentAtSignOn) {

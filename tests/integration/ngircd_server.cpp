@@ -43,7 +43,7 @@ std::string configText(const std::string& folder, int port, const NgircdOptions&
         << "Ports = " << port << "\n"
         << "MotdFile = " << folder << "/ngircd.motd\n"
         << "PidFile = " << folder << "/run/ngircd.pid\n"
-        << "[Limits]\n"
+        << (options.password.empty() ? "" : "Password = " + options.password + "\n") << "[Limits]\n"
         << "MaxConnectionsIP = 0\nPingTimeout = 120\nPongTimeout = 20\n"
         << "[Options]\n"
         << "DNS = " << lookUp << "\nIdent = " << lookUp << "\n"

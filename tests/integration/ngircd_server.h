@@ -9,6 +9,8 @@ struct NgircdOptions {
     // ngircd resolves names and asks the client's ident port (113) only when
     // its DNS option is on.
     bool lookUpNamesAndIdent = false;
+    // The password every client must send with PASS; none when empty.
+    std::string password{};
 };
 
 // A private ngircd on a free loopback port, started with a generated

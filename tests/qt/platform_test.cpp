@@ -115,6 +115,20 @@ private slots:
         QCOMPARE(files.listFiles("", "*.lng"), std::vector<std::string>{"English.lng"});
     }
 
+    void stampIsTheModificationTimeAndSize() {
+        QVERIFY(!files.stamp("missing.lng"));
+        QVERIFY(QDir().mkdir("folder.lng"));
+        QVERIFY(!files.stamp("folder.lng"));
+        QVERIFY(files.writeFileAtomic("stamped.lng", "abc"));
+        QFile file("stamped.lng");
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        const qint64 time = 1700000000123;
+        QVERIFY(file.setFileTime(QDateTime::fromMSecsSinceEpoch(time),
+                                 QFileDevice::FileModificationTime));
+        file.close();
+        QCOMPARE(files.stamp("stamped.lng"), (std::optional<vz::FileStamp>({time, 3})));
+    }
+
     void localeTextsAreFilled() {
         const vz::QtLocaleFormat locale;
         QVERIFY(!locale.shortDate().empty());

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <optional>
 
 namespace vz {
 
@@ -52,10 +53,14 @@ void Connection::startAttempt(const std::string& host, int port) {
     remoteHost_ = host;
     remotePort_ = port;
     quitSent_ = false;
+    established_ = false;
+    dropReceived();
+    main_.platform().serverSocket.connectTo(host, port);
+}
+
+void Connection::dropReceived() {
     lines_.reset();
     backlog_.clear();
-    ++generation_;
-    main_.platform().serverSocket.connectTo(host, port);
 }
 
 void Connection::ConnectTo() {
@@ -68,9 +73,10 @@ void Connection::DisconnectToIRC() {
     failuresInRow_ = 0;
     main_.ident().Close();
     main_.platform().serverSocket.close();
+    established_ = false;
     remoteHost_.clear();
     remotePort_ = 0;
-    ++generation_;
+    dropReceived();
     main_.tables().closeConversations();
     main_.list().hide();
     MainWindowView& window = main_.mainWindow();
@@ -87,13 +93,18 @@ void Connection::DisconnectToIRC() {
     g.ConnectTry = 1;
 }
 
+// Lines typed while an attempt is still connecting are dropped: the sign-on
+// lines must be the first the server reads.
 void Connection::SendData(const std::string& strData) {
+    if (!established_)
+        return;
     if (isQuitCommand(strData))
         quitSent_ = true;
     main_.platform().serverSocket.send(strData + "\n");
 }
 
 void Connection::onConnected() {
+    established_ = true;
     failuresInRow_ = 0;
     Globals& g = main_.globals();
     MainWindowView& window = main_.mainWindow();
@@ -102,44 +113,49 @@ void Connection::onConnected() {
     window.setCaption(std::string(ProgramTitle) + " - " + g.Server);
     g.NamesRequested = false;
     setConnectionMenus(true);
-    SendData("PASS ");
+    if (!g.Password.empty())
+        SendData("PASS " + g.Password);
     SendData("NICK " + g.Nick);
     SendData("USER " + g.Nick + " " + main_.platform().serverSocket.localAddress() +
              " irc :" + g.FullName);
     main_.tables().closeConversations();
 }
 
+// Lines join the backlog as soon as they are whole, so no line in it is longer
+// than the assembler's cap. When a handler lets events run and more data
+// arrives, the outer call interprets it after the lines before it.
 void Connection::onDataArrived(const std::string& bytes) {
-    if (interpreting_) {
-        // A handler let events run (a modal dialog): keep the order of lines.
-        backlog_ += bytes;
+    for (std::string& line : lines_.feed(bytes))
+        backlog_.push_back(std::move(line));
+    if (interpreting_)
         return;
-    }
     interpreting_ = true;
-    const unsigned generation = generation_;
-    std::string pending = bytes;
-    while (!pending.empty() && generation == generation_) {
-        interpretLines(lines_.feed(pending), generation);
-        pending = std::move(backlog_);
-        backlog_.clear();
-    }
-    interpreting_ = false;
-}
-
-void Connection::interpretLines(const std::vector<std::string>& lines, unsigned generation) {
+    std::optional<std::string> failure;
     try {
-        for (const std::string& line : lines) {
-            if (generation != generation_)
-                return;
+        while (!backlog_.empty()) {
+            const std::string line = std::move(backlog_.front());
+            backlog_.pop_front();
             main_.interpreter().Interpret(decodeLine(line));
         }
     } catch (const std::exception& error) {
-        main_.mainWindow().messageBox("Ошибка № 0\n" + std::string(error.what()), ProgramTitle);
+        backlog_.clear();
+        failure = error.what();
     }
+    interpreting_ = false;
+    if (failure)
+        main_.mainWindow().messageBox("Ошибка № 0\n" + *failure, ProgramTitle);
+}
+
+std::size_t Connection::backlogBytes() const {
+    std::size_t bytes = 0;
+    for (const std::string& line : backlog_)
+        bytes += line.size();
+    return bytes;
 }
 
 void Connection::onError(int, const std::string& description) {
     main_.platform().serverSocket.close();
+    established_ = false;
     main_.mainWindow().setIcon(4);
     main_.PutStatus(description);
     main_.PutStatus("-");

@@ -5,8 +5,9 @@
 #include "platform/clock.h"
 #include "platform/sockets.h"
 
+#include <cstddef>
+#include <deque>
 #include <string>
-#include <vector>
 
 namespace vz {
 
@@ -29,6 +30,8 @@ public:
     // The host and port of the attempt in progress ("" / 0 without one).
     const std::string& remoteHost() const override { return remoteHost_; }
     int remotePort() const override { return remotePort_; }
+    // Bytes of received lines still waiting to be interpreted.
+    std::size_t backlogBytes() const;
 
     void onConnected() override;
     void onDataArrived(const std::string& bytes) override;
@@ -37,7 +40,8 @@ public:
 
 private:
     void startAttempt(const std::string& host, int port);
-    void interpretLines(const std::vector<std::string>& lines, unsigned generation);
+    // Forgets what is left of the current connection's received data.
+    void dropReceived();
     void scheduleReconnect();
     void cancelReconnect();
     void setConnectionMenus(bool enabled);
@@ -46,17 +50,18 @@ private:
     LineAssembler lines_;
     std::string remoteHost_;
     int remotePort_ = 0;
+    // The socket reported the connection; until then nothing is sent.
+    bool established_ = false;
     // A QUIT went out on this connection: a close by the server is expected.
     bool quitSent_ = false;
     int failuresInRow_ = 0;
     TimerId reconnectTimer_ = 0;
     bool reconnectPending_ = false;
-    // Bytes that arrived while lines were being interpreted.
+    // Whole lines not yet interpreted. Lines that arrive while a handler lets
+    // events run wait here behind the earlier ones; a new attempt or a
+    // disconnect drops them.
     bool interpreting_ = false;
-    std::string backlog_;
-    // Changes with every attempt and disconnect; lines of an old connection
-    // still waiting are dropped.
-    unsigned generation_ = 0;
+    std::deque<std::string> backlog_;
 };
 
 } // namespace vz

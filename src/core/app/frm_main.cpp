@@ -21,10 +21,10 @@ std::string firstCharacter(const std::string& value) {
 } // namespace
 
 frmMain::frmMain(const Platform& platform)
-    : platform_(platform), settingsIni_(platform.files), langIni_(platform.files),
-      logSettings_(globals_), writer_(logSettings_), replyLimiter_(platform.clock),
-      connection_(*this), ident_(*this), tables_(*this), status_(*this), list_(*this),
-      interpreter_(*this), parser_(*this) {
+    : platform_(platform), settingsIni_(platform.files),
+      langTexts_(platform.files, globals_.LangName), logSettings_(globals_),
+      writer_(logSettings_), replyLimiter_(platform.clock), connection_(*this), ident_(*this),
+      tables_(*this), status_(*this), list_(*this), interpreter_(*this), parser_(*this) {
     platform_.serverSocket.setEvents(&connection_);
     platform_.identSocket.setEvents(&ident_);
 }
@@ -92,6 +92,7 @@ void frmMain::LoadOptions() {
     globals_.Alternative = ValueOrEmpty(settingsIni_.Value("Options", "Alternative"));
     globals_.Server = ValueOrEmpty(settingsIni_.Value("Last", "Server"));
     globals_.ServerPort = PortOrDefault(settingsIni_.Value("Last", "Port"));
+    globals_.Password = ValueOrEmpty(settingsIni_.Value("Last", "Password"));
     globals_.LangName = ValueOrEmpty(settingsIni_.Value("Lang", "Name"));
     globals_.LogChannels = firstCharacter(settingsIni_.Value("Logs", "Channels"));
     globals_.LogPrivats = firstCharacter(settingsIni_.Value("Logs", "Privats"));
@@ -153,17 +154,6 @@ void frmMain::AnswerVersion(const std::string& nick, VersionAnswer kind) {
 
 void frmMain::PutStatus(const std::string& text) {
     writer_.PutColorText(status_.rtfText(), "06" + text, "");
-}
-
-std::string frmMain::LangText(const std::string& section, const std::string& key) {
-    langIni_.setFileName(globals_.LangName);
-    return langIni_.Value(section, key);
-}
-
-std::string frmMain::LangTextOr(const std::string& section, const std::string& key,
-                                const std::string& builtIn) {
-    const std::string text = LangText(section, key);
-    return text == clsINI::NoValue ? builtIn : text;
 }
 
 } // namespace vz

@@ -4,6 +4,7 @@
 #include "app/ident_responder.h"
 #include "config/globals.h"
 #include "config/ini_store.h"
+#include "config/language_texts.h"
 #include "config/log_settings.h"
 #include "input/command_parser.h"
 #include "interpret/interpreter.h"
@@ -44,9 +45,13 @@ public:
     WindowTables& tables() override { return tables_; }
     void PutColorText(TextView& view, const std::string& text, const std::string& logName) override;
     void PutStatus(const std::string& text) override;
-    std::string LangText(const std::string& section, const std::string& key) override;
+    std::string LangText(const std::string& section, const std::string& key) override {
+        return langTexts_.LangText(section, key);
+    }
     std::string LangTextOr(const std::string& section, const std::string& key,
-                           const std::string& builtIn) override;
+                           const std::string& builtIn) override {
+        return langTexts_.LangTextOr(section, key, builtIn);
+    }
     // nullptr when the active child has no text view (the list window) or
     // there is no active child.
     TextView* activeTextView() const override { return activeTextView_; }
@@ -64,7 +69,6 @@ public:
 
     const Globals& globals() const { return globals_; }
     MainWindowView& mainWindow() const { return platform_.mainWindow; }
-    clsINI& LangIni() { return langIni_; }
     Connection& connection() { return connection_; }
     IdentResponder& ident() { return ident_; }
     Interpreter& interpreter() { return interpreter_; }
@@ -77,7 +81,7 @@ private:
     Platform platform_;
     Globals globals_;
     clsINI settingsIni_;
-    clsINI langIni_;
+    LanguageTexts langTexts_;
     LogSettings logSettings_;
     ColorWriter writer_;
     ReplyLimiter replyLimiter_;

@@ -19,6 +19,8 @@ struct Globals {
     std::string Alternative;
     std::string FullName;
     std::string Email;
+    // Sent as PASS at sign-on when not empty ([Last] Password).
+    std::string Password;
     std::string LangName;
     std::string LogChannels; // exactly one character
     std::string LogPrivats;  // exactly one character

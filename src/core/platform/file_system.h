@@ -1,10 +1,18 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace vz {
+
+// What tells one version of a file from the next without reading it.
+struct FileStamp {
+    std::int64_t modifiedMs = 0; // modification time, ms since the epoch
+    std::int64_t size = 0;
+    bool operator==(const FileStamp&) const = default;
+};
 
 // Files relative to the working directory. Contents are raw bytes.
 class FileSystem {
@@ -15,6 +23,8 @@ public:
     virtual ~FileSystem() = default;
 
     virtual bool isFile(const std::string& path) const = 0;
+    // Modification time and size of an ordinary file; nothing when it is missing.
+    virtual std::optional<FileStamp> stamp(const std::string& path) const = 0;
     // The whole file, or nothing when it is missing or cannot be read.
     virtual std::optional<std::string> readFile(const std::string& path) const = 0;
     // Writes a temporary file beside `path` and renames it over `path`;

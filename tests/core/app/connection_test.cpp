@@ -27,8 +27,20 @@ protected:
 };
 
 TEST_F(ConnectionTest, SignOnLinesByteForByte) {
-    world.connect();
-    EXPECT_EQ(world.server.sent, "PASS \nNICK me\nUSER me 127.0.0.1 irc :Real Name\n");
+    const struct {
+        const char* password;
+        const char* sent;
+    } rows[] = {
+        {"", "NICK me\nUSER me 127.0.0.1 irc :Real Name\n"},
+        {"s3cret", "PASS s3cret\nNICK me\nUSER me 127.0.0.1 irc :Real Name\n"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.password);
+        globals().Password = row.password;
+        world.server.clearSent();
+        world.connect();
+        EXPECT_EQ(world.server.sent, row.sent);
+    }
     EXPECT_EQ(world.mainWindow.caption(), "VuviVAZ - irc.test");
     EXPECT_EQ(world.mainWindow.icon, 2);
     EXPECT_TRUE(world.mainWindow.isMenuEnabled("mnuJoin"));
@@ -39,7 +51,7 @@ TEST(ConnectionWithoutSettingsTest, MissingNickNeverReachesTheWireAsACodeZeroCha
     fake::FakeWorld world;
     world.start();
     world.connect();
-    EXPECT_EQ(world.server.sent, "PASS \nNICK \nUSER  127.0.0.1 irc :\n");
+    EXPECT_EQ(world.server.sent, "NICK \nUSER  127.0.0.1 irc :\n");
 }
 
 TEST_F(ConnectionTest, AttemptStatusLinesAndHostCutAtDescription) {
@@ -138,8 +150,8 @@ TEST_F(ConnectionTest, NewConnectionClosesOldWindowsSilentlyAfterSignOn) {
     world.takeSent();
     world.server.events->onConnected();
     const auto sent = world.takeSent();
-    ASSERT_EQ(sent.size(), 3u);
-    EXPECT_EQ(sent[0], "PASS ");
+    ASSERT_EQ(sent.size(), 2u);
+    EXPECT_EQ(sent[0], "NICK me");
     EXPECT_FALSE(world.app->tables().ChannelExists("#old"));
     EXPECT_FALSE(world.app->tables().PrivatExists("bob"));
 }
@@ -153,6 +165,83 @@ TEST_F(ConnectionTest, ReceivedDataIsJoinedAcrossReadsAndDecoded) {
     EXPECT_EQ(world.takeSent(), (std::vector<std::string>{"PONG :one", "PONG :two"}));
     world.server.events->onDataArrived("PING :\xCF\xF0\xE8\xE2\xB3\xF2\r\n");
     EXPECT_EQ(world.takeSent(), std::vector<std::string>{"PONG :Привіт"});
+}
+
+// A line typed before the socket reports the connection would reach the
+// server before the sign-on lines.
+TEST_F(ConnectionTest, NothingIsSentUntilTheSocketReportsTheConnection) {
+    const struct {
+        const char* name;
+        std::function<void()> reach;
+    } rows[] = {
+        {"connecting", [&] { connection().ConnectTo(); }},
+        {"retrying after an error",
+         [&] {
+             failWith("reset");
+             world.clock.advance(60000);
+         }},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        row.reach();
+        world.app->SendData("PRIVMSG #a :early");
+        world.server.events->onConnected();
+        EXPECT_EQ(world.takeSent(),
+                  (std::vector<std::string>{"NICK me", "USER me 127.0.0.1 irc :Real Name"}));
+    }
+}
+
+// Handling a line lets events run once (as a nested event loop would), and the
+// row's events happen then.
+TEST_F(ConnectionTest, DataThatArrivesWhileAHandlerLetsEventsRun) {
+    const auto arrive = [&](const std::string& bytes) {
+        world.server.events->onDataArrived(bytes);
+    };
+    const struct {
+        const char* name;
+        std::function<void()> meanwhile;
+        std::vector<std::string> shown;
+    } rows[] = {
+        {"waits behind the lines before it",
+         [&] {
+             arrive("X 3\r\nX");
+             arrive(" 4\r\n");
+             // "X 2\r", "X 3\r" and "X 4\r" wait.
+             EXPECT_EQ(connection().backlogBytes(), 12u);
+         },
+         {"X 1", "X 2", "X 3", "X 4"}},
+        {"of a replaced connection is dropped, the new connection's is not",
+         [&] {
+             arrive("X 3\r\n");
+             connection().ConnectTo();
+             world.server.events->onConnected();
+             arrive("X 4\r\n");
+         },
+         {"X 1", "X 4"}},
+        {"waits with no line longer than the cap",
+         [&] {
+             for (int i = 0; i < 8; ++i)
+                 arrive(std::string(16 * 1024, 'x'));
+             // "X 2\r" and the line cut at the cap wait; the rest is gone.
+             EXPECT_EQ(connection().backlogBytes(), 4 + LineAssembler::MaxLineBytes);
+             arrive("\nX 3\r\n");
+         },
+         {"X 1", "X 2", "X 3"}},
+    };
+    world.connect();
+    fake::FakeTextView& status = world.statusText();
+    status.whileAppending = [&] { world.pump.runPending(); };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::size_t before = status.lines.size();
+        world.pump.post(row.meanwhile);
+        arrive("X 1\r\nX 2\r\n");
+        std::vector<std::string> shown;
+        for (std::size_t i = before; i < status.lines.size(); ++i)
+            if (status.lineText(i).rfind(" *** X ", 0) == 0)
+                shown.push_back(status.lineText(i).substr(5));
+        EXPECT_EQ(shown, row.shown);
+    }
 }
 
 TEST_F(ConnectionTest, SendDataAddsOneLineFeedAndNothingElse) {

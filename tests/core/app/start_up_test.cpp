@@ -76,7 +76,7 @@ TEST_F(StartUpTest, NoOptionsDialogUnlessOpenIsExactlyOne) {
 
 TEST_F(StartUpTest, LoadOptionsFillsTheGlobalValues) {
     settings("[Options]\nFullName=Taras Shevchenko\nEmail=t@example.net\nNick=taras\n"
-             "Alternative=taras_\n[Last]\nServer=irc.example.net\nPort=7000\n"
+             "Alternative=taras_\n[Last]\nServer=irc.example.net\nPort=7000\nPassword=s3cret\n"
              "[Lang]\nName=English.lng\n[Logs]\nChannels=1abc\nPrivats= 1\n");
     world.start();
     EXPECT_EQ(globals().FullName, "Taras Shevchenko");
@@ -84,6 +84,7 @@ TEST_F(StartUpTest, LoadOptionsFillsTheGlobalValues) {
     EXPECT_EQ(globals().Alternative, "taras_");
     EXPECT_EQ(globals().Server, "irc.example.net");
     EXPECT_EQ(globals().ServerPort, 7000);
+    EXPECT_EQ(globals().Password, "s3cret");
     EXPECT_EQ(globals().LangName, "English.lng");
     EXPECT_EQ(globals().LogChannels, "1");
     EXPECT_EQ(globals().LogPrivats, " ");
@@ -94,6 +95,7 @@ TEST_F(StartUpTest, MissingSettingsReadAsEmptyTextsAndDefaultPort) {
     EXPECT_EQ(globals().Nick, "");
     EXPECT_EQ(globals().FullName, "");
     EXPECT_EQ(globals().Server, "");
+    EXPECT_EQ(globals().Password, "");
     EXPECT_EQ(globals().ServerPort, 6667);
     EXPECT_EQ(globals().LogChannels, clsINI::NoValue);
 }

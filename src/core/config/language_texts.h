@@ -1,0 +1,37 @@
+#pragma once
+
+#include "config/ini_store.h"
+#include "platform/file_system.h"
+
+#include <optional>
+#include <string>
+
+namespace vz {
+
+// The texts of the chosen language file. The file is read again only when its
+// name, modification time or size changed since it was last read, so an
+// edited file takes effect at the next lookup without a read per caption.
+class LanguageTexts {
+public:
+    // `fileName` is the caller's variable holding the chosen file's name; it is
+    // read at every lookup.
+    LanguageTexts(FileSystem& files, const std::string& fileName);
+
+    // [section] key of the file; clsINI::NoValue when it has no such text.
+    std::string LangText(const std::string& section, const std::string& key);
+    // The same, or `builtIn` while the file has no such text.
+    std::string LangTextOr(const std::string& section, const std::string& key,
+                           const std::string& builtIn);
+
+private:
+    void reloadIfChanged();
+
+    FileSystem& files_;
+    const std::string& fileName_;
+    clsINI ini_;
+    // The stamp of the file when `ini_` read it; a new store holds what a
+    // missing file gives.
+    std::optional<FileStamp> loadedStamp_;
+};
+
+} // namespace vz
