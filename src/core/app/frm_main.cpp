@@ -73,7 +73,7 @@ void frmMain::shutDown() {
 
 void frmMain::closeAllWindows() {
     tables_.closeConversations();
-    list_.hide();
+    list_.close();
     status_.window().hide();
 }
 
