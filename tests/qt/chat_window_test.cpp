@@ -264,6 +264,26 @@ private slots:
         QVERIFY(sub->isVisible());
     }
 
+    void aClosedOrHiddenWindowIsNoLongerActive() {
+        world->serverSays(":bob!b@h PRIVMSG me :hi");
+        frmPrivat& privat = world->app->tables().privat(world->app->tables().FindPrivat("bob"));
+        privat.window().activate();
+        QCOMPARE(world->app->activeTextView(), &privat.rtfText());
+        subWindowOf(privat.window())->close();
+        QCOMPARE(world->area.activeSubWindow(), nullptr);
+        QCOMPARE(world->app->activeTextView(), nullptr);
+
+        world->serverSays(":ann!a@h PRIVMSG me :hello");
+        QVERIFY(privat.window().isVisible());
+        QCOMPARE(privat.strPrivNick, std::string("ann"));
+        QCOMPARE(world->area.activeSubWindow(), nullptr);
+        QCOMPARE(world->app->activeTextView(), nullptr);
+
+        chat->window().activate();
+        world->area.setActiveSubWindow(nullptr);
+        QCOMPARE(world->app->activeTextView(), nullptr);
+    }
+
 private:
     std::unique_ptr<QtWorld> world;
     frmChat* chat = nullptr;

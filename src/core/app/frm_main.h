@@ -62,6 +62,12 @@ public:
     // has none (the list window) or there is no active child.
     TextView* activeTextView() const { return activeTextView_; }
     void setActiveChild(TextView* textView) { activeTextView_ = textView; }
+    // The child window with `textView` was hidden, or another window or none
+    // became active: when it was the active one, no child is active now.
+    void childDeactivated(const TextView& textView) {
+        if (activeTextView_ == &textView)
+            activeTextView_ = nullptr;
+    }
 
     const Platform& platform() const { return platform_; }
     MainWindowView& mainWindow() const { return platform_.mainWindow; }

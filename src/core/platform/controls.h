@@ -81,8 +81,11 @@ public:
 
     virtual void setTitle(const std::string& title) = 0;
     virtual std::string title() const = 0;
+    // Shows the window without activating it: the active window and the
+    // keyboard focus stay where they are.
     virtual void show() = 0;
-    // Hides the window; it is never deleted and may be shown again.
+    // Hides the window; it is never deleted and may be shown again. A hidden
+    // window is not the active one.
     virtual void hide() = 0;
     virtual bool isVisible() const = 0;
     // Brings the window to the front and makes it the active child.

@@ -120,6 +120,7 @@ void frmChat::close() {
         main_.SendData("PART " + strChannel);
     strChannel.clear();
     window().hide();
+    onDeactivated();
 }
 
 void frmChat::layout() {
@@ -143,6 +144,10 @@ void frmChat::onActivated() {
     main_.globals().CurrentChannel = strChannel;
     main_.setActiveChild(&rtfText());
     txtIn().focus();
+}
+
+void frmChat::onDeactivated() {
+    main_.childDeactivated(rtfText());
 }
 
 void frmChat::onInputEnter() {

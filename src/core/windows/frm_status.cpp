@@ -28,6 +28,7 @@ void frmStatus::show() {
     view().window().show();
     if (firstTime)
         onFirstShown();
+    window().activate();
 }
 
 TextView& frmStatus::rtfText() {
@@ -64,6 +65,10 @@ void frmStatus::onActivated() {
     main_.mainWindow().setMenuEnabled("mnuTopic", false);
     main_.setActiveChild(&rtfText());
     txtIn().focus();
+}
+
+void frmStatus::onDeactivated() {
+    main_.childDeactivated(rtfText());
 }
 
 void frmStatus::onInputEnter() {
