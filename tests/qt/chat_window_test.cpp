@@ -114,6 +114,7 @@ private slots:
         QCOMPARE(chat->topicTag, std::string("locked"));
         const std::string shown = chat->rtbTopic().text();
         QTextEdit& topic = widgetOf(chat->rtbTopic());
+        QCOMPARE(topic.textCursor().position(), 0);
         topic.setFocus();
         QTest::keyClicks(&topic, "xyz");
         QTest::keyClick(&topic, Qt::Key_Backspace);

@@ -43,6 +43,9 @@ public:
     virtual void clear() = 0;
     // Removes `length` code points starting at code point `start` of text().
     virtual void deleteRange(int start, int length) = 0;
+    // Puts the caret, with nothing selected, before code point
+    // `codePointIndex` of text() (at its end when the text is shorter).
+    virtual void setCaret(int codePointIndex) = 0;
     // Code point index into text() of the character at a pixel, or -1.
     virtual int charIndexAt(int xPixels, int yPixels) const = 0;
     virtual void setCustomPointer(bool custom) = 0;

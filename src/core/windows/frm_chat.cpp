@@ -65,6 +65,7 @@ void frmChat::resetViews() {
     rtbTopic().clear();
     rtbTopic().appendLine({TextRun{TopicPlaceholder, {}}});
     rtfText().clear();
+    rtfText().setCustomPointer(false);
     lstUsers().clear();
     txtIn().setText("");
 }
@@ -210,17 +211,11 @@ void frmChat::onUserRightRelease() {
 // The pointer shows over a word that names a member (case counts).
 void frmChat::onTextMouseDown(int xPixels, int yPixels) {
     strHoverWord = WordAtPointer(rtfText(), xPixels, yPixels);
-    if (strHoverWord.empty()) {
-        rtfText().setCustomPointer(false);
-        return;
-    }
-    for (int row = 0; row < lstUsers().count(); ++row) {
-        if (StripPrefix(lstUsers().row(row)) == strHoverWord) {
-            rtfText().setCustomPointer(true);
-            return;
-        }
-        rtfText().setCustomPointer(false);
-    }
+    bool member = false;
+    if (!strHoverWord.empty())
+        for (int row = 0; row < lstUsers().count() && !member; ++row)
+            member = StripPrefix(lstUsers().row(row)) == strHoverWord;
+    rtfText().setCustomPointer(member);
 }
 
 void frmChat::onTextClick() {
