@@ -30,6 +30,7 @@ void QtChatView::forwardEvents(frmChat& logic) {
     input_.setEnterHandler(LineEnd::EnterOrCtrlEnter, [&logic] { logic.onInputEnter(); });
     window_.setResizeHandler([&logic] { logic.onResize(); });
     window_.setActivateHandler([&logic] { logic.onActivated(); });
+    window_.setDeactivateHandler([&logic] { logic.onDeactivated(); });
     window_.setCloseHandler([&logic] { logic.onClose(); });
 }
 

@@ -177,7 +177,15 @@ void QtChildWindow::setResizeHandler(std::function<void()> handler) {
 void QtChildWindow::setActivateHandler(std::function<void()> handler) {
     connect(&area_, &QMdiArea::subWindowActivated, sub_,
             [this, handler = std::move(handler)](QMdiSubWindow* window) {
-                if (window == sub_ && !showingQuietly_)
+                if (window == sub_)
+                    handler();
+            });
+}
+
+void QtChildWindow::setDeactivateHandler(std::function<void()> handler) {
+    connect(&area_, &QMdiArea::subWindowActivated, sub_,
+            [this, handler = std::move(handler)](QMdiSubWindow* window) {
+                if (window != sub_)
                     handler();
             });
 }
@@ -196,23 +204,24 @@ std::string QtChildWindow::title() const {
     return title_;
 }
 
-// The MDI area activates a window that is shown; showing one must leave the
-// active window and the keyboard focus where they are, only activate() moves
-// them.
+// A sub-window activates itself, and takes the focus, whenever it is shown,
+// unless it is disabled then. Showing one must leave the active window and
+// the keyboard focus where they are; only activate() moves them.
 void QtChildWindow::show() {
-    if (!sub_)
+    if (!sub_ || !sub_->isHidden())
         return;
-    QMdiSubWindow* const before = area_.activeSubWindow();
-    showingQuietly_ = before != nullptr && before != sub_;
+    sub_->setEnabled(false);
     sub_->show();
-    if (showingQuietly_ && area_.activeSubWindow() != before)
-        area_.setActiveSubWindow(before);
-    showingQuietly_ = false;
+    sub_->setEnabled(true);
 }
 
+// The MDI area would go on naming a hidden window as its active one.
 void QtChildWindow::hide() {
-    if (sub_)
-        sub_->hide();
+    if (!sub_)
+        return;
+    if (area_.activeSubWindow() == sub_)
+        area_.setActiveSubWindow(nullptr);
+    sub_->hide();
 }
 
 bool QtChildWindow::isVisible() const {

@@ -95,6 +95,8 @@ public:
     void setResizeHandler(std::function<void()> handler);
     // Runs `handler` each time this window becomes the active child.
     void setActivateHandler(std::function<void()> handler);
+    // Runs `handler` each time another window, or none, becomes the active child.
+    void setDeactivateHandler(std::function<void()> handler);
 
     void setTitle(const std::string& title) override;
     std::string title() const override;
@@ -114,8 +116,6 @@ private:
     QPointer<QWidget> client_;
     std::function<void()> resize_;
     std::string title_;
-    // Set while show() runs: the activation it causes is undone, not reported.
-    bool showingQuietly_ = false;
 };
 
 } // namespace vz

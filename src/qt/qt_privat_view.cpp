@@ -11,6 +11,7 @@ QtPrivatView::QtPrivatView(QMdiArea& area, frmPrivat& logic)
     input_.setEnterHandler(LineEnd::EnterOrCtrlEnter, [&logic] { logic.onInputEnter(); });
     window_.setResizeHandler([&logic] { logic.onResize(); });
     window_.setActivateHandler([&logic] { logic.onActivated(); });
+    window_.setDeactivateHandler([&logic] { logic.onDeactivated(); });
     window_.setCloseHandler([&logic] { logic.onClose(); });
 }
 

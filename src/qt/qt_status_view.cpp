@@ -9,6 +9,7 @@ QtStatusView::QtStatusView(QMdiArea& area, frmStatus& logic)
     input_.setEnterHandler(LineEnd::Enter, [&logic] { logic.onInputEnter(); });
     window_.setResizeHandler([&logic] { logic.onResize(); });
     window_.setActivateHandler([&logic] { logic.onActivated(); });
+    window_.setDeactivateHandler([&logic] { logic.onDeactivated(); });
 }
 
 } // namespace vz

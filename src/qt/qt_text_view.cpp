@@ -229,6 +229,15 @@ void QtTextView::deleteRange(int start, int length) {
     cursor.removeSelectedText();
 }
 
+void QtTextView::setCaret(int codePointIndex) {
+    flush();
+    if (!edit_ || codePointIndex < 0)
+        return;
+    QTextCursor cursor = edit_->textCursor();
+    cursor.setPosition(positionOfCodePoint(plainText(*edit_->document()), codePointIndex));
+    edit_->setTextCursor(cursor);
+}
+
 int QtTextView::charIndexAt(int xPixels, int yPixels) const {
     flush();
     if (!edit_)

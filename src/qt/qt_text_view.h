@@ -47,6 +47,7 @@ public:
     std::string text() const override;
     void clear() override;
     void deleteRange(int start, int length) override;
+    void setCaret(int codePointIndex) override;
     int charIndexAt(int xPixels, int yPixels) const override;
     void setCustomPointer(bool custom) override;
     void setLineLimit(int maxLines) override;

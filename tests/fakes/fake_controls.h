@@ -17,6 +17,7 @@ public:
     std::string text() const override;
     void clear() override { lines.clear(); }
     void deleteRange(int start, int length) override;
+    void setCaret(int index) override { caret = index; }
     int charIndexAt(int xPixels, int yPixels) const override;
     void setCustomPointer(bool custom) override { customPointer = custom; }
     void setLineLimit(int maxLines) override { lineLimit = maxLines; }
@@ -31,6 +32,7 @@ public:
     std::vector<std::vector<TextRun>> lines;
     TwipRect placed;
     bool customPointer = false;
+    int caret = -1; // where setCaret put the caret; -1 before any call
     int lineLimit = 0;
     // Tests name the character under a pixel: key is {x, y}.
     std::map<std::pair<int, int>, int> charAtPixel;

@@ -81,7 +81,7 @@ TEST_F(MessagesTest, NamesCommandFillsTheListWindow) {
     EXPECT_EQ(client.listView()->win.titleText, std::string(NamesCaption) + " #test:");
 }
 
-TEST_F(MessagesTest, ListCommandShowsChannelsWithTheirUserCount) {
+TEST_F(MessagesTest, ListCommandShowsChannelsWithTheirUserCountEachTime) {
     joinBoth("#test");
     client.typeInStatus("/list");
     ASSERT_TRUE(waitForRows([](const auto& rows) { return contains(rows, "vuvi #test 2 "); }))
@@ -92,6 +92,11 @@ TEST_F(MessagesTest, ListCommandShowsChannelsWithTheirUserCount) {
                   count + " " + ChannelListCaption + " 127.0.0.1 [", 0),
               0u)
         << dumpList();
+
+    client.app().list().onClose();
+    EXPECT_FALSE(client.listView()->win.visible);
+    client.typeInStatus("/list");
+    EXPECT_TRUE(client.waitUntil([&] { return client.listView()->win.visible; })) << dumpList();
 }
 
 TEST_F(MessagesTest, WhoisFillsTheListWindow) {

@@ -74,6 +74,10 @@ QListWidget& widgetOf(ListBox& list) {
     return *dynamic_cast<QtListBox&>(list).widget();
 }
 
+QMdiSubWindow* subWindowOf(ChildWindow& window) {
+    return dynamic_cast<QtChildWindow&>(window).subWindow();
+}
+
 QPoint rowCentre(QListWidget& list, int row) {
     return list.visualItemRect(list.item(row)).center();
 }
@@ -110,6 +114,7 @@ private slots:
         QVERIFY(chat->topicLocked);
         const std::string shown = chat->rtbTopic().text();
         QTextEdit& topic = widgetOf(chat->rtbTopic());
+        QCOMPARE(topic.textCursor().position(), 0);
         topic.setFocus();
         QTest::keyClicks(&topic, "xyz");
         QTest::keyClick(&topic, Qt::Key_Backspace);
@@ -171,7 +176,7 @@ private slots:
     }
 
     void closingHidesTheWindowAndSendsPart() {
-        QMdiSubWindow* sub = dynamic_cast<QtChildWindow&>(chat->window()).subWindow();
+        QMdiSubWindow* sub = subWindowOf(chat->window());
         QVERIFY(sub->isVisible());
         sub->close();
         QCOMPARE(world->takeSent(), std::vector<std::string>{"PART #test"});
@@ -187,14 +192,13 @@ private slots:
     void titleFrameHidesControlCharactersButTheLogicKeepsThem() {
         const std::string missingWord(1, '\0');
         chat->window().setTitle("#test - 3 " + missingWord);
-        QMdiSubWindow* sub = dynamic_cast<QtChildWindow&>(chat->window()).subWindow();
+        QMdiSubWindow* sub = subWindowOf(chat->window());
         QCOMPARE(sub->windowTitle(), QStringLiteral("#test - 3 "));
         QCOMPARE(chat->window().title(), "#test - 3 " + missingWord);
     }
 
     void activationReachesTheLogicAndFocusesTheInput() {
-        world->area.setActiveSubWindow(
-            dynamic_cast<QtChildWindow&>(world->app->status().window()).subWindow());
+        world->area.setActiveSubWindow(subWindowOf(world->app->status().window()));
         QVERIFY(!world->mainWindow.isMenuEnabled("mnuTopic"));
         chat->window().activate();
         QVERIFY(world->mainWindow.isMenuEnabled("mnuTopic"));
@@ -203,7 +207,7 @@ private slots:
     }
 
     void resizingLaysTheControlsOutAgain() {
-        QMdiSubWindow* sub = dynamic_cast<QtChildWindow&>(chat->window()).subWindow();
+        QMdiSubWindow* sub = subWindowOf(chat->window());
         sub->resize(500, 300);
         const TwipSize client = chat->window().clientSize();
         QTextEdit& text = widgetOf(chat->rtfText());
@@ -220,8 +224,7 @@ private slots:
         world->serverSays(":bob!b@h PRIVMSG me :hi");
         frmPrivat& privat = world->app->tables().privat(world->app->tables().FindPrivat("bob"));
         QVERIFY(privat.window().isVisible());
-        QCOMPARE(world->area.activeSubWindow(),
-                 dynamic_cast<QtChildWindow&>(chat->window()).subWindow());
+        QCOMPARE(world->area.activeSubWindow(), subWindowOf(chat->window()));
         QCOMPARE(QApplication::focusWidget(), &typing);
     }
 
@@ -238,9 +241,13 @@ private slots:
         QVERIFY(privat.rtfText().text().find("two") != std::string::npos);
     }
 
-    void doubleClickOnAListEntryJoinsTheChannel() {
-        world->serverSays(":irc.test 321 me Channel :Users Name");
-        world->serverSays(":irc.test 322 me #other 3 :chat here");
+    void listWindowJoinsOnDoubleClickAndHidesOnClose() {
+        const auto listing = [this] {
+            world->serverSays(":irc.test 321 me Channel :Users Name");
+            world->serverSays(":irc.test 322 me #other 3 :chat here");
+            world->serverSays(":irc.test 323 me :End of LIST");
+        };
+        listing();
         QListWidget& list = widgetOf(world->app->list().lstList());
         QCOMPARE(list.count(), 1);
         QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, rowCentre(list, 0));
@@ -248,6 +255,34 @@ private slots:
         const std::vector<std::string> sent = world->takeSent();
         QVERIFY(!sent.empty());
         QCOMPARE(sent.front(), std::string("JOIN #other"));
+
+        QMdiSubWindow* sub = subWindowOf(world->app->list().window());
+        sub->close();
+        QVERIFY(sub->isHidden());
+        QVERIFY(world->area.subWindowList().contains(sub));
+        QCOMPARE(list.count(), 0);
+        listing();
+        QVERIFY(sub->isVisible());
+    }
+
+    void aClosedOrHiddenWindowIsNoLongerActive() {
+        world->serverSays(":bob!b@h PRIVMSG me :hi");
+        frmPrivat& privat = world->app->tables().privat(world->app->tables().FindPrivat("bob"));
+        privat.window().activate();
+        QCOMPARE(world->app->activeTextView(), &privat.rtfText());
+        subWindowOf(privat.window())->close();
+        QCOMPARE(world->area.activeSubWindow(), nullptr);
+        QCOMPARE(world->app->activeTextView(), nullptr);
+
+        world->serverSays(":ann!a@h PRIVMSG me :hello");
+        QVERIFY(privat.window().isVisible());
+        QCOMPARE(privat.strPrivNick, std::string("ann"));
+        QCOMPARE(world->area.activeSubWindow(), nullptr);
+        QCOMPARE(world->app->activeTextView(), nullptr);
+
+        chat->window().activate();
+        world->area.setActiveSubWindow(nullptr);
+        QCOMPARE(world->app->activeTextView(), nullptr);
     }
 
 private:

@@ -78,7 +78,7 @@ void Connection::DisconnectToIRC() {
     remotePort_ = 0;
     dropReceived();
     main_.tables().closeConversations();
-    main_.list().hide();
+    main_.list().close();
     MainWindowView& window = main_.mainWindow();
     window.setIcon(1);
     const std::string connectText = main_.LangTextOr("Main", "mnuConnect", "Підключитися");

@@ -78,7 +78,7 @@ void frmMain::shutDown() {
 
 void frmMain::closeAllWindows() {
     tables_.closeConversations();
-    list_.hide();
+    list_.close();
     status_.window().hide();
 }
 

@@ -67,6 +67,11 @@ public:
     ReplyLimiter& replyLimiter() override { return replyLimiter_; }
     ServerLink& link() override { return connection_; }
 
+    void childDeactivated(const TextView& textView) override {
+        if (activeTextView_ == &textView)
+            activeTextView_ = nullptr;
+    }
+
     const Globals& globals() const { return globals_; }
     MainWindowView& mainWindow() const { return platform_.mainWindow; }
     Connection& connection() { return connection_; }

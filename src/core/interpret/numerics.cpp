@@ -116,6 +116,7 @@ void OnTopicReply(ProtocolHost& main, const IrcMessage& msg, const std::string&)
     const std::string topic = JoinParams(msg, 3, -1);
     chat->ShowTopic(topic);
     main.PutColorText(chat->rtfText(), "03Топік \"" + topic + "\"", chat->strChannel);
+    chat->rtbTopic().setCaret(0);
     chat->topicLocked = true;
 }
 

@@ -43,6 +43,9 @@ public:
     virtual void clear() = 0;
     // Removes `length` code points starting at code point `start` of text().
     virtual void deleteRange(int start, int length) = 0;
+    // Puts the caret, with nothing selected, before code point
+    // `codePointIndex` of text() (at its end when the text is shorter).
+    virtual void setCaret(int codePointIndex) = 0;
     // Code point index into text() of the character at a pixel, or -1.
     virtual int charIndexAt(int xPixels, int yPixels) const = 0;
     virtual void setCustomPointer(bool custom) = 0;
@@ -81,8 +84,11 @@ public:
 
     virtual void setTitle(const std::string& title) = 0;
     virtual std::string title() const = 0;
+    // Shows the window without activating it: the active window and the
+    // keyboard focus stay where they are.
     virtual void show() = 0;
-    // Hides the window; it is never deleted and may be shown again.
+    // Hides the window; it is never deleted and may be shown again. A hidden
+    // window is not the active one.
     virtual void hide() = 0;
     virtual bool isVisible() const = 0;
     // Brings the window to the front and makes it the active child.

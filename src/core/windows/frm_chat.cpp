@@ -64,6 +64,7 @@ void frmChat::resetViews() {
     rtbTopic().clear();
     rtbTopic().appendLine({TextRun{TopicPlaceholder, {}}});
     rtfText().clear();
+    rtfText().setCustomPointer(false);
     lstUsers().clear();
     txtIn().setText("");
 }
@@ -112,6 +113,7 @@ void frmChat::close() {
         main_.SendData("PART " + strChannel);
     strChannel.clear();
     window().hide();
+    onDeactivated();
 }
 
 void frmChat::closeWithoutPart() {
@@ -140,6 +142,10 @@ void frmChat::onActivated() {
     main_.globals().CurrentChannel = strChannel;
     main_.setActiveChild(&rtfText());
     txtIn().focus();
+}
+
+void frmChat::onDeactivated() {
+    main_.childDeactivated(rtfText());
 }
 
 void frmChat::onInputEnter() {
@@ -202,17 +208,11 @@ void frmChat::onUserRightRelease() {
 // The pointer shows over a word that names a member (case counts).
 void frmChat::onTextMouseDown(int xPixels, int yPixels) {
     strHoverWord = WordAtPointer(rtfText(), xPixels, yPixels);
-    if (strHoverWord.empty()) {
-        rtfText().setCustomPointer(false);
-        return;
-    }
-    for (int row = 0; row < lstUsers().count(); ++row) {
-        if (StripPrefix(lstUsers().row(row)) == strHoverWord) {
-            rtfText().setCustomPointer(true);
-            return;
-        }
-        rtfText().setCustomPointer(false);
-    }
+    bool member = false;
+    if (!strHoverWord.empty())
+        for (int row = 0; row < lstUsers().count() && !member; ++row)
+            member = StripPrefix(lstUsers().row(row)) == strHoverWord;
+    rtfText().setCustomPointer(member);
 }
 
 void frmChat::onTextClick() {

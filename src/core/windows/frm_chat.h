@@ -64,6 +64,7 @@ public:
     // Events forwarded by the view.
     void onResize();
     void onActivated();
+    void onDeactivated();
     void onInputEnter();
     // Returns true when the key is swallowed.
     bool onTopicKey(int character);

@@ -30,9 +30,11 @@ void frmList::show() {
     view().window().show();
     view().window().activate();
 }
-void frmList::hide() {
-    if (view_)
-        view_->window().hide();
+void frmList::close() {
+    if (!view_)
+        return;
+    openEmpty();
+    view_->window().hide();
 }
 
 ChildWindow& frmList::window() {
@@ -131,8 +133,7 @@ void frmList::onDoubleClick(int row) {
 }
 
 void frmList::onClose() {
-    if (view_)
-        view_->list().clear();
+    close();
 }
 
 } // namespace vz

@@ -21,8 +21,9 @@ public:
     void openEmpty();
     // Shows the finished listing in front, as the user asked for it.
     void show();
-    // Hides the window when it was ever made.
-    void hide();
+    // Empties the list, sets intCount to 0 and hides the window, when it was
+    // ever made. The window stays for reuse; show() brings it back.
+    void close();
     ChildWindow& window();
     ListBox& lstList();
 

@@ -69,6 +69,7 @@ void frmPrivat::close() {
     strPrivNick.clear();
     window().setTitle("");
     window().hide();
+    onDeactivated();
 }
 
 void frmPrivat::layout() {
@@ -89,6 +90,10 @@ void frmPrivat::onActivated() {
     window().setTitle(captionTitle());
     main_.setActiveChild(&rtfText());
     txtIn().focus();
+}
+
+void frmPrivat::onDeactivated() {
+    main_.childDeactivated(rtfText());
 }
 
 void frmPrivat::onInputEnter() {

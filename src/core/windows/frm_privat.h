@@ -38,6 +38,7 @@ public:
     // Events forwarded by the view.
     void onResize();
     void onActivated();
+    void onDeactivated();
     void onInputEnter();
     void onTextMouseDown(int xPixels, int yPixels);
     void onTextClick();

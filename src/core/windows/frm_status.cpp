@@ -29,6 +29,7 @@ void frmStatus::show() {
     view().window().show();
     if (firstTime)
         onFirstShown();
+    window().activate();
 }
 
 TextView& frmStatus::rtfText() {
@@ -65,6 +66,10 @@ void frmStatus::onActivated() {
     main_.platform().mainWindow.setMenuEnabled("mnuTopic", false);
     main_.setActiveChild(&rtfText());
     txtIn().focus();
+}
+
+void frmStatus::onDeactivated() {
+    main_.childDeactivated(rtfText());
 }
 
 // Only "/" commands can be typed here: a plain line has no one to go to.

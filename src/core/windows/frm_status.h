@@ -15,7 +15,7 @@ class frmStatus {
 public:
     explicit frmStatus(WindowHost& main);
 
-    // Builds the view (once) and shows it.
+    // Builds the view (once) and shows it as the active window.
     void show();
     TextView& rtfText();
     LineEdit& txtIn();
@@ -26,6 +26,7 @@ public:
     void onFirstShown();
     void onResize();
     void onActivated();
+    void onDeactivated();
     // Enter in the input line.
     void onInputEnter();
 

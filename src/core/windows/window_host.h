@@ -35,6 +35,9 @@ public:
                                    const std::string& builtIn) = 0;
     // The text view that notices go to while its window is the active child.
     virtual void setActiveChild(TextView* textView) = 0;
+    // The child window with `textView` was hidden, or another window or none
+    // became active: when it was the active one, no child is active now.
+    virtual void childDeactivated(const TextView& textView) = 0;
 
     virtual void SendData(const std::string& strData) = 0;
     // The protocol line for a typed slash command (without its "/").

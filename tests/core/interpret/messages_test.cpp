@@ -3,6 +3,8 @@
 #include "windows/frm_chat.h"
 #include "windows/frm_privat.h"
 
+#include <functional>
+
 #include <gtest/gtest.h>
 
 namespace vz {
@@ -126,6 +128,38 @@ TEST_F(MessagesTest, NoticeGoesToTheActiveTextView) {
     EXPECT_EQ(
         world.chatView("#x").textView.lineTexts(),
         (Lines{" NOTICE a:\thello", " NOTICE srv1:\tLooking up your hostname", " no prefix"}));
+}
+
+// Neither the hidden window nor a window that reuses its slot is active.
+TEST_F(MessagesTest, NoticeAfterTheActiveWindowWentAwayGoesToTheStatusWindow) {
+    const auto activeChannel = [this] {
+        world.serverSays(":me!u@h JOIN :#x");
+        world.chat("#x").onActivated();
+    };
+    const auto activePrivat = [this] {
+        world.serverSays(":bob!u@h PRIVMSG me :hi");
+        world.privat("bob").onActivated();
+    };
+    const struct {
+        const char* name;
+        std::function<void()> open;
+        std::function<void()> close;
+    } rows[] = {
+        {"part", activeChannel, [this] { world.app->ParseCommand("", "part #x"); }},
+        {"kick", activeChannel, [this] { world.serverSays(":op!o@h KICK #x me :out"); }},
+        {"channel close box", activeChannel, [this] { world.chat("#x").onClose(); }},
+        {"new connection", activeChannel, [this] { world.connect(); }},
+        {"private close box", activePrivat, [this] { world.privat("bob").onClose(); }},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        row.open();
+        row.close();
+        world.serverSays(":ann!u@h PRIVMSG me :hi");
+        world.serverSays(std::string(":a!u@h NOTICE me :") + row.name);
+        EXPECT_EQ(world.statusLast(), std::string(" NOTICE a:\t") + row.name);
+        world.privat("ann").close();
+    }
 }
 
 TEST_F(MessagesTest, NoticeWithoutActiveTextViewGoesToTheStatusWindow) {

@@ -116,6 +116,7 @@ TEST_F(NumericsTest, TopicReplyFillsAndLocksTheTopic) {
     fake::FakeChatView& view = world.chatView("#x");
     EXPECT_EQ(view.topicView.text(), "Welcome here");
     EXPECT_EQ(view.textView.lastLine(), " Топік \"Welcome here\"");
+    EXPECT_EQ(view.topicView.caret, 0);
     EXPECT_TRUE(world.chat("#x").topicLocked);
 }
 

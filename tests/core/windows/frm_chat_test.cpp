@@ -75,6 +75,7 @@ TEST_F(ChatWindowTest, ReusedSlotStartsWithFreshViews) {
     chat().AddNick("bob");
     chat().AddMode("n", true);
     view().inputLine.value = "half typed";
+    view().textView.customPointer = true;
     fake::FakeChatView* first = &view();
     chat().onClose();
     world.serverSays(":me!u@h JOIN :#y");
@@ -83,6 +84,7 @@ TEST_F(ChatWindowTest, ReusedSlotStartsWithFreshViews) {
     EXPECT_THAT(first->textView.lines, IsEmpty());
     EXPECT_THAT(first->userList.rows, IsEmpty());
     EXPECT_EQ(first->inputLine.value, "");
+    EXPECT_FALSE(first->textView.customPointer);
     EXPECT_THAT(world.chat("#y").Users, IsEmpty());
     EXPECT_THAT(world.chat("#y").Modes, IsEmpty());
     EXPECT_EQ(first->win.titleText, "#y");
@@ -193,10 +195,13 @@ TEST_F(ChatWindowTest, DoubleClickOpensOnePrivateWindowAndThenBringsItForward) {
 }
 
 TEST_F(ChatWindowTest, PointerShowsOverMemberNicksWithTheirCase) {
-    chat().AddNick("alice");
-    chat().AddNick("@Bob");
     chat().PutText("Bob", "hi bob");
     view().textView.charAtPixel = {{{10, 5}, 2}, {{90, 5}, 10}, {{40, 5}, 4}};
+    view().textView.customPointer = true;
+    chat().onTextMouseDown(10, 5);
+    EXPECT_FALSE(view().textView.customPointer);
+    chat().AddNick("alice");
+    chat().AddNick("@Bob");
     chat().onTextMouseDown(10, 5);
     EXPECT_TRUE(view().textView.customPointer);
     chat().onTextMouseDown(90, 5);

@@ -98,10 +98,24 @@ TEST_F(ListWindowTest, DoubleClickOnAnEntryWithoutChannelSendsNoJoin) {
         EXPECT_EQ(line.rfind("JOIN", 0), std::string::npos) << line;
 }
 
-TEST_F(ListWindowTest, ClosingEmptiesTheList) {
-    fill({"a"});
-    list().onClose();
-    EXPECT_TRUE(view().listBox.rows.empty());
+TEST_F(ListWindowTest, EveryCloseEmptiesAndHidesTheWindow) {
+    const struct {
+        const char* name;
+        void (*close)(frmMain&);
+    } rows[] = {
+        {"close box", [](frmMain& app) { app.list().onClose(); }},
+        {"disconnect", [](frmMain& app) { app.connection().DisconnectToIRC(); }},
+        {"shutdown", [](frmMain& app) { app.shutDown(); }},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        fill({"a", "b"});
+        list().show();
+        row.close(*world.app);
+        EXPECT_FALSE(view().win.visible);
+        EXPECT_TRUE(view().listBox.rows.empty());
+        EXPECT_EQ(list().intCount, 0);
+    }
 }
 
 TEST_F(ListWindowTest, ActiveListWindowHasNoTextView) {
