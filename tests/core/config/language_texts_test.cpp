@@ -39,7 +39,6 @@ TEST(LanguageTextsTest, FileIsReadAgainOnlyWhenItsNameTimeOrSizeChanged) {
         EXPECT_EQ(texts.LangText("chat", "STRUSERSCOUNT"), row.text);
         EXPECT_EQ(files.reads, row.reads);
     }
-    EXPECT_EQ(texts.LangTextOr("Chat", "strUsersCount", "built-in"), "built-in");
 }
 
 } // namespace

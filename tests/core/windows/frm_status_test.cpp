@@ -49,7 +49,8 @@ TEST_F(StatusWindowTest, LayoutFollowsTheWindowSize) {
     EXPECT_EQ(world.ui.status->textView.placed.height, 5700);
 }
 
-TEST_F(StatusWindowTest, ActivationDisablesTopicAndTakesTheNotices) {
+TEST_F(StatusWindowTest, StartsActiveAndActivationDisablesTopicAndTakesTheNotices) {
+    EXPECT_EQ(world.ui.status->win.activations, 1);
     world.app->status().onActivated();
     EXPECT_FALSE(world.mainWindow.isMenuEnabled("mnuTopic"));
     EXPECT_EQ(world.app->activeTextView(), &world.app->status().rtfText());
