@@ -2,8 +2,6 @@
 
 #include "text/typed_line.h"
 #include "windows/control_helpers.h"
-#include "windows/conversation_lines.h"
-#include "windows/frm_privat.h"
 #include "windows/window_host.h"
 #include "windows/window_tables.h"
 
@@ -29,7 +27,9 @@ constexpr int KeyCtrlS = 19;
 
 } // namespace
 
-frmChat::frmChat(WindowHost& main) : main_(main) {}
+frmChat::frmChat(WindowHost& main)
+    : main_(main),
+      conversation_(main, VersionAnswer::ChannelWindow, Conversation::EmptyInput::BeforeCommand) {}
 
 ChatView& frmChat::view() {
     if (!view_)
@@ -60,7 +60,7 @@ void frmChat::resetViews() {
     strKey.clear();
     intLimit = 0;
     topicLocked = false;
-    strHoverWord.clear();
+    conversation_.forgetHoverWord();
     rtbTopic().clear();
     rtbTopic().appendLine({TextRun{TopicPlaceholder, {}}});
     rtfText().clear();
@@ -86,12 +86,7 @@ LineEdit& frmChat::txtIn() {
 }
 
 void frmChat::PutText(const std::string& strNick, std::string strText) {
-    if (IsAction(strText))
-        main_.PutColorText(rtfText(), ActionLine(strNick, strText), strChannel);
-    else if (IsVersionRequest(strText))
-        main_.AnswerVersion(strNick, VersionAnswer::ChannelWindow);
-    else
-        main_.PutColorText(rtfText(), MessageLine(strNick, strText), strChannel);
+    conversation_.PutText(rtfText(), strNick, strNick, strText, strChannel);
 }
 
 void frmChat::ShowTopic(const std::string& topic) {
@@ -149,19 +144,7 @@ void frmChat::onDeactivated() {
 }
 
 void frmChat::onInputEnter() {
-    const std::string text = TypedText(txtIn());
-    if (text.rfind('/', 0) == 0) {
-        txtIn().setText("");
-        main_.SendData(main_.ParseCommand(strChannel, text.substr(1)));
-        return;
-    }
-    sendTypedLine(text);
-}
-
-void frmChat::sendTypedLine(const std::string& text) {
-    main_.SendData("PRIVMSG " + strChannel + " :" + text);
-    main_.PutColorText(rtfText(), OwnLine(main_.globals().Nick, text), strChannel);
-    txtIn().setText("");
+    conversation_.onInputEnter(txtIn(), rtfText(), strChannel);
 }
 
 bool frmChat::onTopicKey(int character) {
@@ -207,16 +190,16 @@ void frmChat::onUserRightRelease() {
 
 // The pointer shows over a word that names a member (case counts).
 void frmChat::onTextMouseDown(int xPixels, int yPixels) {
-    strHoverWord = WordAtPointer(rtfText(), xPixels, yPixels);
+    const std::string& word = conversation_.hoverAt(rtfText(), xPixels, yPixels);
     bool member = false;
-    if (!strHoverWord.empty())
+    if (!word.empty())
         for (int row = 0; row < lstUsers().count() && !member; ++row)
-            member = StripPrefix(lstUsers().row(row)) == strHoverWord;
+            member = StripPrefix(lstUsers().row(row)) == word;
     rtfText().setCustomPointer(member);
 }
 
 void frmChat::onTextClick() {
-    AddressWord(txtIn(), strHoverWord);
+    conversation_.addressHoverWord(txtIn());
 }
 
 void frmChat::onClose() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/window_views.h"
+#include "windows/conversation.h"
 #include "windows/membership.h"
 
 #include <memory>
@@ -82,13 +83,12 @@ private:
     void resetViews();
     void layout();
     void setFlag(const std::string& strNick, bool UserEntry::*flag, bool bWhich);
-    void sendTypedLine(const std::string& text);
     ChatView& view();
 
     WindowHost& main_;
     std::unique_ptr<ChatView> view_;
     std::string strUsersCount;
-    std::string strHoverWord;
+    Conversation conversation_;
     // Where the conversation view was placed last; a skipped layout step
     // keeps the old place, and the later steps build on it.
     TwipRect textRect_;

@@ -1,7 +1,6 @@
 #include "windows/frm_privat.h"
 
 #include "windows/control_helpers.h"
-#include "windows/conversation_lines.h"
 #include "windows/window_host.h"
 
 namespace vz {
@@ -14,7 +13,9 @@ constexpr int InputHeight = 285;
 
 } // namespace
 
-frmPrivat::frmPrivat(WindowHost& main) : main_(main) {}
+frmPrivat::frmPrivat(WindowHost& main)
+    : main_(main),
+      conversation_(main, VersionAnswer::PrivateWindow, Conversation::EmptyInput::AfterSending) {}
 
 PrivatView& frmPrivat::view() {
     if (!view_)
@@ -38,7 +39,7 @@ void frmPrivat::resetViews() {
     rtfText().setCustomPointer(false);
     txtIn().setText("");
     txtIn().setCaret(0);
-    strHoverWord.clear();
+    conversation_.forgetHoverWord();
 }
 
 ChildWindow& frmPrivat::window() {
@@ -52,12 +53,7 @@ LineEdit& frmPrivat::txtIn() {
 }
 
 void frmPrivat::PutText(const std::string& strNick, std::string strText) {
-    if (IsAction(strText))
-        main_.PutColorText(rtfText(), ActionLine(strNick, strText), strPrivNick);
-    else if (IsVersionRequest(strText))
-        main_.AnswerVersion(strPrivNick, VersionAnswer::PrivateWindow);
-    else
-        main_.PutColorText(rtfText(), MessageLine(strPrivNick, strText), strPrivNick);
+    conversation_.PutText(rtfText(), strNick, strPrivNick, strText, strPrivNick);
 }
 
 void frmPrivat::SetLang() {
@@ -97,26 +93,18 @@ void frmPrivat::onDeactivated() {
 }
 
 void frmPrivat::onInputEnter() {
-    const std::string text = TypedText(txtIn());
-    if (!text.empty() && text.front() == '/') {
-        main_.SendData(main_.ParseCommand(strPrivNick, text.substr(1)));
-    } else {
-        main_.SendData("PRIVMSG " + strPrivNick + " :" + text);
-        main_.PutColorText(rtfText(), OwnLine(main_.globals().Nick, text), strPrivNick);
-    }
-    txtIn().setText("");
+    conversation_.onInputEnter(txtIn(), rtfText(), strPrivNick);
 }
 
 // The custom pointer marks the user's own nick and the window's title.
 void frmPrivat::onTextMouseDown(int xPixels, int yPixels) {
-    strHoverWord = WordAtPointer(rtfText(), xPixels, yPixels);
-    const bool known = !strHoverWord.empty() &&
-                       (strHoverWord == main_.globals().Nick || strHoverWord == window().title());
+    const std::string& word = conversation_.hoverAt(rtfText(), xPixels, yPixels);
+    const bool known = !word.empty() && (word == main_.globals().Nick || word == window().title());
     rtfText().setCustomPointer(known);
 }
 
 void frmPrivat::onTextClick() {
-    AddressWord(txtIn(), strHoverWord);
+    conversation_.addressHoverWord(txtIn());
 }
 
 void frmPrivat::onClose() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/window_views.h"
+#include "windows/conversation.h"
 
 #include <memory>
 #include <string>
@@ -53,7 +54,7 @@ private:
     WindowHost& main_;
     std::unique_ptr<PrivatView> view_;
     std::string strCaption;
-    std::string strHoverWord;
+    Conversation conversation_;
     // Height of the conversation view as placed last; a skipped layout step
     // keeps it, and the input line is placed below it.
     int textHeight_ = 0;
