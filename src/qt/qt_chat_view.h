@@ -11,13 +11,11 @@ class QMenu;
 
 namespace vz {
 
-class frmChat;
-
 // A channel window's widgets: topic box, conversation, nick list and input.
 class QtChatView final : public ChatView {
 public:
     // `userMenu` gives the nick list's pop-up menu when it is needed.
-    QtChatView(QMdiArea& area, frmChat& logic, std::function<QMenu*()> userMenu);
+    QtChatView(QMdiArea& area, ChatViewEvents& events, std::function<QMenu*()> userMenu);
 
     ChildWindow& window() override { return window_; }
     TextView& topic() override { return topic_; }
@@ -27,7 +25,7 @@ public:
     void popUpUserMenu() override;
 
 private:
-    void forwardEvents(frmChat& logic);
+    void forwardEvents(ChatViewEvents& events);
 
     QtChildWindow window_;
     // The input line comes first in the focus chain: a window that becomes

@@ -11,7 +11,8 @@ namespace vz {
 
 // The widgets of a window made of a conversation text and an input line,
 // behind the view interface `View`: the status window and private windows.
-// The subclass forwards the widgets' events to its window's logic.
+// The subclass forwards the widgets' events to the events interface it is
+// built with.
 template <class View> class QtConversationView : public View {
 public:
     ChildWindow& window() override { return window_; }

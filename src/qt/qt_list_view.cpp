@@ -1,16 +1,14 @@
 #include "qt_list_view.h"
 
-#include "windows/frm_list.h"
-
 namespace vz {
 
-QtListView::QtListView(QMdiArea& area, frmList& logic)
+QtListView::QtListView(QMdiArea& area, ListViewEvents& events)
     : window_(area, QSize(480, 360)), list_(window_.client()) {
-    list_.setHandlers([&logic](int row) { logic.onClick(row); },
-                      [&logic](int row) { logic.onDoubleClick(row); }, {});
-    window_.setResizeHandler([&logic] { logic.onResize(); });
-    window_.setActivateHandler([&logic] { logic.onActivated(); });
-    window_.setCloseHandler([&logic] { logic.onClose(); });
+    list_.setHandlers([&events](int row) { events.onClick(row); },
+                      [&events](int row) { events.onDoubleClick(row); }, {});
+    window_.setResizeHandler([&events] { events.onResize(); });
+    window_.setActivateHandler([&events] { events.onActivated(); });
+    window_.setCloseHandler([&events] { events.onClose(); });
 }
 
 } // namespace vz

@@ -7,12 +7,10 @@ class QMdiArea;
 
 namespace vz {
 
-class frmList;
-
 // The list window's widgets: one list of channel, names or WHOIS rows.
 class QtListView final : public ListWindowView {
 public:
-    QtListView(QMdiArea& area, frmList& logic);
+    QtListView(QMdiArea& area, ListViewEvents& events);
 
     ChildWindow& window() override { return window_; }
     ListBox& list() override { return list_; }

@@ -1,18 +1,16 @@
 #include "qt_privat_view.h"
 
-#include "windows/frm_privat.h"
-
 namespace vz {
 
-QtPrivatView::QtPrivatView(QMdiArea& area, frmPrivat& logic)
+QtPrivatView::QtPrivatView(QMdiArea& area, PrivatViewEvents& events)
     : QtConversationView(area, QSize(560, 320)) {
-    text_.setMouseHandlers([&logic](int x, int y) { logic.onTextMouseDown(x, y); },
-                           [&logic] { logic.onTextClick(); });
-    input_.setEnterHandler(LineEnd::EnterOrCtrlEnter, [&logic] { logic.onInputEnter(); });
-    window_.setResizeHandler([&logic] { logic.onResize(); });
-    window_.setActivateHandler([&logic] { logic.onActivated(); });
-    window_.setDeactivateHandler([&logic] { logic.onDeactivated(); });
-    window_.setCloseHandler([&logic] { logic.onClose(); });
+    text_.setMouseHandlers([&events](int x, int y) { events.onTextMouseDown(x, y); },
+                           [&events] { events.onTextClick(); });
+    input_.setEnterHandler(LineEnd::EnterOrCtrlEnter, [&events] { events.onInputEnter(); });
+    window_.setResizeHandler([&events] { events.onResize(); });
+    window_.setActivateHandler([&events] { events.onActivated(); });
+    window_.setDeactivateHandler([&events] { events.onDeactivated(); });
+    window_.setCloseHandler([&events] { events.onClose(); });
 }
 
 } // namespace vz

@@ -5,12 +5,10 @@
 
 namespace vz {
 
-class frmPrivat;
-
 // A private window's widgets.
 class QtPrivatView final : public QtConversationView<PrivatView> {
 public:
-    QtPrivatView(QMdiArea& area, frmPrivat& logic);
+    QtPrivatView(QMdiArea& area, PrivatViewEvents& events);
 };
 
 } // namespace vz

@@ -1,15 +1,13 @@
 #include "qt_status_view.h"
 
-#include "windows/frm_status.h"
-
 namespace vz {
 
-QtStatusView::QtStatusView(QMdiArea& area, frmStatus& logic)
+QtStatusView::QtStatusView(QMdiArea& area, StatusViewEvents& events)
     : QtConversationView(area, QSize(640, 360)) {
-    input_.setEnterHandler(LineEnd::Enter, [&logic] { logic.onInputEnter(); });
-    window_.setResizeHandler([&logic] { logic.onResize(); });
-    window_.setActivateHandler([&logic] { logic.onActivated(); });
-    window_.setDeactivateHandler([&logic] { logic.onDeactivated(); });
+    input_.setEnterHandler(LineEnd::Enter, [&events] { events.onInputEnter(); });
+    window_.setResizeHandler([&events] { events.onResize(); });
+    window_.setActivateHandler([&events] { events.onActivated(); });
+    window_.setDeactivateHandler([&events] { events.onDeactivated(); });
 }
 
 } // namespace vz

@@ -5,12 +5,10 @@
 
 namespace vz {
 
-class frmStatus;
-
 // The status window's widgets.
 class QtStatusView final : public QtConversationView<StatusView> {
 public:
-    QtStatusView(QMdiArea& area, frmStatus& logic);
+    QtStatusView(QMdiArea& area, StatusViewEvents& events);
 };
 
 } // namespace vz

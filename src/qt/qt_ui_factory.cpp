@@ -15,20 +15,20 @@ void QtUiFactory::setUserMenu(QMenu* menu) {
     userMenu_ = menu;
 }
 
-std::unique_ptr<StatusView> QtUiFactory::createStatusView(frmStatus& logic) {
-    return std::make_unique<QtStatusView>(area_, logic);
+std::unique_ptr<StatusView> QtUiFactory::createStatusView(StatusViewEvents& events) {
+    return std::make_unique<QtStatusView>(area_, events);
 }
 
-std::unique_ptr<ChatView> QtUiFactory::createChatView(frmChat& logic) {
-    return std::make_unique<QtChatView>(area_, logic, [this] { return userMenu_.data(); });
+std::unique_ptr<ChatView> QtUiFactory::createChatView(ChatViewEvents& events) {
+    return std::make_unique<QtChatView>(area_, events, [this] { return userMenu_.data(); });
 }
 
-std::unique_ptr<PrivatView> QtUiFactory::createPrivatView(frmPrivat& logic) {
-    return std::make_unique<QtPrivatView>(area_, logic);
+std::unique_ptr<PrivatView> QtUiFactory::createPrivatView(PrivatViewEvents& events) {
+    return std::make_unique<QtPrivatView>(area_, events);
 }
 
-std::unique_ptr<ListWindowView> QtUiFactory::createListView(frmList& logic) {
-    return std::make_unique<QtListView>(area_, logic);
+std::unique_ptr<ListWindowView> QtUiFactory::createListView(ListViewEvents& events) {
+    return std::make_unique<QtListView>(area_, events);
 }
 
 } // namespace vz

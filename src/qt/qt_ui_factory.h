@@ -17,10 +17,10 @@ public:
     // The nick list's pop-up menu (Whois, Msg), owned by the main window.
     void setUserMenu(QMenu* menu);
 
-    std::unique_ptr<StatusView> createStatusView(frmStatus& logic) override;
-    std::unique_ptr<ChatView> createChatView(frmChat& logic) override;
-    std::unique_ptr<PrivatView> createPrivatView(frmPrivat& logic) override;
-    std::unique_ptr<ListWindowView> createListView(frmList& logic) override;
+    std::unique_ptr<StatusView> createStatusView(StatusViewEvents& events) override;
+    std::unique_ptr<ChatView> createChatView(ChatViewEvents& events) override;
+    std::unique_ptr<PrivatView> createPrivatView(PrivatViewEvents& events) override;
+    std::unique_ptr<ListWindowView> createListView(ListViewEvents& events) override;
 
 private:
     QMdiArea& area_;

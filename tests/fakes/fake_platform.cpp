@@ -107,25 +107,25 @@ std::vector<std::string> FakeFiles::listFiles(const std::string& folder,
     return out;
 }
 
-std::unique_ptr<StatusView> FakeUi::createStatusView(frmStatus&) {
+std::unique_ptr<StatusView> FakeUi::createStatusView(StatusViewEvents&) {
     auto view = std::make_unique<FakeStatusView>();
     status = view.get();
     return view;
 }
 
-std::unique_ptr<ChatView> FakeUi::createChatView(frmChat& logic) {
+std::unique_ptr<ChatView> FakeUi::createChatView(ChatViewEvents& events) {
     auto view = std::make_unique<FakeChatView>();
-    chats[&logic] = view.get();
+    chats[&events] = view.get();
     return view;
 }
 
-std::unique_ptr<PrivatView> FakeUi::createPrivatView(frmPrivat& logic) {
+std::unique_ptr<PrivatView> FakeUi::createPrivatView(PrivatViewEvents& events) {
     auto view = std::make_unique<FakePrivatView>();
-    privats[&logic] = view.get();
+    privats[&events] = view.get();
     return view;
 }
 
-std::unique_ptr<ListWindowView> FakeUi::createListView(frmList&) {
+std::unique_ptr<ListWindowView> FakeUi::createListView(ListViewEvents&) {
     auto view = std::make_unique<FakeListWindowView>();
     list = view.get();
     return view;

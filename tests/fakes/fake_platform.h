@@ -12,7 +12,9 @@
 
 namespace vz {
 class frmMain;
-}
+class frmChat;
+class frmPrivat;
+} // namespace vz
 
 namespace vz::fake {
 
@@ -86,17 +88,18 @@ public:
 
 class FakeUi : public UiFactory {
 public:
-    std::unique_ptr<StatusView> createStatusView(frmStatus& logic) override;
-    std::unique_ptr<ChatView> createChatView(frmChat& logic) override;
-    std::unique_ptr<PrivatView> createPrivatView(frmPrivat& logic) override;
-    std::unique_ptr<ListWindowView> createListView(frmList& logic) override;
+    std::unique_ptr<StatusView> createStatusView(StatusViewEvents& events) override;
+    std::unique_ptr<ChatView> createChatView(ChatViewEvents& events) override;
+    std::unique_ptr<PrivatView> createPrivatView(PrivatViewEvents& events) override;
+    std::unique_ptr<ListWindowView> createListView(ListViewEvents& events) override;
 
     // The status window's text; throws before the status window is made.
     FakeTextView& statusText();
 
     FakeStatusView* status = nullptr;
-    std::map<const frmChat*, FakeChatView*> chats;
-    std::map<const frmPrivat*, FakePrivatView*> privats;
+    // The views by the window they report to.
+    std::map<const ChatViewEvents*, FakeChatView*> chats;
+    std::map<const PrivatViewEvents*, FakePrivatView*> privats;
     FakeListWindowView* list = nullptr;
 };
 

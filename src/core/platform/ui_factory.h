@@ -6,13 +6,9 @@
 
 namespace vz {
 
-class frmStatus;
-class frmChat;
-class frmPrivat;
-class frmList;
-
 // Builds the child windows' controls. Each view forwards its widgets' events
-// (keys, clicks, resize, activation, close) to the logic object it is given.
+// (keys, clicks, resize, activation, close) to the events interface it is
+// given.
 class UiFactory {
 public:
     UiFactory() = default;
@@ -20,10 +16,10 @@ public:
     UiFactory& operator=(const UiFactory&) = delete;
     virtual ~UiFactory() = default;
 
-    virtual std::unique_ptr<StatusView> createStatusView(frmStatus& logic) = 0;
-    virtual std::unique_ptr<ChatView> createChatView(frmChat& logic) = 0;
-    virtual std::unique_ptr<PrivatView> createPrivatView(frmPrivat& logic) = 0;
-    virtual std::unique_ptr<ListWindowView> createListView(frmList& logic) = 0;
+    virtual std::unique_ptr<StatusView> createStatusView(StatusViewEvents& events) = 0;
+    virtual std::unique_ptr<ChatView> createChatView(ChatViewEvents& events) = 0;
+    virtual std::unique_ptr<PrivatView> createPrivatView(PrivatViewEvents& events) = 0;
+    virtual std::unique_ptr<ListWindowView> createListView(ListViewEvents& events) = 0;
 };
 
 } // namespace vz

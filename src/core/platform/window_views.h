@@ -5,7 +5,20 @@
 namespace vz {
 
 // The controls of each kind of child window. The Qt layer builds them; the
-// fake platform keeps them in memory.
+// fake platform keeps them in memory. Each view reports its widgets' events
+// (keys, clicks, resize, activation, close) to the events interface it was
+// built with.
+
+// What the status window's view reports.
+class StatusViewEvents {
+public:
+    virtual ~StatusViewEvents() = default;
+    virtual void onResize() = 0;
+    virtual void onActivated() = 0;
+    virtual void onDeactivated() = 0;
+    // Enter in the input line.
+    virtual void onInputEnter() = 0;
+};
 
 class StatusView {
 public:
@@ -13,6 +26,26 @@ public:
     virtual ChildWindow& window() = 0;
     virtual TextView& text() = 0;
     virtual LineEdit& input() = 0;
+};
+
+// What a channel window's view reports.
+class ChatViewEvents {
+public:
+    virtual ~ChatViewEvents() = default;
+    virtual void onResize() = 0;
+    virtual void onActivated() = 0;
+    virtual void onDeactivated() = 0;
+    virtual void onInputEnter() = 0;
+    // Returns true when the key is swallowed.
+    virtual bool onTopicKey(int character) = 0;
+    virtual void onTopicFocus() = 0;
+    virtual void onUserClick(int row) = 0;
+    virtual void onUserDoubleClick(int row) = 0;
+    virtual void onUserRightRelease() = 0;
+    virtual void onTextMouseDown(int xPixels, int yPixels) = 0;
+    virtual void onTextClick() = 0;
+    // The user closed the window.
+    virtual void onClose() = 0;
 };
 
 class ChatView {
@@ -27,12 +60,38 @@ public:
     virtual void popUpUserMenu() = 0;
 };
 
+// What a private window's view reports.
+class PrivatViewEvents {
+public:
+    virtual ~PrivatViewEvents() = default;
+    virtual void onResize() = 0;
+    virtual void onActivated() = 0;
+    virtual void onDeactivated() = 0;
+    virtual void onInputEnter() = 0;
+    virtual void onTextMouseDown(int xPixels, int yPixels) = 0;
+    virtual void onTextClick() = 0;
+    // The user closed the window.
+    virtual void onClose() = 0;
+};
+
 class PrivatView {
 public:
     virtual ~PrivatView() = default;
     virtual ChildWindow& window() = 0;
     virtual TextView& text() = 0;
     virtual LineEdit& input() = 0;
+};
+
+// What the list window's view reports.
+class ListViewEvents {
+public:
+    virtual ~ListViewEvents() = default;
+    virtual void onResize() = 0;
+    virtual void onActivated() = 0;
+    virtual void onClick(int row) = 0;
+    virtual void onDoubleClick(int row) = 0;
+    // The user closed the window.
+    virtual void onClose() = 0;
 };
 
 class ListWindowView {

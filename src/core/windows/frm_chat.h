@@ -13,7 +13,7 @@ namespace vz {
 class WindowHost;
 
 // A channel window: topic, conversation, member list and input line.
-class frmChat {
+class frmChat : public ChatViewEvents {
 public:
     explicit frmChat(WindowHost& main);
 
@@ -63,20 +63,18 @@ public:
     void RefreshTitle();
 
     // Events forwarded by the view.
-    void onResize();
-    void onActivated();
-    void onDeactivated();
-    void onInputEnter();
-    // Returns true when the key is swallowed.
-    bool onTopicKey(int character);
-    void onTopicFocus();
-    void onUserClick(int row);
-    void onUserDoubleClick(int row);
-    void onUserRightRelease();
-    void onTextMouseDown(int xPixels, int yPixels);
-    void onTextClick();
-    // The user closed the window.
-    void onClose();
+    void onResize() override;
+    void onActivated() override;
+    void onDeactivated() override;
+    void onInputEnter() override;
+    bool onTopicKey(int character) override;
+    void onTopicFocus() override;
+    void onUserClick(int row) override;
+    void onUserDoubleClick(int row) override;
+    void onUserRightRelease() override;
+    void onTextMouseDown(int xPixels, int yPixels) override;
+    void onTextClick() override;
+    void onClose() override;
 
 private:
     void setUp();

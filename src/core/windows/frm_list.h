@@ -10,7 +10,7 @@ namespace vz {
 class WindowHost;
 
 // The list window: channel lists, WHOIS answers and names listings.
-class frmList {
+class frmList : public ListViewEvents {
 public:
     explicit frmList(WindowHost& main);
 
@@ -39,11 +39,11 @@ public:
     static std::string LoadChannel(const std::string& str);
 
     // Events forwarded by the view.
-    void onResize();
-    void onActivated();
-    void onClick(int row);
-    void onDoubleClick(int row);
-    void onClose();
+    void onResize() override;
+    void onActivated() override;
+    void onClick(int row) override;
+    void onDoubleClick(int row) override;
+    void onClose() override;
 
 private:
     void layout();

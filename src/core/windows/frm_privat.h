@@ -11,7 +11,7 @@ namespace vz {
 class WindowHost;
 
 // A private conversation with one other user.
-class frmPrivat {
+class frmPrivat : public PrivatViewEvents {
 public:
     explicit frmPrivat(WindowHost& main);
 
@@ -37,13 +37,13 @@ public:
     void close();
 
     // Events forwarded by the view.
-    void onResize();
-    void onActivated();
-    void onDeactivated();
-    void onInputEnter();
-    void onTextMouseDown(int xPixels, int yPixels);
-    void onTextClick();
-    void onClose();
+    void onResize() override;
+    void onActivated() override;
+    void onDeactivated() override;
+    void onInputEnter() override;
+    void onTextMouseDown(int xPixels, int yPixels) override;
+    void onTextClick() override;
+    void onClose() override;
 
 private:
     void resetViews();

@@ -11,7 +11,7 @@ class WindowHost;
 
 // The status window: one for the whole run, for everything that belongs to
 // no channel or conversation.
-class frmStatus {
+class frmStatus : public StatusViewEvents {
 public:
     explicit frmStatus(WindowHost& main);
 
@@ -23,14 +23,14 @@ public:
     void SetLang();
 
     // Events forwarded by the view.
-    void onFirstShown();
-    void onResize();
-    void onActivated();
-    void onDeactivated();
-    // Enter in the input line.
-    void onInputEnter();
+    void onResize() override;
+    void onActivated() override;
+    void onDeactivated() override;
+    void onInputEnter() override;
 
 private:
+    // Applies the language and lays the window out when it is first shown.
+    void onFirstShown();
     void layout();
     StatusView& view();
 
