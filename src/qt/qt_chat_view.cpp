@@ -1,3 +1,4 @@
+// Qt widgets of a channel window: topic box, conversation, nick list and input line.
 #include "qt_chat_view.h"
 
 #include <QCursor>

@@ -1,3 +1,4 @@
+// What the Qt views of the status and private windows share: text and input line.
 #pragma once
 
 #include "qt_controls.h"

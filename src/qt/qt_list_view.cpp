@@ -1,3 +1,4 @@
+// Qt widgets of the list window: one list of rows.
 #include "qt_list_view.h"
 
 namespace vz {

@@ -1,3 +1,4 @@
+// Qt widgets of the list window: one list of rows.
 #pragma once
 
 #include "platform/window_views.h"

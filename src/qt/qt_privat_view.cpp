@@ -1,3 +1,4 @@
+// Qt widgets of a private window: conversation and input line.
 #include "qt_privat_view.h"
 
 namespace vz {

@@ -1,3 +1,4 @@
+// Qt widgets of a private window: conversation and input line.
 #pragma once
 
 #include "platform/window_views.h"

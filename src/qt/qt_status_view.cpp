@@ -1,3 +1,4 @@
+// Qt widgets of the status window: text and input line.
 #include "qt_status_view.h"
 
 namespace vz {

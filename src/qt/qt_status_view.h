@@ -1,3 +1,4 @@
+// Qt widgets of the status window: text and input line.
 #pragma once
 
 #include "platform/window_views.h"

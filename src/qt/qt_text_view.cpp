@@ -1,3 +1,4 @@
+// Qt rich text view: appends coloured runs in batches and keeps the scrollback bound.
 #include "qt_text_view.h"
 
 #include "qt_key_codes.h"

@@ -1,3 +1,4 @@
+// Qt rich text view: appends coloured runs in batches and keeps the scrollback bound.
 #pragma once
 
 #include "platform/controls.h"

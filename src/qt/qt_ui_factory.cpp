@@ -1,3 +1,4 @@
+// Builds the Qt views of the child windows inside the main window's area.
 #include "qt_ui_factory.h"
 
 #include "qt_chat_view.h"

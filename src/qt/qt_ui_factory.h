@@ -1,3 +1,4 @@
+// Builds the Qt views of the child windows inside the main window's area.
 #pragma once
 
 #include "platform/ui_factory.h"

@@ -1,3 +1,4 @@
+// Building the child windows' views.
 #pragma once
 
 #include "platform/window_views.h"

@@ -1,3 +1,4 @@
+// The controls of each kind of child window, and the events their views report.
 #pragma once
 
 #include "platform/controls.h"

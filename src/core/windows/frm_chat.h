@@ -1,3 +1,4 @@
+// The channel window: topic, conversation, member list and input line.
 #pragma once
 
 #include "platform/window_views.h"

@@ -1,3 +1,4 @@
+// The list window: channel lists, WHOIS answers and names listings.
 #pragma once
 
 #include "platform/window_views.h"

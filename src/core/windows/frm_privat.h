@@ -1,3 +1,4 @@
+// The private window: a conversation with one other user.
 #pragma once
 
 #include "platform/window_views.h"

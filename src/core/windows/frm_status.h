@@ -1,3 +1,4 @@
+// The status window: everything that belongs to no channel or conversation.
 #pragma once
 
 #include "platform/window_views.h"
