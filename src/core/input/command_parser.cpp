@@ -1,3 +1,4 @@
+// The slash commands the user can type.
 #include "input/command_parser.h"
 
 #include "config/ini_store.h"

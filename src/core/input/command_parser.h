@@ -1,3 +1,4 @@
+// The slash commands the user can type.
 #pragma once
 
 #include <optional>

@@ -1,3 +1,4 @@
+// The server socket and the ident socket, with the events they report.
 #pragma once
 
 #include <memory>

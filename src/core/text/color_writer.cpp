@@ -1,3 +1,4 @@
+// The colour writer: display lines into coloured runs for a view, and what is logged.
 #include "text/color_writer.h"
 
 #include <cmath>
