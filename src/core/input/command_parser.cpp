@@ -12,6 +12,7 @@
 #include "windows/window_tables.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace vz {
 

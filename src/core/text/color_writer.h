@@ -2,7 +2,6 @@
 #pragma once
 
 #include "platform/controls.h"
-#include "text/control_codes.h"
 
 #include <cstdint>
 #include <string>
