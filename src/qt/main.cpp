@@ -1,3 +1,4 @@
+// Starts the program: the Qt application, its platform and the main window's logic.
 #include "app/frm_main.h"
 #include "qt_platform.h"
 #include "qt_signals.h"

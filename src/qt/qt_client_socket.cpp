@@ -1,3 +1,4 @@
+// The Qt socket to the IRC server.
 #include "qt_client_socket.h"
 
 #include <QHostAddress>

@@ -1,3 +1,4 @@
+// The Qt socket to the IRC server.
 #pragma once
 
 #include "platform/sockets.h"

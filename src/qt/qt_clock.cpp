@@ -1,3 +1,4 @@
+// The Qt program's clock and one-shot timers.
 #include "qt_clock.h"
 
 #include <QTimer>

@@ -1,3 +1,4 @@
+// The Qt program's clock and one-shot timers.
 #pragma once
 
 #include "platform/clock.h"

@@ -1,3 +1,4 @@
+// Qt controls: input line, list box and MDI child window.
 #include "qt_controls.h"
 
 #include "qt_key_codes.h"

@@ -1,3 +1,4 @@
+// Qt controls: input line, list box and MDI child window.
 #pragma once
 
 #include "platform/controls.h"

@@ -1,3 +1,4 @@
+// Qt dialogs: options, favourite channels, nick prompt and about.
 #include "qt_dialogs.h"
 
 namespace vz {

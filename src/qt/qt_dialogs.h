@@ -1,3 +1,4 @@
+// Qt dialogs: options, favourite channels, nick prompt and about.
 #pragma once
 
 #include "platform/dialogs.h"

@@ -1,3 +1,4 @@
+// Pending events and timed waits on the Qt event loop.
 #include "qt_event_pump.h"
 
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// Pending events and timed waits on the Qt event loop.
 #pragma once
 
 #include "platform/event_pump.h"

@@ -1,3 +1,4 @@
+// Reading and saving files with QFile and QSaveFile.
 #include "qt_file_system.h"
 
 #include <QDateTime>

@@ -1,3 +1,4 @@
+// Reading and saving files with QFile and QSaveFile.
 #pragma once
 
 #include "platform/file_system.h"

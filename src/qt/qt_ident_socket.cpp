@@ -1,3 +1,4 @@
+// The Qt socket the ident responder listens and answers on.
 #include "qt_ident_socket.h"
 
 #include <QTcpSocket>

@@ -1,3 +1,4 @@
+// The Qt socket the ident responder listens and answers on.
 #pragma once
 
 #include "platform/sockets.h"

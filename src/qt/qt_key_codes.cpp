@@ -1,3 +1,4 @@
+// Qt key events translated into character codes.
 #include "qt_key_codes.h"
 
 #include <QKeyEvent>

@@ -1,3 +1,4 @@
+// Qt key events translated into character codes.
 #pragma once
 
 class QKeyEvent;

@@ -1,3 +1,4 @@
+// Locale formats from QLocale.
 #include "qt_locale_format.h"
 
 #include <QDate>

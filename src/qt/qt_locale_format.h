@@ -1,3 +1,4 @@
+// Locale formats from QLocale.
 #pragma once
 
 #include "platform/locale_format.h"

@@ -1,3 +1,4 @@
+// The main window's widgets, wired to the logic's menu and toolbar commands.
 #include "qt_main_window.h"
 
 #include "app/frm_main.h"

@@ -1,3 +1,4 @@
+// The main window's widgets, wired to the logic's menu and toolbar commands.
 #pragma once
 
 #include "platform/main_window_view.h"

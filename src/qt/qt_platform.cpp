@@ -1,3 +1,4 @@
+// Everything the Qt program hands the logic at start.
 #include "qt_platform.h"
 
 namespace vz {

@@ -1,3 +1,4 @@
+// Everything the Qt program hands the logic at start.
 #pragma once
 
 #include "platform/platform.h"

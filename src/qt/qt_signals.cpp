@@ -1,3 +1,4 @@
+// Unix signal handling for a clean shutdown.
 #include "qt_signals.h"
 
 #include <QSocketNotifier>

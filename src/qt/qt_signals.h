@@ -1,3 +1,4 @@
+// Unix signal handling for a clean shutdown.
 #pragma once
 
 #include <functional>

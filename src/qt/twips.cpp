@@ -1,3 +1,4 @@
+// Converting window layout units for the screen.
 #include "twips.h"
 
 #include "platform/geometry.h"

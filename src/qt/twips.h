@@ -1,3 +1,4 @@
+// Converting window layout units for the screen.
 #pragma once
 
 namespace vz {

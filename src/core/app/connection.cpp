@@ -1,3 +1,4 @@
+// The connection to the IRC server.
 #include "app/connection.h"
 
 #include "app/frm_main.h"

@@ -1,3 +1,4 @@
+// The connection to the IRC server.
 #pragma once
 
 #include "app/line_assembler.h"

@@ -1,3 +1,4 @@
+// The main window's logic: start-up, shutdown, options and the saved window position.
 #include "app/frm_main.h"
 
 #include "config/settings_values.h"

@@ -1,3 +1,4 @@
+// The main window's logic: start-up, shutdown, options and the saved window position.
 #pragma once
 
 #include "app/connection.h"

@@ -1,3 +1,4 @@
+// The ident responder that tells the IRC server who the user is.
 #include "app/ident_responder.h"
 
 #include "app/frm_main.h"

@@ -1,3 +1,4 @@
+// The ident responder that tells the IRC server who the user is.
 #pragma once
 
 #include "platform/clock.h"

@@ -1,3 +1,4 @@
+// Cutting the bytes the server sends into whole lines.
 #include "app/line_assembler.h"
 
 #include "text/utf8.h"

@@ -1,3 +1,4 @@
+// Cutting the bytes the server sends into whole lines.
 #pragma once
 
 #include <cstddef>

@@ -1,3 +1,4 @@
+// The main window's menu and toolbar commands, and the nick list's pop-up menu.
 #include "app/menu_commands.h"
 
 #include "app/frm_main.h"

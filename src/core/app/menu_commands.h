@@ -1,3 +1,4 @@
+// The main window's menu and toolbar commands, and the nick list's pop-up menu.
 #pragma once
 
 #include "platform/main_window_view.h"

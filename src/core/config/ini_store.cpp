@@ -1,3 +1,4 @@
+// The INI store: settings files read, looked up and written back.
 #include "config/ini_store.h"
 
 #include "platform/file_system.h"

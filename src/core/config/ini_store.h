@@ -1,3 +1,4 @@
+// The INI store: settings files read, looked up and written back.
 #pragma once
 
 #include <string>

@@ -1,3 +1,4 @@
+// Language texts: captions and messages in the user's language.
 #include "config/language_texts.h"
 
 namespace vz {

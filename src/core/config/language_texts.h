@@ -1,3 +1,4 @@
+// Language texts: captions and messages in the user's language.
 #pragma once
 
 #include "config/ini_store.h"

@@ -1,3 +1,4 @@
+// Settings values read and written: ports, scrollback, numbers and window positions.
 #include "config/settings_values.h"
 
 #include <charconv>

@@ -1,3 +1,4 @@
+// The program's version number and how it is written.
 #pragma once
 
 #include <string>

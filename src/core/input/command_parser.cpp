@@ -1,3 +1,4 @@
+// The slash commands the user can type.
 #include "input/command_parser.h"
 
 #include "config/ini_store.h"
@@ -11,6 +12,7 @@
 #include "windows/window_tables.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace vz {
 

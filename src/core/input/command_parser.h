@@ -1,6 +1,6 @@
+// The slash commands the user can type.
 #pragma once
 
-#include <optional>
 #include <string>
 #include <vector>
 

@@ -1,3 +1,4 @@
+// The $ identifiers of typed commands ($me, $chan, $randnick, ...).
 #include "input/identifiers.h"
 
 #include "config/version.h"

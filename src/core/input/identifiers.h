@@ -1,3 +1,4 @@
+// The $ identifiers of typed commands ($me, $chan, $randnick, ...).
 #pragma once
 
 #include <string>

@@ -1,3 +1,4 @@
+// Channel events from the server: JOIN, PART, QUIT, KICK, NICK, TOPIC and MODE.
 #include "interpret/handlers.h"
 #include "interpret/irc_message.h"
 #include "interpret/protocol_host.h"

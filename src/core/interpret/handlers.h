@@ -1,3 +1,4 @@
+// The handlers of server lines, by kind: keep-alive, channel events, messages, numerics.
 #pragma once
 
 #include <string>

@@ -1,3 +1,4 @@
+// The interpreter: every server line parsed once and handed to its handler.
 #include "interpret/interpreter.h"
 
 #include "interpret/handlers.h"

@@ -1,3 +1,4 @@
+// The interpreter: every server line parsed once and handed to its handler.
 #pragma once
 
 #include <string>

@@ -1,3 +1,4 @@
+// A server line parsed into prefix, command and parameters.
 #include "interpret/irc_message.h"
 
 #include "text/words.h"

@@ -1,3 +1,4 @@
+// A server line parsed into prefix, command and parameters.
 #pragma once
 
 #include <string>

@@ -1,3 +1,4 @@
+// Messages and notices from the server: to channel, private and status windows.
 #include "interpret/ctcp.h"
 #include "interpret/handlers.h"
 #include "interpret/irc_message.h"

@@ -1,3 +1,4 @@
+// The server's numeric replies: welcome, message of the day, topic, names, list, WHOIS.
 #include "config/ini_store.h"
 #include "config/settings_values.h"
 #include "interpret/handlers.h"

@@ -1,3 +1,4 @@
+// The shared limit on automatic answers to other people.
 #include "interpret/reply_limiter.h"
 
 namespace vz {

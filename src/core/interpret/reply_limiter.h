@@ -1,3 +1,4 @@
+// The shared limit on automatic answers to other people.
 #pragma once
 
 #include "platform/clock.h"

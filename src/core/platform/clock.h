@@ -1,3 +1,4 @@
+// The clock the logic reads and the timers it starts.
 #pragma once
 
 #include <cstdint>

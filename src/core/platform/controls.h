@@ -1,3 +1,4 @@
+// The controls the logic drives: text views, input lines, lists and child windows.
 #pragma once
 
 #include "platform/geometry.h"

@@ -1,3 +1,4 @@
+// The main window's dialogs as the logic opens them.
 #pragma once
 
 namespace vz {

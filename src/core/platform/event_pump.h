@@ -1,3 +1,4 @@
+// The event loop as the logic drives it while it waits.
 #pragma once
 
 namespace vz {

@@ -1,3 +1,4 @@
+// Reading and writing the files the program keeps in its working directory.
 #pragma once
 
 #include <cstdint>

@@ -1,3 +1,4 @@
+// Rectangles and sizes in twips, the unit of window layout.
 #pragma once
 
 namespace vz {

@@ -1,3 +1,4 @@
+// Dates and times in the user's own format.
 #pragma once
 
 #include <string>

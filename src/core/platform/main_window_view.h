@@ -1,3 +1,4 @@
+// The main window as the logic drives it, and the ways to arrange its children.
 #pragma once
 
 #include "platform/geometry.h"

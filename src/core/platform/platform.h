@@ -1,3 +1,4 @@
+// The outside services the logic is made with, in one bundle.
 #pragma once
 
 #include "platform/clock.h"

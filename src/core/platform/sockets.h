@@ -1,6 +1,6 @@
+// The server socket and the ident socket, with the events they report.
 #pragma once
 
-#include <memory>
 #include <string>
 
 namespace vz {

@@ -1,3 +1,4 @@
+// Comparing names ignoring case, for Latin, Greek and Cyrillic.
 #include "text/case_fold.h"
 
 #include "text/utf8.h"

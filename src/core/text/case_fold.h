@@ -1,3 +1,4 @@
+// Comparing names ignoring case, for Latin, Greek and Cyrillic.
 #pragma once
 
 #include <string>

@@ -1,3 +1,4 @@
+// Text encodings: UTF-8 kept, Windows-1251 decoded.
 #include "text/codec.h"
 
 #include "text/utf8.h"

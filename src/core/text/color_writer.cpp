@@ -1,4 +1,7 @@
+// The colour writer: display lines into coloured runs for a view, and what is logged.
 #include "text/color_writer.h"
+
+#include "text/control_codes.h"
 
 #include <cmath>
 #include <cstdlib>

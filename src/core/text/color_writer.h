@@ -1,7 +1,7 @@
+// The colour writer: display lines into coloured runs for a view, and what is logged.
 #pragma once
 
 #include "platform/controls.h"
-#include "text/control_codes.h"
 
 #include <cstdint>
 #include <string>

@@ -1,3 +1,4 @@
+// UTF-8 strings counted and cut by code point.
 #include "text/utf8.h"
 
 namespace vz::utf8 {

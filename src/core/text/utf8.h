@@ -1,3 +1,4 @@
+// UTF-8 strings counted and cut by code point.
 #pragma once
 
 #include <cstddef>

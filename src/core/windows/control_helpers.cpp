@@ -1,3 +1,4 @@
+// Placing controls, reading the input line and the word under the pointer.
 #include "windows/control_helpers.h"
 
 #include "text/typed_line.h"

@@ -1,3 +1,4 @@
+// Placing controls, reading the input line and the word under the pointer.
 #pragma once
 
 #include "platform/controls.h"

@@ -1,3 +1,4 @@
+// Formatting messages, actions and the user's own lines for the conversation views.
 #pragma once
 
 #include <string>

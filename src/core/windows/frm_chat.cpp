@@ -1,3 +1,4 @@
+// The channel window: topic, conversation, member list and input line.
 #include "windows/frm_chat.h"
 
 #include "text/typed_line.h"

@@ -1,3 +1,4 @@
+// The channel window's member list and channel modes.
 #include "text/case_fold.h"
 #include "windows/frm_chat.h"
 #include "windows/window_host.h"

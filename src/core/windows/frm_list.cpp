@@ -1,3 +1,4 @@
+// The list window and the listings it shows.
 #include "windows/frm_list.h"
 
 #include "text/utf8.h"

@@ -1,3 +1,4 @@
+// The private window and its input line.
 #include "windows/frm_privat.h"
 
 #include "windows/control_helpers.h"

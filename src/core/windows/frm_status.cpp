@@ -1,3 +1,4 @@
+// The status window and its command line.
 #include "windows/frm_status.h"
 
 #include "windows/control_helpers.h"

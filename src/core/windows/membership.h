@@ -1,3 +1,4 @@
+// Channel members and modes, and how the nick list writes a member.
 #pragma once
 
 #include <string>

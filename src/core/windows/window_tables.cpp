@@ -1,3 +1,4 @@
+// Where the channel and private windows are kept, found and reused.
 #include "windows/window_tables.h"
 
 #include "text/case_fold.h"

@@ -1,3 +1,4 @@
+// Where the channel and private windows are kept, found and reused.
 #pragma once
 
 #include <array>

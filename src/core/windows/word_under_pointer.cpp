@@ -1,3 +1,4 @@
+// Finding the nick-like word under the mouse pointer.
 #include "windows/word_under_pointer.h"
 
 #include "text/utf8.h"

@@ -1,3 +1,4 @@
+// Finding the nick-like word under the mouse pointer.
 #pragma once
 
 #include <string>

@@ -3,6 +3,7 @@
 #include "app/frm_main.h"
 #include "fakes/fake_platform.h"
 #include "text/color_writer.h"
+#include "text/control_codes.h"
 
 #include <gtest/gtest.h>
 
