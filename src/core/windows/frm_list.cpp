@@ -1,4 +1,4 @@
-// The list window and the listings it shows.
+// The list window: channel lists, WHOIS answers and names listings.
 #include "windows/frm_list.h"
 
 #include "text/utf8.h"

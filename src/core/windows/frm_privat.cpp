@@ -1,4 +1,4 @@
-// The private window and its input line.
+// The private window: a conversation with one other user.
 #include "windows/frm_privat.h"
 
 #include "windows/control_helpers.h"

@@ -1,4 +1,4 @@
-// The status window and its command line.
+// The status window: everything that belongs to no channel or conversation.
 #include "windows/frm_status.h"
 
 #include "windows/control_helpers.h"
