@@ -8,80 +8,63 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
-#include <spawn.h>
 #include <sstream>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 
-extern char** environ;
-
 namespace vz::it {
 namespace {
 
-constexpr int StartAttempts = 3;
 constexpr auto StartTimeout = std::chrono::seconds(10);
-constexpr auto StopTimeout = std::chrono::seconds(3);
-constexpr auto PollInterval = std::chrono::milliseconds(20);
-
-std::string ngircdProgram() {
-    for (const char* path : {"/usr/sbin/ngircd", "/usr/local/sbin/ngircd"})
-        if (::access(path, X_OK) == 0)
-            return path;
-    return "ngircd";
-}
 
 std::string configText(const std::string& folder, int port, const NgircdOptions& options) {
     const char* lookUp = options.lookUpNamesAndIdent ? "yes" : "no";
     std::ostringstream out;
-    out << "[Global]\n"
-        << "Name = " << NgircdServer::Name << "\n"
-        << "Info = VuviVAZ integration test server\n"
+    out << "[Global]\nName = irc.test.local\nInfo = VuviVAZ integration test server\n"
         << "AdminInfo1 = test\nAdminInfo2 = test\nAdminEMail = test@localhost\n"
-        << "Listen = 127.0.0.1\n"
-        << "Ports = " << port << "\n"
+        << "Listen = 127.0.0.1\nPorts = " << port << "\n"
         << "MotdFile = " << folder << "/ngircd.motd\n"
         << "PidFile = " << folder << "/run/ngircd.pid\n"
-        << (options.password.empty() ? "" : "Password = " + options.password + "\n") << "[Limits]\n"
-        << "MaxConnectionsIP = 0\nPingTimeout = 120\nPongTimeout = 20\n"
-        << "[Options]\n"
-        << "DNS = " << lookUp << "\nIdent = " << lookUp << "\n"
+        << (options.password.empty() ? "" : "Password = " + options.password + "\n")
+        << "[Limits]\nMaxConnectionsIP = 0\nPingTimeout = 120\nPongTimeout = 20\n"
+        << "[Options]\nDNS = " << lookUp << "\nIdent = " << lookUp << "\n"
         << "PAM = no\nRequireAuthPing = yes\nOperCanUseMode = yes\n"
-        << "[Operator]\n"
-        << "Name = " << NgircdServer::OperatorName << "\n"
-        << "Password = " << NgircdServer::OperatorPassword << "\n";
+        << "[Operator]\nName = " << NgircdServer::OperatorName
+        << "\nPassword = " << NgircdServer::OperatorPassword << "\n";
     return out.str();
 }
 
-bool writeReadable(const std::string& path, const std::string& text) {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file << text;
-    file.close();
-    return file.good() && ::chmod(path.c_str(), 0644) == 0;
+void writeReadable(const std::string& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
+    ::chmod(path.c_str(), 0644);
 }
 
-// ngircd writes this line once its listening socket is ready. Watching the
-// log instead of probing the port keeps stray connections (and their ident
-// lookups) away from the tests.
-bool logShowsListening(const std::string& logPath, int port) {
-    std::ifstream log(logPath);
+std::string readAll(const std::string& path) {
     std::ostringstream text;
-    text << log.rdbuf();
-    return text.str().find("Now listening on [127.0.0.1]:" + std::to_string(port)) !=
-           std::string::npos;
+    text << std::ifstream(path).rdbuf();
+    return text.str();
 }
 
 } // namespace
 
-NgircdServer::NgircdServer(NgircdOptions options) : options_(options) {
-    if (!makeFolder())
+NgircdServer::NgircdServer(const NgircdOptions& options) {
+    char pattern[] = "/tmp/vuvivaz-ngircd-XXXXXX";
+    if (::mkdtemp(pattern) == nullptr)
         return;
-    for (int attempt = 0; attempt < StartAttempts && port_ == 0; ++attempt) {
+    // ngircd started as root runs as nobody: it must reach its files and
+    // write its pid file.
+    folder_ = pattern;
+    ::chmod(folder_.c_str(), 0755);
+    ::mkdir((folder_ + "/run").c_str(), 0755);
+    ::chmod((folder_ + "/run").c_str(), 01777);
+    writeReadable(folder_ + "/ngircd.motd", "Welcome to the VuviVAZ test server\n");
+    // Another program may take the free port before ngircd binds it.
+    for (int attempt = 0; attempt < 3 && port_ == 0; ++attempt) {
         const int port = freeLoopbackPort();
-        if (port == 0 || !writeFiles(port) || !launch())
-            return;
-        if (waitUntilAccepting(port))
+        writeReadable(folder_ + "/ngircd.conf", configText(folder_, port, options));
+        if (start(port))
             port_ = port;
         else
             stop();
@@ -90,93 +73,47 @@ NgircdServer::NgircdServer(NgircdOptions options) : options_(options) {
 
 NgircdServer::~NgircdServer() {
     stop();
-    if (!folder_.empty()) {
-        std::error_code ignored;
-        std::filesystem::remove_all(folder_, ignored);
-    }
+    std::error_code ignored;
+    std::filesystem::remove_all(folder_, ignored);
 }
 
 std::string NgircdServer::diagnostics() const {
-    std::ifstream log(folder_ + "/ngircd.log");
-    std::ostringstream out;
-    out << problem_ << "\n--- ngircd log ---\n" << log.rdbuf();
-    return out.str();
+    return "ngircd in " + folder_ + " (from the ngircd package: scripts/deps.sh) logged:\n" +
+           readAll(folder_ + "/ngircd.log");
 }
 
-bool NgircdServer::makeFolder() {
-    char pattern[] = "/tmp/vuvivaz-ngircd-XXXXXX";
-    if (::mkdtemp(pattern) == nullptr) {
-        problem_ = "cannot create a temporary folder";
-        return false;
-    }
-    folder_ = pattern;
-    // ngircd started as root runs as nobody: it must reach its files and
-    // write its pid file.
-    const std::string run = folder_ + "/run";
-    ::mkdir(run.c_str(), 0755);
-    ::chmod(run.c_str(), 01777);
-    return ::chmod(folder_.c_str(), 0755) == 0;
-}
-
-bool NgircdServer::writeFiles(int port) const {
-    return writeReadable(folder_ + "/ngircd.conf", configText(folder_, port, options_)) &&
-           writeReadable(folder_ + "/ngircd.motd", "Welcome to the VuviVAZ test server\n");
-}
-
-bool NgircdServer::launch() {
-    const std::string program = ngircdProgram();
+// Waits for the line ngircd logs once it listens: probing the port instead
+// would bring stray connections (and their ident lookups) to the server.
+bool NgircdServer::start(int port) {
     const std::string config = folder_ + "/ngircd.conf";
     const std::string log = folder_ + "/ngircd.log";
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 1, log.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
-    posix_spawn_file_actions_adddup2(&actions, 1, 2);
-    std::string args[] = {program, "-n", "-f", config};
-    char* argv[] = {args[0].data(), args[1].data(), args[2].data(), args[3].data(), nullptr};
-    const int result = ::posix_spawnp(&pid_, program.c_str(), &actions, nullptr, argv, environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (result != 0) {
-        pid_ = -1;
-        problem_ = "cannot start " + program + " (install the ngircd package: scripts/deps.sh)";
-        return false;
+    pid_ = ::fork();
+    if (pid_ == 0) {
+        const int out = ::open(log.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
+        ::dup2(out, 1);
+        ::dup2(out, 2);
+        for (const char* program : {"/usr/sbin/ngircd", "/usr/local/sbin/ngircd", "ngircd"})
+            ::execlp(program, program, "-n", "-f", config.c_str(), nullptr);
+        ::_exit(127);
     }
-    return true;
-}
-
-bool NgircdServer::waitUntilAccepting(int port) {
+    const std::string listening = "Now listening on [127.0.0.1]:" + std::to_string(port);
     const auto deadline = std::chrono::steady_clock::now() + StartTimeout;
-    while (std::chrono::steady_clock::now() < deadline) {
-        int status = 0;
-        if (::waitpid(pid_, &status, WNOHANG) == pid_) {
-            pid_ = -1;
-            problem_ = "ngircd ended before it accepted connections";
-            return false;
-        }
-        if (logShowsListening(folder_ + "/ngircd.log", port))
+    while (pid_ > 0 && std::chrono::steady_clock::now() < deadline) {
+        if (readAll(log).find(listening) != std::string::npos)
             return true;
-        std::this_thread::sleep_for(PollInterval);
+        if (::waitpid(pid_, nullptr, WNOHANG) == pid_)
+            pid_ = -1;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
-    problem_ = "ngircd did not accept connections on port " + std::to_string(port);
     return false;
 }
 
 void NgircdServer::stop() {
-    if (pid_ <= 0)
-        return;
-    ::kill(pid_, SIGTERM);
-    const auto deadline = std::chrono::steady_clock::now() + StopTimeout;
-    int status = 0;
-    while (::waitpid(pid_, &status, WNOHANG) == 0) {
-        if (std::chrono::steady_clock::now() >= deadline) {
-            ::kill(pid_, SIGKILL);
-            ::waitpid(pid_, &status, 0);
-            break;
-        }
-        std::this_thread::sleep_for(PollInterval);
+    if (pid_ > 0) {
+        ::kill(pid_, SIGKILL);
+        ::waitpid(pid_, nullptr, 0);
     }
     pid_ = -1;
-    port_ = 0;
 }
 
 } // namespace vz::it

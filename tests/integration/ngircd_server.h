@@ -19,11 +19,10 @@ struct NgircdOptions {
 // world-readable) and as an ordinary user.
 class NgircdServer {
 public:
-    static constexpr const char* Name = "irc.test.local";
     static constexpr const char* OperatorName = "flooder";
     static constexpr const char* OperatorPassword = "floodpass";
 
-    explicit NgircdServer(NgircdOptions options = {});
+    explicit NgircdServer(const NgircdOptions& options = {});
     ~NgircdServer();
     NgircdServer(const NgircdServer&) = delete;
     NgircdServer& operator=(const NgircdServer&) = delete;
@@ -31,19 +30,14 @@ public:
     // True once the server accepts connections.
     bool running() const { return port_ != 0; }
     int port() const { return port_; }
-    // What went wrong, or the server's own log, for failure messages.
+    // Where the server ran and its log, for failure messages.
     std::string diagnostics() const;
 
 private:
-    bool makeFolder();
-    bool writeFiles(int port) const;
-    bool launch();
-    bool waitUntilAccepting(int port);
+    bool start(int port);
     void stop();
 
-    NgircdOptions options_;
     std::string folder_;
-    std::string problem_;
     pid_t pid_ = -1;
     int port_ = 0;
 };

@@ -10,118 +10,69 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
+// The channel is every run from "#" to a blank, and the last character is
+// never looked at; characters, not bytes.
 TEST(LoadChannelTest, CollectsHashRunsAndNeverLooksAtTheLastCharacter) {
-    EXPECT_EQ(frmList::LoadChannel("#chat 12 topic"), "#chat");
-    EXPECT_EQ(frmList::LoadChannel("me #chat 12 topic"), "#chat");
-    EXPECT_EQ(frmList::LoadChannel("#chat"), "#cha");
-    EXPECT_EQ(frmList::LoadChannel("#a #b x"), "#a#b");
-    EXPECT_EQ(frmList::LoadChannel("bob - ~b host"), "");
-    EXPECT_EQ(frmList::LoadChannel(""), "");
-}
-
-TEST(LoadChannelTest, WorksOnCharactersNotBytes) {
-    EXPECT_EQ(frmList::LoadChannel("#київ 5"), "#київ");
-    EXPECT_EQ(frmList::LoadChannel("#київ"), "#киї");
+    const std::pair<const char*, const char*> rows[] = {
+        {"#chat 12 topic", "#chat"}, {"me #chat 12 topic", "#chat"},
+        {"#chat", "#cha"},           {"#a #b x", "#a#b"},
+        {"bob - ~b host", ""},       {"", ""},
+        {"#київ 5", "#київ"},        {"#київ", "#киї"}};
+    for (const auto& [row, channel] : rows)
+        EXPECT_EQ(frmList::LoadChannel(row), channel) << row;
 }
 
 class ListWindowTest : public ::testing::Test {
 protected:
     ListWindowTest() {
-        world.start();
-        world.connect();
-        world.takeSent();
-        list().openEmpty();
+        world.startSignedOn();
+        list().ShowInList("me #chat 12 topic", 0, frmList::Kind::List);
     }
     frmList& list() { return world.app->list(); }
     fake::FakeListWindowView& view() { return *world.ui.list; }
-    void fill(const Lines& rows) {
-        for (const std::string& row : rows)
-            list().ShowInList(row, list().intCount, frmList::Kind::List);
-    }
     fake::FakeWorld world;
 };
 
-TEST_F(ListWindowTest, RowsAreReplacedOrAppendedAndTheCounterFollows) {
-    fill({"a", "b"});
+TEST_F(ListWindowTest, FirstRowMakesTheWindowLaidOutAndRowsAreReplacedOrAppended) {
+    EXPECT_EQ(view().listBox.placed.width, 9000);
+    list().ShowInList("b", 1, frmList::Kind::List);
     list().ShowInList("B", 1, frmList::Kind::List);
-    EXPECT_EQ(list().intCount, 2);
     list().ShowInList("far", 5, frmList::Kind::List);
-    EXPECT_EQ(view().listBox.rows, (Lines{"a", "B"}));
+    EXPECT_EQ(view().listBox.rows, (Lines{"me #chat 12 topic", "B"}));
     EXPECT_EQ(list().intCount, 6);
 }
 
-TEST_F(ListWindowTest, OpeningEmptiesTheList) {
-    fill({"a", "b"});
-    list().openEmpty();
-    EXPECT_TRUE(view().listBox.rows.empty());
-    EXPECT_EQ(list().intCount, 0);
-}
-
-TEST(ListWindowSetUpTest, WindowMadeByItsFirstRowIsLaidOut) {
-    fake::FakeWorld world;
-    world.start();
-    world.app->list().ShowInList("me #x 1 hi", 0, frmList::Kind::List);
-    EXPECT_EQ(world.ui.list->listBox.rows, Lines{"me #x 1 hi"});
-    EXPECT_EQ(world.ui.list->listBox.placed.width, 9000);
-    EXPECT_EQ(world.ui.list->listBox.placed.height, 6000);
-}
-
-TEST_F(ListWindowTest, ResizeToANegativeSizeIsSkipped) {
-    view().win.client = {4000, 2000};
-    list().onResize();
-    view().win.client = {-10, 2000};
-    list().onResize();
-    EXPECT_EQ(view().listBox.placed.width, 4000);
-}
-
-TEST_F(ListWindowTest, DoubleClickJoinsAChannelWithoutWindow) {
-    fill({"me #chat 12 topic"});
-    list().onClick(0);
+// Notices go to the status window while the list window is active.
+TEST_F(ListWindowTest, DoubleClickJoinsTheChannelOrFrontsItsOpenWindowAndActiveItHasNoText) {
+    world.app->setActiveChild(&world.app->status().rtfText());
+    list().onActivated();
+    EXPECT_EQ(world.app->activeTextView(), nullptr);
     list().onDoubleClick(0);
     EXPECT_EQ(world.takeSent().front(), "JOIN #chat");
-}
-
-TEST_F(ListWindowTest, DoubleClickFrontsAnOpenChannelAndSendsNothing) {
     world.app->tables().OpenChannel("#Chat");
-    fill({"me #chat 12 topic"});
-    list().onClick(0);
     list().onDoubleClick(0);
     EXPECT_EQ(world.chatView("#chat").win.activations, 1);
     EXPECT_TRUE(world.takeSent().empty());
-}
-
-TEST_F(ListWindowTest, DoubleClickOnAnEntryWithoutChannelSendsNoJoin) {
-    fill({"bob - ~b host"});
-    list().onClick(0);
+    list().ShowInList("bob - ~b host", 0, frmList::Kind::List);
     list().onDoubleClick(0);
     for (const std::string& line : world.takeSent())
         EXPECT_EQ(line.rfind("JOIN", 0), std::string::npos) << line;
 }
 
 TEST_F(ListWindowTest, EveryCloseEmptiesAndHidesTheWindow) {
-    const struct {
-        const char* name;
-        void (*close)(frmMain&);
-    } rows[] = {
+    const std::pair<const char*, void (*)(frmMain&)> rows[] = {
         {"close box", [](frmMain& app) { app.list().onClose(); }},
         {"disconnect", [](frmMain& app) { app.connection().DisconnectToIRC(); }},
-        {"shutdown", [](frmMain& app) { app.shutDown(); }},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        fill({"a", "b"});
+        {"shutdown", [](frmMain& app) { app.shutDown(); }}};
+    for (const auto& [name, close] : rows) {
+        SCOPED_TRACE(name);
+        list().ShowInList("a", 0, frmList::Kind::List);
         list().show();
-        row.close(*world.app);
+        close(*world.app);
         EXPECT_FALSE(view().win.visible);
         EXPECT_TRUE(view().listBox.rows.empty());
         EXPECT_EQ(list().intCount, 0);
     }
-}
-
-TEST_F(ListWindowTest, ActiveListWindowHasNoTextView) {
-    world.app->setActiveChild(&world.app->status().rtfText());
-    list().onActivated();
-    EXPECT_EQ(world.app->activeTextView(), nullptr);
 }
 
 } // namespace

@@ -1,0 +1,350 @@
+#include "app/frm_main.h"
+#include "fakes/fake_platform.h"
+#include "windows/control_helpers.h"
+#include "windows/frm_chat.h"
+#include "windows/frm_privat.h"
+#include "windows/frm_status.h"
+#include "windows/word_under_pointer.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace vz {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+using Lines = std::vector<std::string>;
+
+constexpr int Enter = 13;
+constexpr int CtrlR = 18;
+
+TEST(WordAtTest, LongestRunOfAsciiNickCharactersAtACodePointIndex) {
+    const std::tuple<const char*, int, const char*> rows[] = {{"hi bob_1, there", 3, "bob_1"},
+                                                              {"hi bob_1, there", 8, ""},
+                                                              {"hi Zed9", 6, "Zed9"},
+                                                              {"hi", -1, ""},
+                                                              {"hi", 2, ""},
+                                                              {"привіт bob!", 7, "bob"},
+                                                              {"жbobж", 0, ""}};
+    for (const auto& [text, index, word] : rows)
+        EXPECT_EQ(WordAt(text, index), word) << text << " at " << index;
+}
+
+TEST(PlaceIfValidTest, PlacesEmptyRectanglesButNotNegativeOnes) {
+    fake::FakeLineEdit input;
+    EXPECT_TRUE(PlaceIfValid(input, TwipRect{5, 6, 0, 0}));
+    EXPECT_FALSE(PlaceIfValid(input, TwipRect{7, 8, 100, -1}));
+    EXPECT_FALSE(PlaceIfValid(input, TwipRect{7, 8, -1, 100}));
+}
+
+// One adapter per window kind: how it is opened as `name` and what differs
+// between the kinds.
+using World = fake::FakeWorld;
+struct Channel {
+    static constexpr const char* name = "#x";
+    static constexpr const char* other = "#y";
+    static constexpr const char* version = "VuviVAZ v1.15 for Windows9x, 2000, XP";
+    static constexpr const char* speakerOfBOB = "BOB";
+    static constexpr bool topicMenu = true;
+    static void open(World& w, const std::string& n) { w.serverSays(":me!u@h JOIN :" + n); }
+    static auto& window(World& w, const std::string& n) { return w.chat(n); }
+    static auto& view(World& w, const std::string& n) { return w.chatView(n); }
+};
+struct Private {
+    static constexpr const char* name = "bob";
+    static constexpr const char* other = "ann";
+    static constexpr const char* version = "VuviVAZ v1.14";
+    static constexpr const char* speakerOfBOB = "bob"; // the partner as the window knows him
+    static constexpr bool topicMenu = false;
+    static void open(World& w, const std::string& n) { w.app->tables().OpenPrivat(n, "x!h"); }
+    static auto& window(World& w, const std::string& n) { return w.privat(n); }
+    static auto& view(World& w, const std::string& n) { return w.privatView(n); }
+};
+struct Status {
+    static constexpr const char* name = "";
+    static constexpr bool topicMenu = false;
+    static void open(World&, const std::string&) {}
+    static auto& window(World& w, const std::string&) { return w.app->status(); }
+    static auto& view(World& w, const std::string&) { return *w.ui.status; }
+};
+
+template <typename Kind> class WindowTest : public ::testing::Test {
+protected:
+    WindowTest() {
+        world.startSignedOn();
+        world.files.files["en.lng"] += "[Private]\r\nstrCaption=Private\r\n";
+        Kind::open(world, Kind::name);
+        world.takeSent();
+    }
+    auto& window() { return Kind::window(world, Kind::name); }
+    auto& view() { return Kind::view(world, Kind::name); }
+    fake::FakeTextView& text() { return view().textView; }
+    void type(const std::string& line) {
+        view().inputLine.value = line;
+        window().onInputEnter();
+    }
+    fake::FakeWorld world;
+};
+template <typename Kind> class ConversationTest : public WindowTest<Kind> {};
+
+using AllKinds = ::testing::Types<Channel, Private, Status>;
+using ConversationKinds = ::testing::Types<Channel, Private>;
+TYPED_TEST_SUITE(WindowTest, AllKinds);
+TYPED_TEST_SUITE(ConversationTest, ConversationKinds);
+
+TYPED_TEST(WindowTest, SlashLineGoesThroughTheParserWithTheWindowAsTarget) {
+    this->type("/me waves");
+    EXPECT_THAT(this->world.takeSent(),
+                ElementsAre("PRIVMSG " + std::string(TypeParam::name) + " :\1ACTION waves\1"));
+    EXPECT_EQ(this->view().inputLine.value, "");
+}
+
+TYPED_TEST(WindowTest, ActivationMakesTheTextActiveAndFocusesTheInput) {
+    this->world.mainWindow.menuEnabled["mnuTopic"] = !TypeParam::topicMenu;
+    const int focused = this->view().inputLine.focusCount;
+    this->window().onActivated();
+    EXPECT_EQ(this->world.app->activeTextView(), &this->text());
+    EXPECT_EQ(this->view().inputLine.focusCount, focused + 1);
+    EXPECT_EQ(this->world.mainWindow.isMenuEnabled("mnuTopic"), TypeParam::topicMenu);
+}
+
+// Layout: the input line lies under the text; a step whose size would be
+// negative is skipped.
+TYPED_TEST(WindowTest, LayoutSkipsANegativeSize) {
+    auto& view = this->view();
+    const TwipRect text = view.textView.placed;
+    EXPECT_GT(text.height, 0);
+    EXPECT_GE(view.inputLine.placed.top, text.top + text.height);
+    view.win.client = TwipSize{6000, 100};
+    view.win.outer = 5000;
+    this->window().onResize();
+    EXPECT_EQ(view.textView.placed.height, text.height);
+    EXPECT_EQ(view.textView.placed.width, text.width);
+    EXPECT_EQ(view.inputLine.placed.width, 5000);
+}
+
+TYPED_TEST(ConversationTest, LinesFromTheOtherSide) {
+    const std::string speaker = TypeParam::speakerOfBOB;
+    const std::pair<const char*, std::string> rows[] = {
+        {"\1ACTION waves\1", " BOB waves"},
+        {"\1ACTION ", " BOB "},
+        {"\1ACTION махає\1", " BOB махає"},
+        {"\1ACTION ґ", " BOB "},
+        {"  hello  ", " " + speaker + ": \t  hello"}};
+    for (const auto& [line, shown] : rows) {
+        this->window().PutText("BOB", line);
+        EXPECT_EQ(this->text().lastLine(), shown);
+    }
+    EXPECT_EQ(this->text().lines.at(0).back().attr.rgb, 0x7F007Fu);
+    EXPECT_EQ(this->text().lines.back().at(1), (TextRun{speaker, {0, true, false}}));
+}
+
+TYPED_TEST(ConversationTest, VersionRequestIsAnsweredWhileTheLimitAllowsAndNotShown) {
+    for (int i = 0; i < 6; ++i)
+        this->window().PutText("bob", "\x01VERSION\x01");
+    const std::string answer =
+        "NOTICE bob :\x01VERSION " + std::string(TypeParam::version) + "\x01";
+    EXPECT_EQ(this->world.takeSent(), Lines(5, answer));
+    EXPECT_THAT(this->text().lines, IsEmpty());
+}
+
+TYPED_TEST(ConversationTest, TypedLineIsSentToTheWindowAndEchoedUnderOurNick) {
+    const std::string to = "PRIVMSG " + std::string(TypeParam::name) + " :";
+    const std::pair<const char*, const char*> rows[] = {
+        {"hello all ", "hello all "}, {"", ""}, {"pasted\r\nQUIT", "pasted QUIT"}};
+    for (const auto& [typed, sent] : rows) {
+        this->type(typed);
+        EXPECT_THAT(this->world.takeSent(), ElementsAre(to + sent));
+        EXPECT_EQ(this->text().lastLine(), " me:\t" + std::string(sent));
+        EXPECT_EQ(this->view().inputLine.value, "");
+    }
+}
+
+TYPED_TEST(ConversationTest, ClickAddressesTheWordUnderThePointer) {
+    this->type("hi Bob");
+    this->text().charAtPixel = {{{10, 5}, 9}, {{40, 5}, 3}}; // "Bob" and ":" of " me:\thi Bob"
+    auto& input = this->view().inputLine;
+    input.value = "привіт";
+    const int focused = input.focusCount;
+    this->window().onTextMouseDown(10, 5);
+    this->window().onTextClick();
+    EXPECT_EQ(input.value, "привіт Bob, ");
+    EXPECT_EQ(input.caret, 12); // code points, not bytes
+    EXPECT_EQ(input.focusCount, focused + 1);
+    this->window().onTextMouseDown(40, 5);
+    this->window().onTextClick();
+    EXPECT_EQ(input.value, "привіт Bob,  , ");
+}
+
+TYPED_TEST(ConversationTest, ReusedSlotStartsFresh) {
+    auto* const first = &this->view();
+    this->type("hi Bob");
+    this->text().charAtPixel = {{{10, 5}, 9}};
+    this->window().onTextMouseDown(10, 5);
+    first->textView.customPointer = true;
+    first->inputLine.value = "half typed";
+    this->window().onActivated();
+    this->window().onClose();
+    EXPECT_EQ(this->world.app->activeTextView(), nullptr);
+    const std::string other = TypeParam::other;
+    TypeParam::open(this->world, other);
+    ASSERT_EQ(&TypeParam::view(this->world, other), first);
+    EXPECT_THAT(first->textView.lines, IsEmpty());
+    EXPECT_FALSE(first->textView.customPointer);
+    EXPECT_EQ(first->inputLine.value, "");
+    EXPECT_EQ(first->win.titleText, other);
+    EXPECT_TRUE(first->win.visible);
+    TypeParam::window(this->world, other).onTextClick();
+    EXPECT_EQ(first->inputLine.value, " , ");
+}
+
+using StatusTest = WindowTest<Status>;
+
+TEST_F(StatusTest, PlainTextIsRefusedAndAnEmptyLineIgnored) {
+    type("hello everyone");
+    EXPECT_THAT(world.takeSent(), IsEmpty());
+    EXPECT_EQ(view().inputLine.value, "");
+    EXPECT_EQ(text().lastLine(), " Тут можна вводити лише команди, що починаються з /");
+    const std::size_t lines = text().lines.size();
+    type("");
+    EXPECT_EQ(text().lines.size(), lines);
+}
+
+using ChatTest = WindowTest<Channel>;
+
+TEST_F(ChatTest, ClosingPartsAndTheReusedWindowForgetsTopicMembersModesAndTheLock) {
+    window().onActivated();
+    EXPECT_EQ(world.app->globals().CurrentChannel, "#x");
+    world.serverSays(":op!u@h TOPIC #x :old topic");
+    window().AddNick("bob");
+    window().AddMode("n", true);
+    window().topicLocked = true;
+    window().onClose();
+    Channel::open(world, "#y");
+    EXPECT_THAT(world.takeSent(), ElementsAre("PART #x", "MODE #y"));
+    EXPECT_EQ(world.chatView("#y").topicView.text(), "TOPIC:");
+    EXPECT_THAT(world.chatView("#y").userList.rows, IsEmpty());
+    EXPECT_THAT(world.chat("#y").Users, IsEmpty());
+    EXPECT_THAT(world.chat("#y").Modes, IsEmpty());
+    EXPECT_FALSE(world.chat("#y").onTopicKey('a'));
+    world.chat("#y").closeWithoutPart();
+    EXPECT_THAT(world.takeSent(), IsEmpty());
+}
+
+TEST_F(ChatTest, TopicBoxSendsOnEnterAndSwallowsControlKeysOrEveryKeyWhenLocked) {
+    window().onTopicFocus();
+    EXPECT_EQ(view().topicView.text(), "");
+    view().topicView.appendLine({TextRun{"new topic", {}}});
+    view().topicView.appendLine({TextRun{"QUIT :pasted", {}}});
+    EXPECT_FALSE(window().onTopicKey('a'));
+    EXPECT_TRUE(window().onTopicKey(CtrlR));
+    EXPECT_THAT(world.takeSent(), IsEmpty());
+    EXPECT_TRUE(window().onTopicKey(Enter));
+    EXPECT_THAT(world.takeSent(), ElementsAre("TOPIC #x :new topic QUIT :pasted"));
+    window().topicLocked = true;
+    EXPECT_TRUE(window().onTopicKey(Enter));
+    EXPECT_THAT(world.takeSent(), IsEmpty());
+}
+
+TEST_F(ChatTest, NickListMenuNeedsAClickAndDoubleClickOpensOnePrivateWindow) {
+    window().AddNick("@bob");
+    window().onUserRightRelease();
+    EXPECT_EQ(view().userMenuPopUps, 0);
+    window().onUserClick(0);
+    EXPECT_EQ(view().userList.toolTip, "@bob");
+    window().onUserRightRelease();
+    EXPECT_EQ(view().userMenuPopUps, 1);
+    window().onUserDoubleClick(0);
+    EXPECT_EQ(world.app->globals().SelectedNick, "bob");
+    EXPECT_EQ(world.privat("bob").strPrivHost, "Vorn");
+    EXPECT_EQ(world.privatView("bob").inputLine.focusCount, 1);
+    window().onUserDoubleClick(0);
+    EXPECT_EQ(world.app->tables().PrivatCount(), 1);
+    EXPECT_EQ(world.privatView("bob").win.activations, 2);
+}
+
+TEST_F(ChatTest, PointerShowsOverMemberNicksWithTheirCase) {
+    window().PutText("Bob", "hi bob");
+    text().charAtPixel = {{{10, 5}, 2}, {{90, 5}, 10}, {{40, 5}, 4}};
+    window().onTextMouseDown(10, 5);
+    EXPECT_FALSE(text().customPointer);
+    window().AddNick("alice");
+    window().AddNick("@Bob");
+    const std::pair<int, bool> rows[] = {{10, true}, {90, false}, {10, true}, {40, false}};
+    for (const auto& [x, custom] : rows) {
+        window().onTextMouseDown(x, 5);
+        EXPECT_EQ(text().customPointer, custom) << x;
+    }
+}
+
+TEST_F(ChatTest, MembersKeepArrivalOrderAndAStatusChangeMovesTheRowToTheEnd) {
+    for (const char* nick : {"@+bob", "", "ann", "cid", "zed"})
+        window().AddNick(nick);
+    EXPECT_EQ(view().win.titleText, "#x - 4 users");
+    window().SetOp("bob", false);
+    EXPECT_THAT(view().userList.rows, ElementsAre("ann", "cid", "zed", "+bob"));
+    window().SetHelper("ann", true);
+    window().SetVoice("cid", true);
+    window().SetVoice("Zed", true);
+    EXPECT_THAT(view().userList.rows, ElementsAre("zed", "+bob", "%ann", "+cid"));
+    window().RemoveNick("Zed");
+    EXPECT_TRUE(window().InChannel("ZED"));
+    window().RemoveNick("zed");
+    EXPECT_FALSE(window().InChannel("zed"));
+    EXPECT_THAT(view().userList.rows, ElementsAre("+bob", "%ann", "+cid"));
+    EXPECT_EQ(view().win.titleText, "#x - 3 users");
+}
+
+TEST_F(ChatTest, RenameKeepsPlaceAndFlagsAndReportsIt) {
+    for (const char* nick : {"@alice", "bob"})
+        window().AddNick(nick);
+    window().ChangeNck("ALICE", "carol");
+    EXPECT_THAT(view().userList.rows, ElementsAre("@carol", "bob"));
+    EXPECT_EQ(text().lastLine(), " ALICE перейменувався на carol");
+    window().ChangeNck("nobody", "x");
+    EXPECT_EQ(text().lines.size(), 1u);
+}
+
+TEST_F(ChatTest, ModesAreRecordedOnceAndRemovedByLetter) {
+    for (const char* mode : {"n", "t", "n"})
+        window().AddMode(mode, true);
+    window().RemoveMode("n");
+    ASSERT_EQ(window().Modes.size(), 1u);
+    EXPECT_EQ(window().Modes[0].strMode, "t");
+}
+
+using PrivatTest = WindowTest<Private>;
+
+TEST_F(PrivatTest, TitleIsTheBareNickUntilActivatedAndClosingSendsNothing) {
+    fake::FakeChildWindow& win = view().win;
+    EXPECT_EQ(win.titleText, "bob");
+    window().onActivated();
+    EXPECT_EQ(win.titleText, "Private bob");
+    EXPECT_EQ(world.app->globals().CurrentPrivat, "bob");
+    window().onClose();
+    EXPECT_THAT(world.takeSent(), IsEmpty());
+    EXPECT_FALSE(world.app->tables().PrivatExists("bob"));
+    EXPECT_EQ(win.titleText, "");
+}
+
+TEST_F(PrivatTest, PointerMarksOurNickAndThePartnerWhileTheTitleIsTheBareNick) {
+    window().PutText("bob", "hi me"); // " bob: \thi me"
+    for (int i = 0; i < 12; ++i)
+        text().charAtPixel[{i, 0}] = i;
+    window().onTextMouseDown(2, 0);
+    EXPECT_TRUE(text().customPointer);
+    window().onActivated();
+    window().onTextMouseDown(2, 0);
+    EXPECT_FALSE(text().customPointer);
+    window().onTextMouseDown(10, 0);
+    EXPECT_TRUE(text().customPointer);
+    window().onTextMouseDown(5, 0);
+    EXPECT_FALSE(text().customPointer);
+    world.app->globals().Nick = "Me";
+    window().onTextMouseDown(10, 0);
+    EXPECT_FALSE(text().customPointer);
+}
+
+} // namespace
+} // namespace vz

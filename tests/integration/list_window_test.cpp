@@ -1,0 +1,54 @@
+#include "client_and_peer_fixture.h"
+#include "windows/frm_chat.h"
+#include "windows/frm_list.h"
+
+#include <algorithm>
+
+namespace vz::it {
+namespace {
+
+using Rows = std::vector<std::string>;
+
+bool contains(const Rows& rows, const std::string& row) {
+    return std::find(rows.begin(), rows.end(), row) != rows.end();
+}
+
+TEST_F(ClientAndPeerTest, NamesWhoisAndListFillTheListWindow) {
+    const auto rowsBecome = [&](const std::function<bool(const Rows&)>& check) {
+        return client.waitUntil(
+            [&] { return client.listView() != nullptr && check(client.listView()->listBox.rows); });
+    };
+    const auto dump = [&] {
+        if (client.listView() == nullptr)
+            return "no list window\n" + client.statusTranscript();
+        return client.listView()->win.titleText + "\n" + rowsOf(client.listView()->listBox);
+    };
+    client.typeInStatus("/join #test");
+    ASSERT_TRUE(client.waitUntil([&] { return client.hasChannel("#test"); }));
+    ASSERT_TRUE(other.join("#test"));
+    ASSERT_TRUE(client.waitUntil([&] { return client.chat("#test").InChannel("other"); }));
+
+    client.typeInStatus("/names #test");
+    ASSERT_TRUE(rowsBecome([](const Rows& rows) {
+        return rows.size() == 2 && contains(rows, "#test @vuvi") && contains(rows, "#test other");
+    })) << dump();
+
+    client.typeInStatus("/whois other");
+    ASSERT_TRUE(rowsBecome([](const Rows& rows) {
+        return rows.size() == 4 && rows[0] == "other - ~other 127.0.0.1 * Scripted other" &&
+               contains(rows, "other присутній на каналі(лах) #test") &&
+               contains(rows, "other на сервері irc.test.local VuviVAZ integration test server");
+    })) << dump();
+
+    client.typeInStatus("/list");
+    ASSERT_TRUE(rowsBecome([](const Rows& rows) { return contains(rows, "vuvi #test 2 "); }))
+        << dump();
+    EXPECT_TRUE(client.waitUntil([&] { return client.listView()->win.visible; }));
+    client.app().list().onClose();
+    EXPECT_FALSE(client.listView()->win.visible);
+    client.typeInStatus("/list");
+    EXPECT_TRUE(client.waitUntil([&] { return client.listView()->win.visible; })) << dump();
+}
+
+} // namespace
+} // namespace vz::it
