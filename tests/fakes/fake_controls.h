@@ -13,19 +13,30 @@ namespace vz::fake {
 class FakeTextView : public TextView {
 public:
     void place(const TwipRect& rect) override { placed = rect; }
-    void appendLine(const std::vector<TextRun>& runs) override;
+    void appendLine(const std::vector<TextRun>& runs) override {
+        lines.push_back(runs);
+        if (whileAppending)
+            whileAppending();
+    }
     std::string text() const override;
     void clear() override { lines.clear(); }
     void deleteRange(int start, int length) override;
     void setCaret(int index) override { caret = index; }
-    int charIndexAt(int xPixels, int yPixels) const override;
+    int charIndexAt(int x, int y) const override {
+        return charAtPixel.count({x, y}) > 0 ? charAtPixel.at({x, y}) : -1;
+    }
     void setCustomPointer(bool custom) override { customPointer = custom; }
     void setLineLimit(int maxLines) override { lineLimit = maxLines; }
 
     // Plain text of line i (runs joined), leading blank included.
-    std::string lineText(std::size_t i) const;
+    std::string lineText(std::size_t i) const {
+        std::string out;
+        for (const TextRun& run : lines.at(i))
+            out += run.text;
+        return out;
+    }
     // Plain text of the last line; "" when there is none.
-    std::string lastLine() const;
+    std::string lastLine() const { return lines.empty() ? "" : lineText(lines.size() - 1); }
     // Every line's plain text.
     std::vector<std::string> lineTexts() const;
 
@@ -49,8 +60,7 @@ public:
     void focus() override { ++focusCount; }
 
     std::string value;
-    int caret = 0;
-    int focusCount = 0;
+    int caret = 0, focusCount = 0;
     TwipRect placed;
 };
 
@@ -58,10 +68,20 @@ class FakeListBox : public ListBox {
 public:
     void place(const TwipRect& rect) override { placed = rect; }
     int count() const override { return static_cast<int>(rows.size()); }
-    std::string row(int index) const override;
+    std::string row(int index) const override {
+        return index >= 0 && index < count() ? rows[index] : std::string();
+    }
     void addRow(const std::string& text) override { rows.push_back(text); }
-    void setRow(int index, const std::string& text) override;
-    void removeRow(int index) override;
+    void setRow(int index, const std::string& text) override {
+        if (index == count())
+            rows.push_back(text);
+        else if (index >= 0 && index < count())
+            rows[index] = text;
+    }
+    void removeRow(int index) override {
+        if (index >= 0 && index < count())
+            rows.erase(rows.begin() + index);
+    }
     void clear() override { rows.clear(); }
     void setToolTip(const std::string& text) override { toolTip = text; }
 
@@ -83,9 +103,8 @@ public:
 
     std::string titleText;
     bool visible = false;
-    int activations = 0;
+    int activations = 0, outer = 9120;
     TwipSize client{9000, 6000};
-    int outer = 9120;
 };
 
 // A window made of a conversation text and an input line, behind the view
@@ -114,8 +133,7 @@ public:
     void popUpUserMenu() override { ++userMenuPopUps; }
 
     FakeChildWindow win;
-    FakeTextView topicView;
-    FakeTextView textView;
+    FakeTextView topicView, textView;
     FakeListBox userList;
     FakeLineEdit inputLine;
     int userMenuPopUps = 0;

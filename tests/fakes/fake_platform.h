@@ -1,13 +1,16 @@
 #pragma once
 
 #include "fakes/fake_controls.h"
+#include "fakes/printers.h"
 #include "platform/platform.h"
 
 #include <functional>
 #include <map>
 #include <memory>
 #include <set>
+#include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace vz {
@@ -21,7 +24,10 @@ namespace vz::fake {
 class FakeClock : public Clock {
 public:
     std::int64_t nowMs() const override { return now; }
-    TimerId startTimer(int delayMs, std::function<void()> callback) override;
+    TimerId startTimer(int delayMs, std::function<void()> callback) override {
+        timers[nextId] = {now + delayMs, std::move(callback)};
+        return nextId++;
+    }
     void cancelTimer(TimerId id) override { timers.erase(id); }
     // Moves time forward, firing due timers in order.
     void advance(std::int64_t ms);
@@ -30,11 +36,7 @@ public:
     std::int64_t now = 1000000;
 
 private:
-    struct Timer {
-        std::int64_t due;
-        std::function<void()> callback;
-    };
-    std::map<TimerId, Timer> timers;
+    std::map<TimerId, std::pair<std::int64_t, std::function<void()>>> timers; // due, callback
     TimerId nextId = 1;
 };
 
@@ -42,8 +44,16 @@ private:
 class FakePump : public EventPump {
 public:
     explicit FakePump(FakeClock& clock) : clock_(clock) {}
-    void runPending() override;
-    void wait(int ms) override;
+    void runPending() override {
+        ++rounds;
+        for (auto& event : std::exchange(queued, {}))
+            event();
+    }
+    void wait(int ms) override {
+        waits.push_back(ms);
+        runPending();
+        clock_.advance(ms);
+    }
     void post(std::function<void()> event) { queued.push_back(std::move(event)); }
 
     int rounds = 0;
@@ -60,9 +70,23 @@ public:
     // Modification time: the number of the last write through this object (0
     // for a file put into `files` directly); size: the length of the text.
     std::optional<FileStamp> stamp(const std::string& path) const override;
-    std::optional<std::string> readFile(const std::string& path) const override;
-    bool writeFileAtomic(const std::string& path, const std::string& data) override;
-    bool appendToFile(const std::string& path, const std::string& data) override;
+    std::optional<std::string> readFile(const std::string& path) const override {
+        if (!isFile(path) || unreadable.count(path) > 0)
+            return std::nullopt;
+        ++reads;
+        return files.at(path);
+    }
+    bool writeFileAtomic(const std::string& path, const std::string& data) override {
+        if (failWrites)
+            return false;
+        files[path] = data;
+        lastWrite_[path] = ++writes_;
+        return true;
+    }
+    bool appendToFile(const std::string& path, const std::string& data) override {
+        return !failWrites && writeFileAtomic(path, files[path] + data);
+    }
+    // Patterns are "*" and a suffix ("*.lng").
     std::vector<std::string> listFiles(const std::string& folder,
                                        const std::string& pattern) const override;
 
@@ -88,19 +112,34 @@ public:
 
 class FakeUi : public UiFactory {
 public:
-    std::unique_ptr<StatusView> createStatusView(StatusViewEvents& events) override;
-    std::unique_ptr<ChatView> createChatView(ChatViewEvents& events) override;
-    std::unique_ptr<PrivatView> createPrivatView(PrivatViewEvents& events) override;
-    std::unique_ptr<ListWindowView> createListView(ListViewEvents& events) override;
+    std::unique_ptr<StatusView> createStatusView(StatusViewEvents&) override {
+        return made(status);
+    }
+    std::unique_ptr<ChatView> createChatView(ChatViewEvents& e) override { return made(chats[&e]); }
+    std::unique_ptr<PrivatView> createPrivatView(PrivatViewEvents& e) override {
+        return made(privats[&e]);
+    }
+    std::unique_ptr<ListWindowView> createListView(ListViewEvents&) override { return made(list); }
 
     // The status window's text; throws before the status window is made.
-    FakeTextView& statusText();
+    FakeTextView& statusText() {
+        if (!status)
+            throw std::logic_error("status window not created");
+        return status->textView;
+    }
 
     FakeStatusView* status = nullptr;
     // The views by the window they report to.
     std::map<const ChatViewEvents*, FakeChatView*> chats;
     std::map<const PrivatViewEvents*, FakePrivatView*> privats;
     FakeListWindowView* list = nullptr;
+
+private:
+    template <class View> static std::unique_ptr<View> made(View*& slot) {
+        auto view = std::make_unique<View>();
+        slot = view.get();
+        return view;
+    }
 };
 
 class FakeMainWindow : public MainWindowView {
@@ -117,10 +156,10 @@ public:
     void setMenuCaption(const std::string& name, const std::string& text) override {
         menuCaptions[name] = text;
     }
-    void setMenuEnabled(const std::string& name, bool enabled) override {
-        menuEnabled[name] = enabled;
+    void setMenuEnabled(const std::string& name, bool on) override { menuEnabled[name] = on; }
+    bool isMenuEnabled(const std::string& name) const override {
+        return menuEnabled.count(name) > 0 && menuEnabled.at(name);
     }
-    bool isMenuEnabled(const std::string& name) const override;
     void setToolButtonImage(int button, int image) override { toolImages[button] = image; }
     void setToolButtonToolTip(int button, const std::string& tip) override {
         toolTips[button] = tip;
@@ -142,8 +181,7 @@ public:
     std::map<int, std::string> toolTips;
     std::vector<Arrangement> arrangements;
     std::vector<std::string> messages;
-    bool answerYes = true;
-    bool closed = false;
+    bool answerYes = true, closed = false;
 };
 
 class FakeDialogs : public Dialogs {
@@ -161,31 +199,33 @@ public:
     // Runs while the options dialog is open (a modal dialog holds its caller).
     std::function<void()> whileOptionsShown;
     std::vector<bool> favouritesShown;
-    int nickPrompts = 0;
-    int aboutShown = 0;
+    int nickPrompts = 0, aboutShown = 0;
 };
 
 class FakeClientSocket : public ClientSocket {
 public:
     void setEvents(ClientSocketEvents* e) override { events = e; }
-    void connectTo(const std::string& host, int port) override;
+    void connectTo(const std::string& toHost, int toPort) override {
+        host = toHost, port = toPort, open = true;
+        ++connects;
+    }
     void close() override {
         ++closes;
         open = false;
     }
-    void send(const std::string& bytes) override;
+    void send(const std::string& bytes) override {
+        if (open)
+            sent += bytes;
+    }
     std::string localAddress() const override { return "127.0.0.1"; }
 
     // Lines sent so far, without their line feeds (in order).
     std::vector<std::string> sentLines() const;
-    std::string lastSent() const;
     void clearSent() { sent.clear(); }
 
     ClientSocketEvents* events = nullptr;
     std::string host;
-    int port = 0;
-    int connects = 0;
-    int closes = 0;
+    int port = 0, connects = 0, closes = 0;
     bool open = false;
     std::string sent; // raw bytes
 };
@@ -193,10 +233,15 @@ public:
 class FakeIdentSocket : public IdentSocket {
 public:
     void setEvents(IdentSocketEvents* e) override { events = e; }
-    void listen(int port) override;
+    void listen(int port) override {
+        ++listens;
+        listenPort = port;
+        listening = !refuseBind;
+        if (refuseBind && events)
+            events->onError(13, "The address is protected");
+    }
     void close() override {
-        listening = false;
-        accepted = false;
+        listening = accepted = false;
         ++closes;
     }
     void accept() override {
@@ -208,26 +253,37 @@ public:
     int remotePort() const override { return remote; }
 
     IdentSocketEvents* events = nullptr;
-    bool listening = false;
-    bool accepted = false;
-    int listenPort = 0;
-    int listens = 0;
-    int closes = 0;
-    int local = 6667;
-    int remote = 40001;
+    bool listening = false, accepted = false, refuseBind = false;
+    int listenPort = 0, listens = 0, closes = 0, local = 6667, remote = 40001;
     std::string sent;
-    bool refuseBind = false;
 };
 
-// The open channel window of `name`; throws when there is none.
-frmChat& channelWindow(frmMain& app, const std::string& name);
-// The open private window with `nick`; throws when there is none.
-frmPrivat& privatWindow(frmMain& app, const std::string& nick);
+// The parts of a world that are not its fakes: the Qt and integration tests
+// put real views, sockets, clock or pump here; a part left null is the fake.
+struct RealParts {
+    Clock* clock = nullptr;
+    EventPump* pump = nullptr;
+    FileSystem* files = nullptr;
+    LocaleFormat* locale = nullptr;
+    UiFactory* ui = nullptr;
+    MainWindowView* mainWindow = nullptr;
+    Dialogs* dialogs = nullptr;
+    ClientSocket* server = nullptr;
+    IdentSocket* identSocket = nullptr;
 
-// A whole fake world around one frmMain, for scenario tests.
+    // Every part of `platform`.
+    static RealParts all(const Platform& p) {
+        return {&p.clock,      &p.pump,    &p.files,        &p.locale,     &p.ui,
+                &p.mainWindow, &p.dialogs, &p.serverSocket, &p.identSocket};
+    }
+};
+
+// One frmMain on its platform, for scenario tests. Every part is a fake
+// unless `real` names another; the helpers that feed and read a fake part
+// (serverSays, chatView...) need that part to be the fake.
 class FakeWorld {
 public:
-    FakeWorld();
+    explicit FakeWorld(RealParts real = {});
     ~FakeWorld();
 
     // Starts the program (status window, banner, settings).
@@ -238,15 +294,28 @@ public:
     // Makes the server socket report an established connection.
     void connect();
     // One server line, as if it arrived with its CR LF.
-    void serverSays(const std::string& line);
+    void serverSays(const std::string& line) {
+        if (server.events)
+            server.events->onDataArrived(line + "\r\n");
+    }
     // Lines sent to the server since the last call.
-    std::vector<std::string> takeSent();
+    std::vector<std::string> takeSent() {
+        auto lines = server.sentLines();
+        server.clearSent();
+        return lines;
+    }
+    // The lines sent and shown (in the status, channel and private windows)
+    // since the last call or takeSent(), one per line; "" when there were
+    // none. A test checks that nothing else happened with
+    // EXPECT_EQ(world.news(), "").
+    std::string news();
 
-    FakeTextView& statusText();
-    std::string statusLast();
-    // The channel window of `name` (must exist).
+    FakeTextView& statusText() { return ui.statusText(); }
+    std::string statusLast() { return statusText().lastLine(); }
+    // The channel window of `name`; throws when there is none.
     frmChat& chat(const std::string& name);
     FakeChatView& chatView(const std::string& name);
+    // The private window with `nick`; throws when there is none.
     frmPrivat& privat(const std::string& nick);
     FakePrivatView& privatView(const std::string& nick);
 
@@ -260,6 +329,9 @@ public:
     FakeClientSocket server;
     FakeIdentSocket identSocket;
     std::unique_ptr<frmMain> app;
+
+private:
+    std::map<const FakeTextView*, std::size_t> shown_;
 };
 
 } // namespace vz::fake

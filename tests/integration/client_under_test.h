@@ -10,9 +10,7 @@
 #include "qt_locale_format.h"
 
 #include <functional>
-#include <memory>
 #include <string>
-#include <vector>
 
 namespace vz::it {
 
@@ -36,70 +34,6 @@ struct ClientSettings {
 
 constexpr int DefaultIdentPort = 113;
 
-// The program's logic with the real Qt sockets, clock and event pump, and
-// fake windows and files that the tests read.
-class ClientUnderTest {
-public:
-    explicit ClientUnderTest(ClientSettings settings);
-    ~ClientUnderTest();
-    ClientUnderTest(const ClientUnderTest&) = delete;
-    ClientUnderTest& operator=(const ClientUnderTest&) = delete;
-
-    // Runs the start-up (status window, banner, settings).
-    void start();
-    // Starts a connection attempt to the configured server.
-    void connect();
-    // Waits until the server's welcome is shown.
-    bool waitForWelcome();
-    // start(), connect() and waitForWelcome().
-    bool signOn();
-    // Runs the Qt event loop until `condition` holds or `timeoutMs` passed.
-    bool waitUntil(const std::function<bool()>& condition, int timeoutMs = DefaultWaitMs);
-    // Waits for a line matching `pattern` in a text view.
-    bool waitForLine(const fake::FakeTextView& view, const std::string& pattern,
-                     int timeoutMs = DefaultWaitMs);
-    bool waitForStatus(const std::string& pattern, int timeoutMs = DefaultWaitMs);
-
-    // Typing a line and pressing Enter in a window's input line.
-    void typeInStatus(const std::string& line);
-    void typeInChannel(const std::string& channel, const std::string& line);
-    void typeInPrivat(const std::string& nick, const std::string& line);
-
-    frmMain& app() { return *app_; }
-    fake::FakeMainWindow& mainWindow() { return mainWindow_; }
-    fake::FakeUi& ui() { return ui_; }
-    const std::string& nick() const { return app_->globals().Nick; }
-    int identPort() const { return identPort_; }
-
-    fake::FakeTextView& statusText();
-    bool hasChannel(const std::string& name) const;
-    bool hasPrivat(const std::string& nick) const;
-    frmChat& chat(const std::string& name);
-    fake::FakeChatView& chatView(const std::string& name);
-    frmPrivat& privat(const std::string& nick);
-    fake::FakePrivatView& privatView(const std::string& nick);
-    // The list window's view; nullptr before the list window was made.
-    fake::FakeListWindowView* listView() { return ui_.list; }
-
-    // The status window's lines, for failure messages.
-    std::string statusTranscript();
-
-private:
-    void writeSettings(const ClientSettings& settings);
-
-    int identPort_ = 0;
-    QtClock clock_;
-    QtEventPump pump_;
-    fake::FakeFiles files_;
-    QtLocaleFormat locale_;
-    fake::FakeUi ui_;
-    fake::FakeMainWindow mainWindow_;
-    fake::FakeDialogs dialogs_;
-    QtClientSocket serverSocket_;
-    QtIdentSocket identSocket_;
-    std::unique_ptr<frmMain> app_;
-};
-
 // Lines of a text view, joined for failure messages.
 std::string linesOf(const fake::FakeTextView& view);
 // Rows of a list, joined for failure messages.
@@ -108,5 +42,71 @@ std::string rowsOf(const fake::FakeListBox& list);
 bool showsLine(const fake::FakeTextView& view, const std::string& pattern);
 // How many lines of `view` contain a match of `pattern`.
 int countLines(const fake::FakeTextView& view, const std::string& pattern);
+
+// The program's logic with the real Qt sockets, clock, event pump and locale,
+// and the fake windows and files that the tests read.
+class ClientUnderTest {
+public:
+    explicit ClientUnderTest(ClientSettings settings);
+    ~ClientUnderTest();
+    ClientUnderTest(const ClientUnderTest&) = delete;
+    ClientUnderTest& operator=(const ClientUnderTest&) = delete;
+
+    // Runs the start-up (status window, banner, settings).
+    void start() { world_.start(); }
+    // Starts a connection attempt to the configured server.
+    void connect() { app().connection().ConnectTo(); }
+    // Waits until the server's welcome is shown.
+    bool waitForWelcome() { return waitForStatus("^ \\* Welcome to the Internet Relay Network "); }
+    // start(), connect() and waitForWelcome().
+    bool signOn();
+    // Runs the Qt event loop until `condition` holds or `timeoutMs` passed.
+    bool waitUntil(const std::function<bool()>& condition, int timeoutMs = DefaultWaitMs);
+    // Waits for a line matching `pattern` in a text view.
+    bool waitForLine(const fake::FakeTextView& view, const std::string& pattern,
+                     int timeoutMs = DefaultWaitMs) {
+        return waitUntil([&] { return showsLine(view, pattern); }, timeoutMs);
+    }
+    bool waitForStatus(const std::string& pattern, int timeoutMs = DefaultWaitMs) {
+        return waitForLine(statusText(), pattern, timeoutMs);
+    }
+
+    // Typing a line and pressing Enter in a window's input line.
+    void typeInStatus(const std::string& line);
+    void typeInChannel(const std::string& channel, const std::string& line);
+    void typeInPrivat(const std::string& nick, const std::string& line);
+
+    frmMain& app() { return *world_.app; }
+    fake::FakeMainWindow& mainWindow() { return world_.mainWindow; }
+    fake::FakeUi& ui() { return world_.ui; }
+    const std::string& nick() const { return world_.app->globals().Nick; }
+    int identPort() const { return identPort_; }
+
+    fake::FakeTextView& statusText() { return world_.statusText(); }
+    bool hasChannel(const std::string& name) const;
+    bool hasPrivat(const std::string& nick) const;
+    frmChat& chat(const std::string& name) { return world_.chat(name); }
+    fake::FakeChatView& chatView(const std::string& name) { return world_.chatView(name); }
+    frmPrivat& privat(const std::string& nick) { return world_.privat(nick); }
+    fake::FakePrivatView& privatView(const std::string& nick) { return world_.privatView(nick); }
+    // The list window's view; nullptr before the list window was made.
+    fake::FakeListWindowView* listView() { return world_.ui.list; }
+
+    // The status window's lines, for failure messages.
+    std::string statusTranscript();
+
+private:
+    int identPort_ = 0;
+    QtClock clock_;
+    QtEventPump pump_;
+    QtLocaleFormat locale_;
+    QtClientSocket serverSocket_;
+    QtIdentSocket identSocket_;
+    fake::FakeWorld world_{{.clock = &clock_,
+                            .pump = &pump_,
+                            .locale = &locale_,
+                            .server = &serverSocket_,
+                            .identSocket = &identSocket_}};
+};
 
 } // namespace vz::it
