@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace vz {
 namespace {
 
@@ -74,36 +76,29 @@ protected:
     fake::FakeWorld world;
 };
 
-TEST_F(ConnectionTest, SignOnSendsPassOnlyWithAPasswordAndEveryLineGetsOneLineFeed) {
+// A line typed before the socket reports the connection would reach the
+// server before the sign-on lines. The last connection's windows close
+// without a word.
+TEST_F(ConnectionTest, SignOnComesFirstWithPassOnlyForAPassword) {
     for (const auto& [password, signOn] :
          {std::pair{"", "NICK me\nUSER me 127.0.0.1 irc :Real Name\n"},
           {"s3cret", "PASS s3cret\nNICK me\nUSER me 127.0.0.1 irc :Real Name\n"}}) {
         g().Password = password;
-        world.server.clearSent();
-        world.connect();
-        world.app->SendData("PRIVMSG #a :x\r");
-        world.app->SendData("");
-        EXPECT_EQ(world.server.sent, std::string(signOn) + "PRIVMSG #a :x\r\n\n");
-    }
-    EXPECT_EQ(state(), "VuviVAZ - irc.test, icon 2, button 2, menus, try 2");
-}
-
-// A line typed before the socket reports the connection would reach the
-// server before the sign-on lines.
-TEST_F(ConnectionTest, SignOnComesFirstAndClosesTheOldWindowsSilently) {
-    for (const char* attempt : {"first", "after an error"}) {
-        SCOPED_TRACE(attempt);
         world.app->tables().OpenChannel("#old");
         world.app->tables().OpenPrivat("bob", "Vorn");
         if (world.server.open)
-            fail();
+            fail(); // the second attempt follows an error
         connection().ConnectTo();
         world.app->SendData("PRIVMSG #a :early");
         world.server.events->onConnected();
-        EXPECT_EQ(world.takeSent(), (Lines{"NICK me", "USER me 127.0.0.1 irc :Real Name"}));
+        world.app->SendData("PRIVMSG #a :x\r");
+        world.app->SendData("");
+        EXPECT_EQ(std::exchange(world.server.sent, ""),
+                  signOn + std::string("PRIVMSG #a :x\r\n\n"));
         EXPECT_FALSE(world.app->tables().ChannelExists("#old"));
         EXPECT_FALSE(world.app->tables().PrivatExists("bob"));
     }
+    EXPECT_EQ(state(), "VuviVAZ - irc.test, icon 2, button 2, menus, try 3");
 }
 
 TEST_F(ConnectionTest, RetryWaitsTwiceAsLongAfterEachFailureInARowUpToAMinute) {

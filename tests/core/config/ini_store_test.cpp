@@ -75,7 +75,7 @@ TEST_F(IniStoreTest, Lookups) {
     }
 }
 
-TEST_F(IniStoreTest, EditingAndCounting) {
+TEST_F(IniStoreTest, EditingCountingAndWriting) {
     load("[A]\r\nx=1\r\ny=2\r\n[Empty]\r\n[A]\r\nz=3\r\n");
     EXPECT_EQ(ini.ValuesCount("a"), 2);
     EXPECT_EQ(ini.ValuesCount("Empty"), 0);
@@ -87,33 +87,27 @@ TEST_F(IniStoreTest, EditingAndCounting) {
     EXPECT_EQ(ini.SectionName(4), clsINI::NoValue);
     EXPECT_FALSE(ini.AddSection("a"));
     EXPECT_FALSE(ini.AddValue("A", "X", "new"));
+    EXPECT_EQ(ini.Value("a", "x"), "1");
     ini.setValue("A", "X", "changed");
     ini.setValue("A", "w", "4");
-    ini.setValue("New", "Key", "v");
+    ini.setValue("New", "missing", clsINI::NoValue);
+    ini.setValue("New", "broken", "one\r\n[Evil]\ntwo"); // no line break reaches the file
     EXPECT_TRUE(ini.AddValue("C", "Fresh"));
     EXPECT_EQ(ini.Value("C", "Fresh"), "");
-    EXPECT_EQ(written(), "[A]|x=changed|y=2|w=4||[Empty]||[A]|z=3||[New]|Key=v||[C]|Fresh=||");
+    EXPECT_EQ(written(), "[A]|x=changed|y=2|w=4||[Empty]||[A]|z=3||[New]|missing=|broken=one[Evil]"
+                         "two||[C]|Fresh=||");
     EXPECT_TRUE(ini.RemoveValue("a", "X"));
     EXPECT_FALSE(ini.RemoveValue("A", "x"));
     EXPECT_FALSE(ini.RemoveValue("B", "x"));
     EXPECT_TRUE(ini.RemoveSection("A"));
     EXPECT_FALSE(ini.RemoveSection("B"));
-    EXPECT_EQ(written(), "[Empty]||[A]|z=3||[New]|Key=v||[C]|Fresh=||");
-}
-
-TEST_F(IniStoreTest, WritingTheFile) {
-    load("[A]\r\nx=1\r\n");
-    ini.setValue("A", "x", "2");
-    ini.setFileName("test.ini");
-    EXPECT_EQ(ini.Value("A", "x"), "1"); // unsaved changes are gone
-    ini.setValue("A", "x", "2");
+    EXPECT_EQ(written(), "[Empty]||[A]|z=3||[New]|missing=|broken=one[Evil]two||[C]|Fresh=||");
+    ini.setValue("A", "x", "1");
     files.failWrites = true;
     EXPECT_FALSE(ini.UpdateFile());
-    EXPECT_EQ(files.files["test.ini"], "[A]\r\nx=1\r\n");
     files.failWrites = false;
-    ini.setValue("A", "missing", clsINI::NoValue);
-    ini.setValue("A", "broken", "one\r\n[Evil]\ntwo");
-    EXPECT_EQ(written(), "[A]|x=2|missing=|broken=one[Evil]two||");
+    ini.setFileName("test.ini"); // the unsaved change is gone
+    EXPECT_EQ(written(), "[Empty]||[A]|z=3||[New]|missing=|broken=one[Evil]two||[C]|Fresh=||");
     ini.setFileName("new.ini"); // missing: loads empty
     EXPECT_EQ(ini.SectionsCount(), 0);
     ASSERT_TRUE(ini.UpdateFile());
