@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <utility>
 
 namespace vz {
@@ -193,6 +194,16 @@ TEST_F(ConnectionTest, DataThatArrivesWhileAHandlerLetsEventsRun) {
                 got.push_back(status.lineText(i).substr(5));
         EXPECT_EQ(got, shown);
     }
+}
+
+TEST_F(ConnectionTest, AFailingHandlerIsReportedAndTheLinesWaitingAreDropped) {
+    world.connect();
+    world.statusText().whileAppending = [&] { world.pump.runPending(); };
+    world.pump.post([] { throw std::runtime_error("boom"); });
+    arrive("X 1\r\nX 2\r\n");
+    arrive("X 3\r\n");
+    EXPECT_EQ(statusTail(2), (Lines{" *** X 1", " *** X 3"}));
+    EXPECT_EQ(world.mainWindow.messages, Lines{"VuviVAZ: Ошибка № 0\nboom"});
 }
 
 } // namespace
