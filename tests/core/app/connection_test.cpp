@@ -1,194 +1,165 @@
 #include "app/frm_main.h"
+#include "app/line_assembler.h"
 #include "fakes/fake_platform.h"
-#include "windows/frm_chat.h"
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+#include <utility>
+
 namespace vz {
 namespace {
+
+using Lines = std::vector<std::string>;
+
+// Each row feeds its reads to a new assembler; lines come out joined, cut at
+// line feeds with their CRs kept, at most MaxLineBytes long.
+TEST(LineAssemblerTest, JoinsReadsIntoLinesAndCapsTheirLength) {
+    const std::string cap(LineAssembler::MaxLineBytes, 'x');
+    const std::tuple<const char*, Lines, Lines> rows[] = {
+        {"cut at line feeds", {"A\r\nB\r\nC", "\r\n", "\n"}, {"A\r", "B\r", "C\r", ""}},
+        {"joined over reads",
+         {":s PRIVMSG #c :hel", "lo wor", "ld\r\nPING :x\r\n"},
+         {":s PRIVMSG #c :hello world\r", "PING :x\r"}},
+        {"overlong: cut, the rest dropped",
+         {cap + "xyz", std::string(500000, 'y'), "tail\nnext\n"},
+         {cap, "next"}},
+        {"cut back to a whole character", {cap.substr(1) + "ї and more"}, {cap.substr(1)}},
+    };
+    for (const auto& [name, reads, lines] : rows) {
+        SCOPED_TRACE(name);
+        LineAssembler assembler;
+        Lines out;
+        for (const std::string& bytes : reads)
+            for (std::string& line : assembler.feed(bytes))
+                out.push_back(line);
+        EXPECT_EQ(out, lines);
+    }
+    LineAssembler assembler;
+    assembler.feed("half");
+    assembler.reset();
+    EXPECT_EQ(assembler.feed("new\n"), Lines{"new"});
+}
 
 class ConnectionTest : public ::testing::Test {
 protected:
     ConnectionTest() {
         world.start();
-        Globals& g = globals();
-        g.Nick = "me";
-        g.FullName = "Real Name";
-        g.Server = "irc.test";
-        g.ServerPort = 6667;
+        g().Nick = "me";
+        g().FullName = "Real Name";
+        g().Server = "irc.test";
     }
-    Globals& globals() { return world.app->globals(); }
+    Globals& g() { return world.app->globals(); }
     Connection& connection() { return world.app->connection(); }
-    void failWith(const std::string& description) {
-        world.server.events->onError(10061, description);
+    void arrive(const std::string& bytes) { world.server.events->onDataArrived(bytes); }
+    void fail() { world.server.events->onError(10061, "refused"); }
+    // The next attempt starts `delay` ms after `failure`, not before.
+    void expectRetryAfter(int delay, const std::function<void()>& failure) {
+        const int connects = world.server.connects;
+        failure();
+        world.clock.advance(delay - 1);
+        EXPECT_EQ(world.server.connects, connects) << delay;
+        world.clock.advance(1);
+        EXPECT_EQ(world.server.connects, connects + 1) << delay;
+    }
+    Lines statusTail(std::ptrdiff_t count) {
+        const Lines lines = world.statusText().lineTexts();
+        return Lines(lines.end() - count, lines.end());
+    }
+    // Caption, icon, connect button, whether the connection menus are on, attempt.
+    std::string state() {
+        const fake::FakeMainWindow& w = world.mainWindow;
+        return w.caption() + ", icon " + std::to_string(w.icon) + ", button " +
+               std::to_string(w.toolImages.at(1)) + (w.isMenuEnabled("mnuJoin") ? ", menus" : "") +
+               (g().Connected ? ", try " + std::to_string(g().ConnectTry) : "");
     }
 
     fake::FakeWorld world;
 };
 
-TEST_F(ConnectionTest, SignOnLinesByteForByte) {
-    world.connect();
-    EXPECT_EQ(world.server.sent, "NICK me\nUSER me 127.0.0.1 irc :Real Name\n");
-    EXPECT_EQ(world.mainWindow.caption(), "VuviVAZ - irc.test");
-    EXPECT_EQ(world.mainWindow.icon, 2);
-    EXPECT_TRUE(world.mainWindow.isMenuEnabled("mnuJoin"));
-    EXPECT_FALSE(world.mainWindow.isMenuEnabled("mnuTopic"));
-    world.server.clearSent();
-    globals().Password = "s3cret";
-    world.server.events->onConnected();
-    EXPECT_EQ(world.server.sent, "PASS s3cret\nNICK me\nUSER me 127.0.0.1 irc :Real Name\n");
+// A line typed before the socket reports the connection would reach the
+// server before the sign-on lines. The last connection's windows close
+// without a word.
+TEST_F(ConnectionTest, SignOnComesFirstWithPassOnlyForAPassword) {
+    for (const auto& [password, signOn] :
+         {std::pair{"", "NICK me\nUSER me 127.0.0.1 irc :Real Name\n"},
+          {"s3cret", "PASS s3cret\nNICK me\nUSER me 127.0.0.1 irc :Real Name\n"}}) {
+        g().Password = password;
+        world.app->tables().OpenChannel("#old");
+        world.app->tables().OpenPrivat("bob", "Vorn");
+        if (world.server.open)
+            fail(); // the second attempt follows an error
+        connection().ConnectTo();
+        world.app->SendData("PRIVMSG #a :early");
+        world.server.events->onConnected();
+        world.app->SendData("PRIVMSG #a :x\r");
+        world.app->SendData("");
+        EXPECT_EQ(std::exchange(world.server.sent, ""),
+                  signOn + std::string("PRIVMSG #a :x\r\n\n"));
+        EXPECT_FALSE(world.app->tables().ChannelExists("#old"));
+        EXPECT_FALSE(world.app->tables().PrivatExists("bob"));
+    }
+    EXPECT_EQ(state(), "VuviVAZ - irc.test, icon 2, button 2, menus, try 3");
 }
 
-TEST(ConnectionWithoutSettingsTest, MissingNickNeverReachesTheWireAsACodeZeroCharacter) {
-    fake::FakeWorld world;
-    world.start();
-    world.connect();
-    EXPECT_EQ(world.server.sent, "NICK \nUSER  127.0.0.1 irc :\n");
-}
-
-TEST_F(ConnectionTest, AttemptStatusLinesAndHostCutAtDescription) {
-    globals().Server = "irc.test <Test network>";
+TEST_F(ConnectionTest, RetryWaitsTwiceAsLongAfterEachFailureInARowUpToAMinute) {
+    g().Server = "irc.test <Test network>";
     connection().ConnectTo();
     EXPECT_EQ(world.statusLast(), " ***  Connecting to irc.test :6667");
-    EXPECT_EQ(globals().Server, "irc.test ");
-    EXPECT_EQ(world.server.host, "irc.test ");
-    connection().ConnectTo();
-    EXPECT_EQ(world.statusLast(), " *** #2 Connecting to irc.test :6667");
-    EXPECT_TRUE(globals().Connected);
-    EXPECT_EQ(world.mainWindow.toolImages[1], 2);
-}
-
-TEST_F(ConnectionTest, ReconnectWaitsLongerAfterEachFailureInARow) {
-    connection().ConnectTo();
-    failWith("Connection refused");
-    const auto lines = world.statusText().lineTexts();
-    EXPECT_EQ(lines[lines.size() - 2], " Connection refused");
-    EXPECT_EQ(lines.back(), " -");
-    EXPECT_EQ(world.mainWindow.icon, 4);
-    EXPECT_EQ(world.server.connects, 1);
-    world.clock.advance(1999);
-    EXPECT_EQ(world.server.connects, 1);
-    world.clock.advance(1);
-    EXPECT_EQ(world.server.connects, 2);
-    EXPECT_EQ(world.statusLast(), " *** #2 Connecting to irc.test:6667");
-
-    failWith("Connection refused");
-    world.clock.advance(3999);
-    EXPECT_EQ(world.server.connects, 2);
-    world.clock.advance(1);
-    EXPECT_EQ(world.server.connects, 3);
-}
-
-TEST_F(ConnectionTest, DelayIsCappedAndStartsAgainAfterAConnection) {
-    connection().ConnectTo();
-    for (int i = 0; i < 8; ++i) {
-        failWith("refused");
-        world.clock.advance(60000);
-    }
-    EXPECT_EQ(world.server.connects, 9);
+    EXPECT_EQ(world.server.host + "|" + g().Server, "irc.test |irc.test ");
+    for (const int delay : {2000, 4000, 8000, 16000, 32000, 60000, 60000})
+        expectRetryAfter(delay, [&] { fail(); });
+    EXPECT_EQ(statusTail(3), (Lines{" refused", " -", " *** #8 Connecting to irc.test :6667"}));
     world.server.events->onConnected();
-    failWith("reset");
-    world.clock.advance(2000);
+    expectRetryAfter(2000, [&] { world.server.events->onClosedByServer(); });
+    EXPECT_EQ(statusTail(3), (Lines{" Connection closed by server", " -",
+                                    " *** #9 Connecting to irc.test :6667"}));
+    EXPECT_EQ(state(), "VuviVAZ - irc.test , icon 4, button 2, menus, try 10");
+    g().ConnectTry = Connection::AttemptLimit - 1; // one attempt left
+    expectRetryAfter(4000, [&] { fail(); });
+    fail();
+    world.clock.advance(60000);
     EXPECT_EQ(world.server.connects, 10);
+    EXPECT_EQ(state(), "VuviVAZ - irc.test , icon 4, button 2, menus, try 100");
 }
 
-TEST_F(ConnectionTest, DisconnectCancelsAPendingReconnect) {
-    connection().ConnectTo();
-    failWith("refused");
-    connection().DisconnectToIRC();
-    world.clock.advance(120000);
-    EXPECT_EQ(world.server.connects, 1);
-    EXPECT_FALSE(globals().Connected);
-    EXPECT_EQ(globals().ConnectTry, 1);
-    EXPECT_EQ(world.statusLast(), " *** Disconnect");
-    EXPECT_EQ(world.mainWindow.caption(), "VuviVAZ");
-    EXPECT_FALSE(world.mainWindow.isMenuEnabled("mnuList"));
+TEST_F(ConnectionTest, DisconnectingEndsRetrying) {
+    for (const bool ownQuit : {false, true}) {
+        SCOPED_TRACE(ownQuit ? "server closes after our QUIT" : "disconnect while a retry waits");
+        world.connect();
+        if (ownQuit) {
+            world.app->SendData("QUIT :bye");
+            world.server.events->onClosedByServer();
+        } else {
+            fail();
+            connection().DisconnectToIRC();
+        }
+        const int connects = world.server.connects;
+        world.clock.advance(120000);
+        EXPECT_EQ(world.server.connects, connects);
+        EXPECT_EQ(world.statusLast(), " *** Disconnect");
+        EXPECT_EQ(state(), "VuviVAZ, icon 1, button 1");
+        EXPECT_EQ(g().ConnectTry, 1);
+    }
 }
 
-TEST_F(ConnectionTest, AttemptLimitStopsReconnecting) {
-    globals().ConnectTry = Connection::AttemptLimit - 1;
-    connection().ConnectTo();
-    EXPECT_EQ(world.server.connects, 1);
-    failWith("refused");
-    world.clock.advance(60000);
-    EXPECT_EQ(world.server.connects, 1);
-    EXPECT_TRUE(globals().Connected);
-}
-
-TEST_F(ConnectionTest, CloseAfterOwnQuitEndsWithoutReconnect) {
-    world.connect();
-    world.app->SendData("quit :bye");
-    world.server.events->onClosedByServer();
-    EXPECT_FALSE(globals().Connected);
-    EXPECT_EQ(world.statusLast(), " *** Disconnect");
-    world.clock.advance(60000);
-    EXPECT_EQ(world.server.connects, 1);
-}
-
-TEST_F(ConnectionTest, UnexpectedCloseIsAnErrorThatReconnects) {
-    world.connect();
-    world.server.events->onClosedByServer();
-    EXPECT_EQ(world.mainWindow.icon, 4);
-    world.clock.advance(2000);
-    EXPECT_EQ(world.server.connects, 2);
-    world.server.events->onConnected();
-    EXPECT_EQ(world.mainWindow.caption(), "VuviVAZ - irc.test");
-}
-
-TEST_F(ConnectionTest, NewConnectionClosesOldWindowsSilentlyAfterSignOn) {
-    world.connect();
-    world.app->tables().OpenChannel("#old");
-    world.app->tables().OpenPrivat("bob", "Vorn");
-    world.takeSent();
-    world.server.events->onConnected();
-    const auto sent = world.takeSent();
-    ASSERT_EQ(sent.size(), 2u);
-    EXPECT_EQ(sent[0], "NICK me");
-    EXPECT_FALSE(world.app->tables().ChannelExists("#old"));
-    EXPECT_FALSE(world.app->tables().PrivatExists("bob"));
-}
-
-TEST_F(ConnectionTest, ReceivedDataIsJoinedAcrossReadsAndDecoded) {
+TEST_F(ConnectionTest, ReceivedBytesAreJoinedIntoLinesAndDecoded) {
     world.connect();
     world.takeSent();
-    world.server.events->onDataArrived("PI");
-    world.server.events->onDataArrived("NG :one\r");
-    world.server.events->onDataArrived("\nPING :two\r\n");
-    EXPECT_EQ(world.takeSent(), (std::vector<std::string>{"PONG :one", "PONG :two"}));
-    world.server.events->onDataArrived("PING :\xCF\xF0\xE8\xE2\xB3\xF2\r\n");
-    EXPECT_EQ(world.takeSent(), std::vector<std::string>{"PONG :Привіт"});
+    for (const char* bytes : {"PI", "NG :one\r", "\nPING :\xCF\xF0\xE8\xE2\xB3\xF2\r\n"})
+        arrive(bytes);
+    EXPECT_EQ(world.takeSent(), (Lines{"PONG :one", "PONG :Привіт"}));
 }
 
-// A line typed before the socket reports the connection would reach the
-// server before the sign-on lines.
-TEST_F(ConnectionTest, NothingIsSentUntilTheSocketReportsTheConnection) {
-    connection().ConnectTo();
-    world.app->SendData("PRIVMSG #a :while connecting");
-    failWith("reset");
-    world.clock.advance(2000);
-    world.app->SendData("PRIVMSG #a :while connecting again");
-    world.server.events->onConnected();
-    EXPECT_EQ(world.takeSent(),
-              (std::vector<std::string>{"NICK me", "USER me 127.0.0.1 irc :Real Name"}));
-}
-
-// Handling a line lets events run once (as a nested event loop would), and the
+// Showing a line lets events run once (as a nested event loop would); each
 // row's events happen then.
 TEST_F(ConnectionTest, DataThatArrivesWhileAHandlerLetsEventsRun) {
-    const auto arrive = [&](const std::string& bytes) {
-        world.server.events->onDataArrived(bytes);
-    };
-    const struct {
-        const char* name;
-        std::function<void()> meanwhile;
-        std::vector<std::string> shown;
-    } rows[] = {
+    const std::tuple<const char*, std::function<void()>, Lines> rows[] = {
         {"waits behind the lines before it",
          [&] {
              arrive("X 3\r\nX");
              arrive(" 4\r\n");
-             // "X 2\r", "X 3\r" and "X 4\r" wait.
-             EXPECT_EQ(connection().backlogBytes(), 12u);
+             EXPECT_EQ(connection().backlogBytes(), 12u); // "X 2\r", "X 3\r" and "X 4\r"
          },
          {"X 1", "X 2", "X 3", "X 4"}},
         {"of a replaced connection is dropped, the new connection's is not",
@@ -212,25 +183,27 @@ TEST_F(ConnectionTest, DataThatArrivesWhileAHandlerLetsEventsRun) {
     world.connect();
     fake::FakeTextView& status = world.statusText();
     status.whileAppending = [&] { world.pump.runPending(); };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
+    for (const auto& [name, meanwhile, shown] : rows) {
+        SCOPED_TRACE(name);
         const std::size_t before = status.lines.size();
-        world.pump.post(row.meanwhile);
+        world.pump.post(meanwhile);
         arrive("X 1\r\nX 2\r\n");
-        std::vector<std::string> shown;
+        Lines got;
         for (std::size_t i = before; i < status.lines.size(); ++i)
             if (status.lineText(i).rfind(" *** X ", 0) == 0)
-                shown.push_back(status.lineText(i).substr(5));
-        EXPECT_EQ(shown, row.shown);
+                got.push_back(status.lineText(i).substr(5));
+        EXPECT_EQ(got, shown);
     }
 }
 
-TEST_F(ConnectionTest, SendDataAddsOneLineFeedAndNothingElse) {
+TEST_F(ConnectionTest, AFailingHandlerIsReportedAndTheLinesWaitingAreDropped) {
     world.connect();
-    world.server.clearSent();
-    world.app->SendData("PRIVMSG #a :x\r");
-    world.app->SendData("");
-    EXPECT_EQ(world.server.sent, "PRIVMSG #a :x\r\n\n");
+    world.statusText().whileAppending = [&] { world.pump.runPending(); };
+    world.pump.post([] { throw std::runtime_error("boom"); });
+    arrive("X 1\r\nX 2\r\n");
+    arrive("X 3\r\n");
+    EXPECT_EQ(statusTail(2), (Lines{" *** X 1", " *** X 3"}));
+    EXPECT_EQ(world.mainWindow.messages, Lines{"VuviVAZ: Ошибка № 0\nboom"});
 }
 
 } // namespace

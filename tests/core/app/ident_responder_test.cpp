@@ -1,177 +1,105 @@
-#include "app/ident_responder.h"
-
 #include "app/frm_main.h"
+#include "app/ident_responder.h"
 #include "fakes/fake_platform.h"
-#include "text/color_writer.h"
 
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <utility>
 
 namespace vz {
 namespace {
+
+using Lines = std::vector<std::string>;
 
 class IdentResponderTest : public ::testing::Test {
 protected:
     IdentResponderTest() {
         world.start();
         world.app->globals().Nick = "alice";
-        world.identSocket.local = 6667;
-        world.identSocket.remote = 40001;
     }
-
     IdentResponder& ident() { return world.app->ident(); }
     fake::FakeIdentSocket& socket() { return world.identSocket; }
-
-    // A requester connects to the listening socket.
     void requesterConnects() { socket().events->onConnectionRequest(); }
-    void requesterSends(const std::string& bytes) { socket().events->onDataArrived(bytes); }
-    std::string takeReplies() { return std::exchange(socket().sent, std::string()); }
+    // Replies sent, new status lines, and whether the socket listens or serves.
+    std::string news() {
+        const Lines lines = world.statusText().lineTexts();
+        std::string out = std::exchange(socket().sent, std::string());
+        for (; shown < lines.size(); ++shown)
+            out += "[" + lines[shown] + "]";
+        return out + (socket().listening ? " listening" : "") +
+               (socket().accepted ? " serving" : "");
+    }
 
     fake::FakeWorld world;
+    std::size_t shown = 3; // the banner
 };
 
-TEST_F(IdentResponderTest, ListensOn113UnlessTheSettingsNameAnotherPort) {
-    ident().Listen();
-    EXPECT_TRUE(socket().listening);
+TEST_F(IdentResponderTest, ListensOnThePortOfTheSettingsOr113) {
+    world.connect(); // every attempt listens
     EXPECT_EQ(socket().listenPort, 113);
-
-    world.files.files["vuvivaz.ini"] += "[Ident]\r\nPort=11300\r\n";
-    ident().Listen();
-    EXPECT_EQ(socket().listenPort, 11300);
-}
-
-TEST_F(IdentResponderTest, InvalidIdentPortFallsBackTo113) {
-    for (const char* port : {"abc", "0", "70000", "", "-5"}) {
-        world.files.files["vuvivaz.ini"] = std::string("[Ident]\r\nPort=") + port + "\r\n";
+    for (const auto& [port, used] : {std::pair{"11300", 11300}, {"abc", 113}, {"70000", 113}}) {
+        world.files.files["vuvivaz.ini"] = std::string("[Ident]\r\nPort=") + port;
         ident().Listen();
-        EXPECT_EQ(socket().listenPort, 113) << port;
+        EXPECT_EQ(socket().listenPort, used) << port;
     }
 }
 
-TEST_F(IdentResponderTest, FirstReplyCarriesThePortsAndTheNick) {
-    ident().Listen();
-    requesterConnects();
-    EXPECT_TRUE(socket().accepted);
-    EXPECT_FALSE(socket().listening);
-    EXPECT_EQ(takeReplies(), "6667, 40001 : USERID : UNIX : alice\r\n");
+// Accepting stops listening; the first reply goes out at once, and the query
+// (its last two characters dropped) is shown and answered, which ends serving.
+TEST_F(IdentResponderTest, ServesOneRequesterPerAttempt) {
+    const std::tuple<const char*, int, Lines, std::string> rows[] = {
+        // name, tokens taken beforehand, what the requester sends, query
+        {"answered and shown", 0, {"6191, 6667\r\n"}, "6191, 6667"},
+        {"line feed alone: a character too many is lost", 0, {"6191, 6667\n"}, "6191, 666"},
+        {"no comma and blank: dropped", 0, {"6191,6667\r\n", "35052 , 16668\r\n"}, "35052 , 16668"},
+        {"reply limit reached: not answered", ReplyLimiter::Capacity - 1, {"1, 2\r\n"}, "1, 2"},
+    };
+    for (const auto& [name, taken, sends, query] : rows) {
+        SCOPED_TRACE(name);
+        world.clock.advance(60000); // the reply limit fills up again
+        for (int i = 0; i < taken; ++i)
+            world.app->replyLimiter().tryTake();
+        ident().Listen();
+        requesterConnects();
+        EXPECT_EQ(news(), "6667, 40001 : USERID : UNIX : alice\r\n serving");
+        for (const std::string& bytes : sends)
+            socket().events->onDataArrived(bytes);
+        const std::string reply = query + " : USERID : UNIX : VuviVAZ";
+        EXPECT_EQ(news(), (taken ? "" : reply + "\r\n") + "[ *** IDENT : " + query + "]" +
+                              (taken ? "" : "[ *** IDENT reply : " + reply + "]"));
+        EXPECT_EQ(world.clock.pendingTimers(), 0u);
+        requesterConnects(); // a second requester finds no listener
+        EXPECT_EQ(news(), "");
+    }
 }
 
-TEST_F(IdentResponderTest, QueryIsAnsweredWithTheProgramNameAndShown) {
+TEST_F(IdentResponderTest, ServingEndsAfterTenSilentSecondsOnAnErrorOrOnClose) {
     ident().Listen();
     requesterConnects();
-    takeReplies();
-    requesterSends("6191, 6667\r\n");
-    EXPECT_EQ(takeReplies(), "6191, 6667 : USERID : UNIX : VuviVAZ\r\n");
-    const auto lines = world.statusText().lineTexts();
-    ASSERT_GE(lines.size(), 2u);
-    EXPECT_EQ(lines[lines.size() - 2], " *** IDENT : 6191, 6667");
-    EXPECT_EQ(lines.back(), " *** IDENT reply : 6191, 6667 : USERID : UNIX : VuviVAZ");
-    EXPECT_FALSE(socket().accepted);
-}
-
-TEST_F(IdentResponderTest, QueryEndingInLineFeedOnlyLosesItsLastCharacter) {
-    ident().Listen();
-    requesterConnects();
-    takeReplies();
-    requesterSends("6191, 6667\n");
-    EXPECT_EQ(takeReplies(), "6191, 666 : USERID : UNIX : VuviVAZ\r\n");
-}
-
-TEST_F(IdentResponderTest, DataWithoutCommaBlankIsDroppedAndServingGoesOn) {
-    ident().Listen();
-    requesterConnects();
-    takeReplies();
-    const auto linesBefore = world.statusText().lines.size();
-    requesterSends("6191,6667\r\n");
-    EXPECT_TRUE(takeReplies().empty());
-    EXPECT_EQ(world.statusText().lines.size(), linesBefore);
-    EXPECT_TRUE(socket().accepted);
-    // A requester that sends its query after reading the first reply is served.
-    world.clock.advance(5000);
-    requesterSends("35052 , 16668\r\n");
-    EXPECT_EQ(takeReplies(), "35052 , 16668 : USERID : UNIX : VuviVAZ\r\n");
-}
-
-TEST_F(IdentResponderTest, SilentRequesterIsCutOffAfterTenSeconds) {
-    ident().Listen();
-    requesterConnects();
-    world.clock.advance(IdentResponder::ServeTimeoutMs - 1);
-    EXPECT_TRUE(socket().accepted);
+    news();
+    world.clock.advance(9999);
+    EXPECT_EQ(news(), " serving");
     world.clock.advance(1);
-    EXPECT_FALSE(socket().accepted);
-    EXPECT_FALSE(socket().listening);
+    EXPECT_EQ(news(), "");
+    ident().Listen();
+    requesterConnects();
+    news();
+    socket().events->onError(10054, "Connection reset by peer");
+    EXPECT_EQ(news(), "[ Error 10054 Connection reset by peer]");
+    EXPECT_EQ(world.mainWindow.icon, 3);
+    ident().Listen();
+    requesterConnects();
+    ident().Close();
+    EXPECT_EQ(news(), "6667, 40001 : USERID : UNIX : alice\r\n");
+    ident().Listen();
+    ident().Close();
+    EXPECT_EQ(news(), "");
     EXPECT_EQ(world.clock.pendingTimers(), 0u);
-}
-
-TEST_F(IdentResponderTest, AnsweredQueryCancelsTheTimeout) {
-    ident().Listen();
-    requesterConnects();
-    requesterSends("6191, 6667\r\n");
-    EXPECT_EQ(world.clock.pendingTimers(), 0u);
-}
-
-TEST_F(IdentResponderTest, SecondRequesterFindsNoListenerUntilTheNextAttempt) {
-    ident().Listen();
-    requesterConnects();
-    requesterSends("6191, 6667\r\n");
-    takeReplies();
-    EXPECT_FALSE(socket().listening);
-    requesterConnects();
-    requesterSends("6192, 6667\r\n");
-    EXPECT_FALSE(socket().accepted);
-    EXPECT_TRUE(takeReplies().empty());
-
-    ident().Listen();
-    requesterConnects();
-    EXPECT_EQ(takeReplies(), "6667, 40001 : USERID : UNIX : alice\r\n");
-}
-
-TEST_F(IdentResponderTest, RefusedBindGoesTheErrorPath) {
     socket().refuseBind = true;
     ident().Listen();
-    EXPECT_EQ(world.mainWindow.icon, 3);
-    EXPECT_EQ(world.statusLast(), " Error 13 The address is protected");
-    EXPECT_FALSE(socket().listening);
-    EXPECT_EQ(world.statusText().lines.back().back().attr.rgb, GetColor(6));
-}
-
-TEST_F(IdentResponderTest, ErrorWhileServingEndsTheWork) {
-    ident().Listen();
-    requesterConnects();
-    socket().events->onError(10054, "Connection reset by peer");
-    EXPECT_EQ(world.mainWindow.icon, 3);
-    EXPECT_EQ(world.statusLast(), " Error 10054 Connection reset by peer");
-    EXPECT_FALSE(socket().accepted);
-    EXPECT_EQ(world.clock.pendingTimers(), 0u);
-}
-
-TEST_F(IdentResponderTest, CloseStopsListeningAndServing) {
-    ident().Listen();
-    ident().Close();
-    EXPECT_FALSE(socket().listening);
-    ident().Listen();
-    requesterConnects();
-    ident().Close();
-    EXPECT_FALSE(socket().accepted);
-    EXPECT_EQ(world.clock.pendingTimers(), 0u);
-}
-
-TEST_F(IdentResponderTest, RepliesShareTheAutomaticReplyLimit) {
-    for (int i = 0; i < ReplyLimiter::Capacity - 1; ++i)
-        ASSERT_TRUE(world.app->replyLimiter().tryTake());
-    ident().Listen();
-    requesterConnects();
-    EXPECT_EQ(takeReplies(), "6667, 40001 : USERID : UNIX : alice\r\n");
-    requesterSends("6191, 6667\r\n");
-    EXPECT_TRUE(takeReplies().empty());
-    EXPECT_EQ(world.statusLast(), " *** IDENT : 6191, 6667");
-}
-
-TEST_F(IdentResponderTest, EveryConnectionAttemptListens) {
-    world.connect();
-    EXPECT_TRUE(socket().listening);
-    EXPECT_EQ(socket().listenPort, 113);
+    EXPECT_EQ(news(), "[ Error 13 The address is protected]");
+    EXPECT_EQ(world.statusText().lines.back().back().attr.rgb, 0x7F007Fu);
 }
 
 } // namespace

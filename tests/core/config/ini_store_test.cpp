@@ -1,7 +1,10 @@
 #include "config/ini_store.h"
+#include "config/language_texts.h"
 #include "fakes/fake_platform.h"
 
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 namespace vz {
 namespace {
@@ -13,164 +16,134 @@ protected:
         files.files["test.ini"] = content;
         ini.setFileName("test.ini");
     }
-    std::string written() { return files.files["test.ini"]; }
+    // The file as the store writes it back, each CR LF shown as "|".
+    std::string written() {
+        EXPECT_TRUE(ini.UpdateFile());
+        std::string text = files.files["test.ini"];
+        for (std::size_t at; (at = text.find("\r\n")) != std::string::npos;)
+            text.replace(at, 2, "|");
+        return text;
+    }
 
     fake::FakeFiles files;
     clsINI ini{files};
 };
 
-TEST_F(IniStoreTest, EntryLinesSplitAtTheFirstEqualsSign) {
-    load("[Main]\r\nKey=A=B\r\nEmpty=\r\n=x\r\nno equals sign\r\nKey = x\r\n");
-    EXPECT_EQ(ini.Value("Main", "Key"), "A=B");
-    EXPECT_EQ(ini.Value("Main", "Empty"), "");
-    EXPECT_EQ(ini.Value("Main", "Key "), " x");
-    EXPECT_EQ(ini.ValuesCount("Main"), 3);
+// What loading keeps shows in the file written back: sections and entries in
+// order, trimmed, comments cut off; CR LF, CR and LF all end a line.
+TEST_F(IniStoreTest, LoadingKeepsSectionsAndEntriesInOrder) {
+    const std::pair<std::string, std::string> rows[] = {
+        {"[M]\r\nKey=A=B\r\nEmpty=\r\n=x\r\nno equals sign\r\nKey = x\r\n",
+         "[M]|Key=A=B|Empty=|Key = x||"},
+        {"[M]\r\n   \r\n;note\r\n;x=1\r\nx=1 ;note\r\n  y=2  \r\nz=\t3\t\r\n",
+         "[M]|x=1 |y=2|z=\t3\t||"},
+        {"; settings\r\n\r\n  [A]  \r\n  x = 1 ;why\r\nbad line\r\n", "[A]|x = 1 ||"},
+        {"lost=1\r\n[A]\r\na=1\r\n[]\r\nb=2\r\n[open\r\nc=3\r\n[B] trailing\r\nd=4\r\n",
+         "[A]|a=1|b=2|c=3||[B]|d=4||"},
+        {"[A]\r\nk=first\r\nk=second\r\n[a]\r\nonly=later\r\n",
+         "[A]|k=first|k=second||[a]|only=later||"},
+        {"[Unix]\na=1\nb=2\n[Mac]\rc=3\r[Dos]\r\nd=4\r\n\n\re=5",
+         "[Unix]|a=1|b=2||[Mac]|c=3||[Dos]|d=4|e=5||"},
+        {"[A]\r\nold=\xCF\xF0\xE8\xE2\xB3\xF2\r\nnew=Привіт\r\n", "[A]|old=Привіт|new=Привіт||"},
+        {"\xEF\xBB\xBF[Options]\nNick=taras\n", "[Options]|Nick=taras||"}, // byte order mark
+    };
+    for (const auto& [file, back] : rows) {
+        SCOPED_TRACE(file);
+        load(file);
+        EXPECT_EQ(written(), back);
+    }
 }
 
-TEST_F(IniStoreTest, CommentsAndBlanksAroundLines) {
-    load("[Main]\r\n   \r\n;note\r\n;x=1\r\nx=1 ;note\r\n  y=2  \r\nz=\t3\t\r\n");
-    EXPECT_EQ(ini.Value("Main", "x"), "1 ");
-    EXPECT_EQ(ini.Value("Main", "y"), "2");
-    EXPECT_EQ(ini.Value("Main", "z"), "\t3\t");
-    EXPECT_EQ(ini.ValuesCount("Main"), 3);
+// Names match ignoring case; the first of duplicates is found.
+TEST_F(IniStoreTest, Lookups) {
+    const std::tuple<std::string, const char*, const char*, std::string> rows[] = {
+        // file, section, key, value
+        {"[M]\r\nKey=A=B\r\n", "M", "Key", "A=B"},
+        {"[M]\r\nKey = x\r\n", "M", "Key ", " x"},
+        {"[Налаштування]\r\nІм'я=\r\n", "НАЛАШТУВАННЯ", "ім'я", ""},
+        {"[M]\r\nKey=\r\n", "M", "Other", clsINI::NoValue},
+        {"[M]\r\nKey=\r\n", "M ", "Key", clsINI::NoValue},
+        {"[M]\r\nKey=\r\n", "N", "Key", clsINI::NoValue},
+        {"[A]\r\nk=first\r\nk=second\r\n", "A", "k", "first"},
+        {"[A]\r\n[a]\r\nonly=later\r\n", "A", "only", clsINI::NoValue},
+    };
+    for (const auto& [file, section, key, value] : rows) {
+        SCOPED_TRACE(file);
+        load(file);
+        EXPECT_EQ(ini.Value(section, key), value);
+        EXPECT_EQ(ini.ValueExists(section, key), value != clsINI::NoValue);
+    }
 }
 
-TEST_F(IniStoreTest, BadSectionLinesKeepTheSectionBefore) {
-    load("lost=1\r\n[A]\r\na=1\r\n[]\r\nb=2\r\n[open\r\nc=3\r\n[B] trailing\r\nd=4\r\n");
-    EXPECT_EQ(ini.SectionsCount(), 2);
-    EXPECT_EQ(ini.SectionName(2), "B");
-    EXPECT_EQ(ini.ValuesCount("A"), 3);
-    EXPECT_EQ(ini.Value("A", "c"), "3");
-    EXPECT_EQ(ini.Value("B", "d"), "4");
-}
-
-TEST_F(IniStoreTest, DuplicatesAreKeptButOnlyTheFirstIsFound) {
-    load("[A]\r\nk=first\r\nk=second\r\n[a]\r\nonly=later\r\n");
-    EXPECT_EQ(ini.Value("A", "k"), "first");
-    EXPECT_FALSE(ini.ValueExists("A", "only"));
-    EXPECT_FALSE(ini.AddSection("A"));
-    ASSERT_TRUE(ini.UpdateFile());
-    EXPECT_EQ(written(), "[A]\r\nk=first\r\nk=second\r\n\r\n[a]\r\nonly=later\r\n\r\n");
-}
-
-TEST_F(IniStoreTest, NamesMatchIgnoringCaseInEveryScript) {
-    load("[Налаштування]\r\nІм'я=Тарас\r\n[ΕΛΛΆΔΑ]\r\nΌνομα=x\r\n[Straße]\r\nÄrger=ja\r\n");
-    EXPECT_EQ(ini.Value("НАЛАШТУВАННЯ", "ім'я"), "Тарас");
-    EXPECT_EQ(ini.Value("ελλάδα", "όνομα"), "x");
-    EXPECT_EQ(ini.Value("STRAßE", "ärger"), "ja");
-    EXPECT_EQ(ini.Value("Main ", "key"), clsINI::NoValue);
-}
-
-TEST_F(IniStoreTest, MissingValuesAreNoValueNotEmpty) {
-    load("[A]\r\nKey=\r\n[Empty]\r\n");
-    EXPECT_EQ(ini.Value("A", "Key"), "");
-    EXPECT_EQ(ini.Value("A", "Other"), std::string(1, '\0'));
-    EXPECT_EQ(ini.Value("B", "Key"), clsINI::NoValue);
-    EXPECT_EQ(ini.ValuesCount("B"), -1);
+TEST_F(IniStoreTest, EditingCountingAndWriting) {
+    load("[A]\r\nx=1\r\ny=2\r\n[Empty]\r\n[A]\r\nz=3\r\n");
+    EXPECT_EQ(ini.ValuesCount("a"), 2);
     EXPECT_EQ(ini.ValuesCount("Empty"), 0);
-    EXPECT_EQ(ini.ValueName("A", 2), clsINI::NoValue);
-    EXPECT_EQ(ini.ValueName("A", 0), clsINI::NoValue);
-    EXPECT_EQ(ini.SectionName(3), clsINI::NoValue);
-}
-
-TEST_F(IniStoreTest, AddValueKeepsAnExistingValueAndSetReplacesIt) {
-    load("[A]\r\nKey=old\r\n");
-    EXPECT_FALSE(ini.AddValue("A", "KEY", "new"));
-    EXPECT_EQ(ini.Value("A", "Key"), "old");
-    ini.setValue("A", "KEY", "new");
-    EXPECT_EQ(ini.Value("A", "key"), "new");
-    EXPECT_EQ(ini.ValueName("A", 1), "Key");
-    EXPECT_TRUE(ini.AddValue("B", "Fresh"));
-    EXPECT_EQ(ini.Value("B", "Fresh"), "");
-}
-
-TEST_F(IniStoreTest, SetOnMissingSectionAppendsItAtTheEnd) {
-    load("[A]\r\nx=1\r\n");
-    ini.setValue("New", "Key", "v");
-    ini.setValue("A", "y", "2");
-    ASSERT_TRUE(ini.UpdateFile());
-    EXPECT_EQ(written(), "[A]\r\nx=1\r\ny=2\r\n\r\n[New]\r\nKey=v\r\n\r\n");
-}
-
-TEST_F(IniStoreTest, RemovingMovesLaterItemsUp) {
-    load("[A]\r\nx=1\r\ny=2\r\n[B]\r\n[A]\r\nz=3\r\n");
+    EXPECT_EQ(ini.ValuesCount("B"), -1);
+    EXPECT_EQ(ini.ValueName("A", 2), "y");
+    for (const int index : {0, 3})
+        EXPECT_EQ(ini.ValueName("A", index), clsINI::NoValue);
+    EXPECT_EQ(ini.SectionName(3), "A");
+    EXPECT_EQ(ini.SectionName(4), clsINI::NoValue);
+    EXPECT_FALSE(ini.AddSection("a"));
+    EXPECT_FALSE(ini.AddValue("A", "X", "new"));
+    EXPECT_EQ(ini.Value("a", "x"), "1");
+    ini.setValue("A", "X", "changed");
+    ini.setValue("A", "w", "4");
+    ini.setValue("New", "missing", clsINI::NoValue);
+    ini.setValue("New", "broken", "one\r\n[Evil]\ntwo"); // no line break reaches the file
+    EXPECT_TRUE(ini.AddValue("C", "Fresh"));
+    EXPECT_EQ(ini.Value("C", "Fresh"), "");
+    EXPECT_EQ(written(), "[A]|x=changed|y=2|w=4||[Empty]||[A]|z=3||[New]|missing=|broken=one[Evil]"
+                         "two||[C]|Fresh=||");
     EXPECT_TRUE(ini.RemoveValue("a", "X"));
-    EXPECT_EQ(ini.ValueName("A", 1), "y");
     EXPECT_FALSE(ini.RemoveValue("A", "x"));
-    EXPECT_FALSE(ini.RemoveValue("C", "x"));
+    EXPECT_FALSE(ini.RemoveValue("B", "x"));
     EXPECT_TRUE(ini.RemoveSection("A"));
-    EXPECT_EQ(ini.SectionName(1), "B");
-    EXPECT_EQ(ini.Value("A", "z"), "3");
-    EXPECT_FALSE(ini.RemoveSection("C"));
-}
-
-TEST_F(IniStoreTest, RepointingDiscardsUnsavedChanges) {
-    load("[A]\r\nx=1\r\n");
-    ini.setValue("A", "x", "2");
-    ini.setFileName("test.ini");
-    EXPECT_EQ(ini.Value("A", "x"), "1");
-    ini.setFileName("missing.ini");
-    EXPECT_EQ(ini.SectionsCount(), 0);
-    EXPECT_EQ(ini.fileName(), "missing.ini");
-}
-
-TEST_F(IniStoreTest, EveryKindOfLineEndEndsALine) {
-    load("[Unix]\na=1\nb=2\n[Mac]\rc=3\r[Dos]\r\nd=4\r\n\n\re=5");
-    EXPECT_EQ(ini.SectionsCount(), 3);
-    EXPECT_EQ(ini.Value("Unix", "b"), "2");
-    EXPECT_EQ(ini.Value("Mac", "c"), "3");
-    EXPECT_EQ(ini.ValuesCount("Dos"), 2);
-    EXPECT_EQ(ini.Value("Dos", "e"), "5");
-}
-
-TEST_F(IniStoreTest, Windows1251LinesAreDecodedEachByItself) {
-    // "Привіт" in Windows-1251 on one line, UTF-8 on the next.
-    load("[A]\r\nold=\xCF\xF0\xE8\xE2\xB3\xF2\r\nnew=Привіт\r\n");
-    EXPECT_EQ(ini.Value("A", "old"), "Привіт");
-    EXPECT_EQ(ini.Value("A", "new"), "Привіт");
-    ASSERT_TRUE(ini.UpdateFile());
-    EXPECT_EQ(written(), "[A]\r\nold=Привіт\r\nnew=Привіт\r\n\r\n");
-}
-
-TEST_F(IniStoreTest, ByteOrderMarkAtTheStartIsNoPartOfTheFirstLine) {
-    load("\xEF\xBB\xBF[Options]\nNick=taras\n");
-    EXPECT_EQ(ini.Value("Options", "Nick"), "taras");
-}
-
-TEST_F(IniStoreTest, UpdateFileDropsCommentsAndSkippedLines) {
-    load("; settings\r\n\r\n  [A]  \r\n  x = 1 ;why\r\nbad line\r\n");
-    ASSERT_TRUE(ini.UpdateFile());
-    EXPECT_EQ(written(), "[A]\r\nx = 1 \r\n\r\n");
-}
-
-TEST_F(IniStoreTest, UpdateFileNeedsAFileName) {
+    EXPECT_FALSE(ini.RemoveSection("B"));
+    EXPECT_EQ(written(), "[Empty]||[A]|z=3||[New]|missing=|broken=one[Evil]two||[C]|Fresh=||");
     ini.setValue("A", "x", "1");
-    EXPECT_FALSE(ini.UpdateFile());
-    EXPECT_TRUE(files.files.empty());
-}
-
-TEST_F(IniStoreTest, MissingFileWithoutChangesIsWrittenEmpty) {
-    ini.setFileName("new.ini");
-    ASSERT_TRUE(ini.UpdateFile());
-    EXPECT_EQ(files.files.at("new.ini"), "");
-}
-
-TEST_F(IniStoreTest, FailedWriteReturnsFalseAndKeepsTheOldFile) {
-    load("[A]\r\nx=1\r\n");
-    ini.setValue("A", "x", "2");
     files.failWrites = true;
     EXPECT_FALSE(ini.UpdateFile());
-    EXPECT_EQ(written(), "[A]\r\nx=1\r\n");
+    files.failWrites = false;
+    ini.setFileName("test.ini"); // the unsaved change is gone
+    EXPECT_EQ(written(), "[Empty]||[A]|z=3||[New]|missing=|broken=one[Evil]two||[C]|Fresh=||");
+    ini.setFileName("new.ini"); // missing: loads empty
+    EXPECT_EQ(ini.SectionsCount(), 0);
+    ASSERT_TRUE(ini.UpdateFile());
+    EXPECT_EQ(files.files.at("new.ini"), "");
+    clsINI unnamed{files};
+    unnamed.setValue("A", "x", "1");
+    EXPECT_FALSE(unnamed.UpdateFile());
 }
 
-TEST_F(IniStoreTest, NoCodeZeroOrLineBreakReachesTheFile) {
-    ini.setFileName("test.ini");
-    ini.setValue("A", "missing", clsINI::NoValue);
-    ini.setValue("A", "broken", "one\r\n[Evil]\ntwo");
-    ASSERT_TRUE(ini.UpdateFile());
-    EXPECT_EQ(written(), "[A]\r\nmissing=\r\nbroken=one[Evil]two\r\n\r\n");
-    EXPECT_EQ(ValueOrEmpty(clsINI::NoValue), "");
-    EXPECT_EQ(ValueOrEmpty("x"), "x");
+// Each row changes something, then looks a text up.
+TEST_F(IniStoreTest, LanguageFileIsReadAgainOnlyWhenItsNameTimeOrSizeChanged) {
+    std::string name = "en.lng";
+    LanguageTexts texts(files, name);
+    const auto file = [](const std::string& word) { return "[Chat]\r\nstrUsersCount=" + word; };
+    const std::tuple<const char*, std::function<void()>, std::string, int> rows[] = {
+        // change, text looked up, files read so far
+        {"none, file missing", [] {}, clsINI::NoValue, 0},
+        {"file made", [&] { files.files["en.lng"] = file("users"); }, "users", 1},
+        {"none", [] {}, "users", 1},
+        {"other file of the same size chosen",
+         [&] {
+             files.files["de.lng"] = file("Users");
+             name = "de.lng";
+         },
+         "Users", 2},
+        {"same size written", [&] { files.writeFileAtomic("de.lng", file("USERS")); }, "USERS", 3},
+        {"file grew", [&] { files.files["de.lng"] += "!"; }, "USERS!", 4},
+        {"file removed", [&] { files.files.clear(); }, clsINI::NoValue, 4},
+    };
+    for (const auto& [change, apply, text, reads] : rows) {
+        SCOPED_TRACE(change);
+        apply();
+        EXPECT_EQ(texts.LangText("chat", "STRUSERSCOUNT"), text);
+        EXPECT_EQ(files.reads, reads);
+    }
+    EXPECT_EQ(texts.LangTextOr("Chat", "strUsersCount", "built-in"), "built-in");
 }
 
 } // namespace

@@ -4,20 +4,20 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <tuple>
+
 namespace vz {
-
-void PrintTo(const TextRun& r, std::ostream* os) {
-    *os << "{\"" << r.text << "\" #" << std::hex << r.attr.rgb << (r.attr.bold ? " bold" : "")
-        << (r.attr.underline ? " underline" : "") << "}";
-}
-
 namespace {
 
-constexpr std::uint32_t Black = 0x000000, Red = 0xFF0000, Blue = 0x0000FF, Green = 0x00FF00,
-                        Purple = 0x7F007F;
-
-TextRun run(const std::string& text, std::uint32_t rgb, bool bold = false, bool underline = false) {
-    return TextRun{text, TextAttr{rgb, bold, underline}};
+// In the texts of these tests ^ stands for the colour character, * for bold,
+// _ for underline and ~ for reverse.
+std::string codes(std::string text) {
+    const std::string marks = "^*_~", chars = {ColourChar, BoldChar, UnderlineChar, ReverseChar};
+    for (char& c : text)
+        if (const auto at = marks.find(c); at != std::string::npos)
+            c = chars[at];
+    return text;
 }
 
 class RecordingLog : public LogSettings {
@@ -31,9 +31,18 @@ public:
 
 class ColorWriterTest : public ::testing::Test {
 protected:
-    std::vector<TextRun> write(const std::string& line, const std::string& logName = "") {
-        writer.PutColorText(view, line, logName);
-        return view.lines.back();
+    // The runs of the written line, each as "[text|#rrggbb bold underline]"
+    // with black and plain left out.
+    std::string write(const std::string& line, const std::string& logName = "") {
+        writer.PutColorText(view, codes(line), logName);
+        std::string out;
+        for (const TextRun& run : view.lines.back()) {
+            char rgb[16];
+            std::snprintf(rgb, sizeof rgb, "|#%06x", static_cast<unsigned>(run.attr.rgb));
+            out += "[" + run.text + (run.attr.rgb ? rgb : "") + (run.attr.bold ? " bold" : "") +
+                   (run.attr.underline ? " underline" : "") + "]";
+        }
+        return out;
     }
     Globals globals;
     RecordingLog log{globals};
@@ -41,97 +50,43 @@ protected:
     fake::FakeTextView view;
 };
 
-TEST_F(ColorWriterTest, EveryLineStartsWithABlackBlank) {
-    EXPECT_EQ(write(""), std::vector<TextRun>{run(" ", Black)});
-    EXPECT_EQ(write("plain"), (std::vector<TextRun>{run(" plain", Black)}));
-}
-
-TEST_F(ColorWriterTest, LineColourIsTakenOffTheText) {
-    EXPECT_EQ(write("06hello"), (std::vector<TextRun>{run(" ", Black), run("hello", Purple)}));
-    EXPECT_EQ(write("00hello"), std::vector<TextRun>{run(" 00hello", Black)});
-    EXPECT_EQ(write("16x"), std::vector<TextRun>{run(" 16x", Black)});
-    EXPECT_EQ(write("6x"), std::vector<TextRun>{run(" 6x", Black)});
-}
-
-TEST_F(ColorWriterTest, ColourCodesFromTheWorkedExamples) {
-    EXPECT_EQ(write("\x03"
-                    "4red"),
-              (std::vector<TextRun>{run(" ", Black), run("red", Red)}));
-    EXPECT_EQ(write("\x03"
-                    "123"),
-              (std::vector<TextRun>{run(" ", Black), run("3", Blue)}));
-    EXPECT_EQ(write("\x03"
-                    "16"),
-              std::vector<TextRun>{run(" 6", Black)});
-    EXPECT_EQ(write("\x03"
-                    "4,12x"),
-              (std::vector<TextRun>{run(" ", Black), run("x", Red)}));
-    EXPECT_EQ(write("\x03"
-                    "4,1text"),
-              (std::vector<TextRun>{run(" ", Black), run("text", Red)}));
-}
-
-TEST_F(ColorWriterTest, OneAndTenAreBlackLikeUnknownNumbers) {
-    EXPECT_EQ(GetColor(1), Black);
-    EXPECT_EQ(GetColor(10), Black);
-    EXPECT_EQ(GetColor(99), Black);
-    EXPECT_EQ(GetColor(0), 0xFFFFFFu);
-    EXPECT_EQ(GetColor(14), 0x5C5C5Cu);
-}
-
-TEST_F(ColorWriterTest, CodesDoNotChainButATThirdColourCharacterOpensAgain) {
-    EXPECT_EQ(write("\x03"
-                    "4red\x03"
-                    "12blue"),
-              (std::vector<TextRun>{run(" ", Black), run("red", Red), run("12blue", Black)}));
-    EXPECT_EQ(
-        write("\x03"
-              "4a\x03"
-              "b\x03"
-              "9c"),
-        (std::vector<TextRun>{run(" ", Black), run("a", Red), run("b", Black), run("c", Green)}));
-}
-
-TEST_F(ColorWriterTest, ColourCharactersAreNeverShown) {
-    EXPECT_EQ(write("\x03hello"), std::vector<TextRun>{run(" hello", Black)});
-    EXPECT_EQ(write("\x03\x03x"), std::vector<TextRun>{run(" x", Black)});
-    EXPECT_EQ(write("\x03"
-                    "4\x03x"),
-              std::vector<TextRun>{run(" x", Black)});
-}
-
-TEST_F(ColorWriterTest, ReverseIsDroppedOnlyWhenItClosesACode) {
-    EXPECT_EQ(write("a\x16"
-                    "b"),
-              std::vector<TextRun>{run(" a\x16"
-                                       "b",
-                                       Black)});
-    EXPECT_EQ(write("\x03"
-                    "4\x16x"),
-              (std::vector<TextRun>{run(" ", Black), run("x", Red)}));
-}
-
-TEST_F(ColorWriterTest, BoldAndUnderlineLastToTheEndOfTheLineOnly) {
-    EXPECT_EQ(write("\x02nick\x02\x1F:\x1F\ttext"),
-              (std::vector<TextRun>{run(" ", Black), run("nick", Black, true),
-                                    run(":", Black, false, true), run("\ttext", Black)}));
-    EXPECT_EQ(write("\x02"
-                    "bold to the end"),
-              (std::vector<TextRun>{run(" ", Black), run("bold to the end", Black, true)}));
-    EXPECT_EQ(write("next"), std::vector<TextRun>{run(" next", Black)});
-    EXPECT_EQ(write("\x03"
-                    "4\x02x"),
-              (std::vector<TextRun>{run(" ", Black), run("x", Red, true)}));
-}
-
-TEST_F(ColorWriterTest, CommaRulesOfTheColourCode) {
-    EXPECT_EQ(write("\x03,5x"), std::vector<TextRun>{run(" ,5x", Black)});
-    EXPECT_EQ(write("\x03"
-                    "4,1,x"),
-              (std::vector<TextRun>{run(" ", Black), run(",x", Red)}));
-    EXPECT_EQ(write("\x03"
-                    "4,123"),
-              (std::vector<TextRun>{run(" ", Black), run("3", Red)}));
+// Each row is followed by a plain line, which must not inherit anything.
+TEST_F(ColorWriterTest, DisplayLinesBecomeRunsBehindABlackBlank) {
+    const std::tuple<const char*, const char*, const char*> rows[] = {
+        // name, line, runs
+        {"empty", "", "[ ]"},
+        {"plain", "plain", "[ plain]"},
+        {"line colour taken off", "06hello", "[ ][hello|#7f007f]"},
+        {"00 is no line colour", "00hello", "[ 00hello]"},
+        {"16 is no line colour", "16x", "[ 16x]"},
+        {"one digit is no line colour", "6x", "[ 6x]"},
+        {"colour code", "^4red", "[ ][red|#ff0000]"},
+        {"12 then a digit", "^123", "[ ][3|#0000ff]"},
+        {"16 is no colour: 1 (black) and a 6", "^16", "[ 6]"},
+        {"10 is black", "^10x", "[ x]"},
+        {"background", "^4,1text", "[ ][text|#ff0000]"},
+        {"background has two digits at most", "^4,123", "[ ][3|#ff0000]"},
+        {"4,12 reads as 4.12", "^4,12x", "[ ][x|#ff0000]"},
+        {"second comma ends the code", "^4,1,x", "[ ][,x|#ff0000]"},
+        {"no foreground: no code", "^,5x", "[ ,5x]"},
+        {"codes do not chain", "^4red^12blue", "[ ][red|#ff0000][12blue]"},
+        {"a third colour character opens again", "^4a^b^9c", "[ ][a|#ff0000][b][c|#00ff00]"},
+        {"colour characters are never shown", "^hello", "[ hello]"},
+        {"two colour characters", "^^x", "[ x]"},
+        {"colour closed at once", "^4^x", "[ x]"},
+        {"reverse is kept outside a code", "a~b", "[ a~b]"},
+        {"reverse closing a code is dropped", "^4~x", "[ ][x|#ff0000]"},
+        {"bold and underline toggle", "*nick*_:_\ttext", "[ ][nick bold][: underline][\ttext]"},
+        {"bold to the end", "*bold", "[ ][bold bold]"},
+        {"bold closing a code", "^4*x", "[ ][x|#ff0000 bold]"},
+        {"multi-byte text stays whole", "03Привіт ^4червоний",
+         "[ ][Привіт |#007f00][червоний|#ff0000]"},
+    };
+    for (const auto& [name, line, runs] : rows) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(write(line), codes(runs));
+        EXPECT_EQ(write("next"), "[ next]");
+    }
 }
 
 TEST_F(ColorWriterTest, LogsTheTextWithoutLineColourWhenTheLogIsOn) {
@@ -142,18 +97,8 @@ TEST_F(ColorWriterTest, LogsTheTextWithoutLineColourWhenTheLogIsOn) {
     write("status line", "");
     EXPECT_EQ(log.entries, std::vector<std::string>{"#chan|hello"});
     globals.LogPrivats = "1";
-    write("\x02"
-          "bob\x02 hi",
-          "bob");
-    EXPECT_EQ(log.entries.back(), "bob|\x02"
-                                  "bob\x02 hi");
-}
-
-TEST_F(ColorWriterTest, MultiByteTextStaysWhole) {
-    EXPECT_EQ(
-        write("03Привіт \x03"
-              "4червоний"),
-        (std::vector<TextRun>{run(" ", Black), run("Привіт ", 0x007F00), run("червоний", Red)}));
+    write("*bob* hi", "bob");
+    EXPECT_EQ(log.entries.back(), codes("bob|*bob* hi"));
 }
 
 } // namespace
