@@ -1,8 +1,6 @@
 #include "app/frm_main.h"
 #include "fakes/fake_platform.h"
 #include "input/command_parser.h"
-#include "text/words.h"
-#include "windows/frm_chat.h"
 
 #include <functional>
 
@@ -12,143 +10,110 @@
 namespace vz {
 namespace {
 
-using ::testing::Contains;
 using ::testing::ElementsAre;
-using ::testing::IsEmpty;
 
-class CommandParserTest : public ::testing::Test {
-protected:
+// Started as "me" with [Last] Port=6668, not yet connected.
+struct CommandParserTest : ::testing::Test {
     CommandParserTest() {
         world.files.files["vuvivaz.ini"] =
             "[Options]\r\nNick=me\r\n[Last]\r\nServer=irc.test\r\nPort=6668\r\n";
         world.start();
-        world.connect();
-        world.takeSent();
     }
     std::string parse(const std::string& line, const std::string& target = "") {
         return world.app->ParseCommand(target, line);
     }
-
     fake::FakeWorld world;
 };
 
-TEST(GetWordsTest, JoinsTheRangeAndDropsCarriageReturns) {
-    const std::vector<std::string> words{"", "a", "b\r", "c"};
-    EXPECT_EQ(GetWords(words, 1, -1), "a b c");
-    EXPECT_EQ(GetWords(words, 2, 2), "b");
-    EXPECT_EQ(GetWords(words, 0, 1), "");
-    EXPECT_EQ(GetWords(words, 2, 4), "");
-    EXPECT_EQ(GetWords(words, 3, 2), "");
-}
+// A line typed in the window of `target`, the line for the server and the
+// command word shown in the status window.
+struct Row {
+    const char* name;
+    std::string typed, target, out, echo;
+};
 
-TEST_F(CommandParserTest, MessagesAndNoticesTakeTheFirstWordAsTarget) {
-    EXPECT_EQ(parse("msg bob hi there"), "PRIVMSG bob :hi there");
-    EXPECT_EQ(parse("msg bob"), "PRIVMSG bob :");
-    EXPECT_EQ(parse("query bob hi there"), "PRIVMSG bob :hi there");
-    EXPECT_EQ(parse("notice bob psst"), "NOTICE bob :psst");
-    EXPECT_EQ(parse("id secret"), "PRIVMSG NickServ :IDENTIFY secret");
-    EXPECT_EQ(parse("nick other"), "NICK other");
-}
+const Row Rows[] = {
+    {"msg", "msg bob hi there", "", "PRIVMSG bob :hi there", " msg"},
+    {"query", "query bob hi there", "", "PRIVMSG bob :hi there", " query"},
+    {"notice", "notice bob psst", "", "NOTICE bob :psst", " notice"},
+    {"id", "id secret", "", "PRIVMSG NickServ :IDENTIFY secret", " id"},
+    {"nick", "nick other", "", "NICK other", " nick"},
+    {"me", "me waves", "#a", "PRIVMSG #a :\001ACTION waves\001", " me"},
+    {"a command alone is its own rest", "quit", "", "QUIT :quit", " quit"},
+    {"quit with a reason", "quit see you", "", "QUIT :see you", " quit"},
+    {"part without a window", "part #gone", "", "PART #gone", " part"},
+    {"topic keeps the raw text", "topic hello $me", "#a", "TOPIC #a :hello $me", " topic"},
+    {"names keeps the typed word", "NAMES #x", "", "NAMES #x", " names"},
+    {"list drops its arguments", "list #x", "", "LIST ", " list"},
+    {"raw", "RAW privmsg #a :hi", "", "privmsg #a :hi", " raw"},
+    {"others pass through", "ПРИВІТ всім", "", "ПРИВІТ всім", " привіт"},
+    {"empty line", "", "", " ", " "},
+    {"two blanks give an empty word", "msg  bob hi", "", "PRIVMSG  :bob hi", " msg"},
+    {"$+ joins its neighbours", "msg bob a $+ b", "", "PRIVMSG bob :ab", " msg"},
+    {"$+ first", "raw $+ x", "", "x", " raw"},
+    {"$+ twice over whole characters", "raw ж $+ $+ і", "", "і", " raw"},
+    {"identifiers ignore case", "msg bob in $Chan $ME", "#a", "PRIVMSG bob :in #a me", " msg"},
+    {"other names of the target", "raw $CHANNEL $ch", "bob", "bob bob", " raw"},
+    {"no target", "msg bob $chan", "", "PRIVMSG bob :", " msg"},
+    {"an unknown name keeps its blanks", "msg bob a $nosuch b", "", "PRIVMSG bob :a  b", " msg"},
+    {"so does a lone $", "msg bob a $ b", "", "PRIVMSG bob :a  b", " msg"},
+    {"version", "raw $version", "", "1.15", " raw"},
+    {"date and time", "raw $date $Time", "", "06.12.2026 21:30:00", " raw"},
+    {"no server without a connection", "raw $server $port", "", " ", " raw"},
+};
 
-TEST_F(CommandParserTest, CommandAloneIsItsOwnRest) {
-    EXPECT_EQ(parse("quit"), "QUIT :quit");
-    EXPECT_EQ(parse("part"), "PART part");
-    EXPECT_EQ(parse("quit see you"), "QUIT :see you");
-}
-
-TEST_F(CommandParserTest, DollarPlusJoinsItsNeighbours) {
-    EXPECT_EQ(parse("msg bob a $+ b"), "PRIVMSG bob :ab");
-    EXPECT_EQ(parse("raw $+ x"), "x");
-    EXPECT_EQ(parse("raw ж $+ $+ і"), "і");
-}
-
-TEST_F(CommandParserTest, TwoBlanksGiveAnEmptyWord) {
-    EXPECT_EQ(parse("msg  bob hi"), "PRIVMSG  :bob hi");
-}
-
-TEST_F(CommandParserTest, IdentifiersExpandButTopicKeepsTheRawText) {
-    EXPECT_EQ(parse("msg bob in $chan now", "#a"), "PRIVMSG bob :in #a now");
-    EXPECT_EQ(parse("msg bob $nosuch x", "#a"), "PRIVMSG bob : x");
-    EXPECT_EQ(parse("topic hello $me", "#a"), "TOPIC #a :hello $me");
-    EXPECT_EQ(parse("me waves", "#a"), "PRIVMSG #a :\x01"
-                                       "ACTION waves\x01");
-}
-
-TEST_F(CommandParserTest, NamesRequestsTheListingAndKeepsTheTypedWord) {
-    EXPECT_EQ(parse("names #x"), "names #x");
+TEST_F(CommandParserTest, TypedLinesBecomeServerLines) {
+    for (const Row& row : Rows) {
+        SCOPED_TRACE(row.name);
+        const int rounds = world.pump.rounds;
+        EXPECT_EQ(parse(row.typed, row.target), row.out);
+        EXPECT_EQ(world.statusLast(), row.echo);
+        EXPECT_EQ(world.pump.rounds, rounds + 2);
+    }
     EXPECT_TRUE(world.app->globals().NamesRequested);
-    EXPECT_EQ(parse("NAMES #x"), "NAMES #x");
+    EXPECT_TRUE(world.server.sent.empty());
 }
 
-TEST_F(CommandParserTest, UnknownCommandsPassThroughAndListIgnoresArguments) {
-    EXPECT_EQ(parse("WhoIs bob"), "WhoIs bob");
-    EXPECT_EQ(parse("list #x"), "LIST ");
-    EXPECT_EQ(parse("RAW privmsg #a :hi"), "privmsg #a :hi");
+TEST_F(CommandParserTest, RandNickKeepsSixWholeCharactersAndAddsThreeDigits) {
+    // The nick, and what is kept of it.
+    const std::pair<const char*, std::string> rows[] = {
+        {"verylongnick", "verylo"}, {"Олександр", "Олекса"}, {"bo", "bo"}, {"", "Guest"}};
+    for (const auto& [nick, kept] : rows) {
+        world.app->globals().Nick = nick;
+        EXPECT_THAT(parse("raw $RandNick"), ::testing::MatchesRegex(kept + "[0-9]{3}")) << nick;
+    }
+    EXPECT_EQ(parse("raw $me"), "");
 }
 
-TEST_F(CommandParserTest, EveryCommandWordIsEchoedInLowerCase) {
-    parse("WhoIs bob");
-    EXPECT_EQ(world.statusLast(), " whois");
-    parse("ПРИВІТ всім");
-    EXPECT_EQ(world.statusLast(), " привіт");
-    EXPECT_EQ(parse(""), " ");
-    EXPECT_EQ(world.statusLast(), " ");
+TEST_F(CommandParserTest, ServerReconnectsToTheHostAndAValidPort) {
+    // Typed after "server ", and the port taken; the port before is 7000.
+    const std::pair<const char*, int> rows[] = {
+        {"h1:7001", 7001}, {"h2", 6668}, {"h3:abc", 6668},   {"h4:70000", 7000},
+        {"h5:0", 7000},    {"h6:1", 1},  {"h7:65535", 65535}};
+    for (const auto& [typed, port] : rows) {
+        world.app->globals().ServerPort = 7000;
+        EXPECT_EQ(parse(std::string("server ") + typed), "");
+        EXPECT_EQ(parse("raw $server $port"), std::string(typed, 2) + " " + std::to_string(port));
+    }
 }
 
-TEST_F(CommandParserTest, PendingEventsRunTwicePerCommand) {
-    const int before = world.pump.rounds;
-    parse("msg bob hi");
-    EXPECT_EQ(world.pump.rounds, before + 2);
-}
-
-TEST_F(CommandParserTest, PartClosesTheWindowFirst) {
+TEST_F(CommandParserTest, PartAndJoinSendTheirLines) {
+    world.connect();
     world.serverSays(":me!u@h JOIN :#a");
     world.takeSent();
-    EXPECT_EQ(parse("part #A bye now"), "PART #A :bye now");
+    EXPECT_EQ(parse("part #A bye now"), "PART #A :bye now"); // the window sends its own PART first
     EXPECT_THAT(world.takeSent(), ElementsAre("PART #a"));
     EXPECT_FALSE(world.app->tables().ChannelExists("#a"));
-    EXPECT_EQ(parse("part #gone"), "PART #gone");
-    EXPECT_THAT(world.takeSent(), IsEmpty());
-}
-
-TEST_F(CommandParserTest, ServerWithPortReconnectsThere) {
-    EXPECT_EQ(parse("server irc.example.net:7000"), "");
-    EXPECT_EQ(world.server.host, "irc.example.net");
-    EXPECT_EQ(world.server.port, 7000);
-    EXPECT_EQ(world.app->globals().Server, "irc.example.net");
-    EXPECT_EQ(world.app->globals().ServerPort, 7000);
-}
-
-TEST_F(CommandParserTest, ServerWithoutPortTakesTheLastPort) {
-    world.app->globals().ServerPort = 7000;
-    parse("server irc.example.net");
-    EXPECT_EQ(world.server.port, 6668);
-    world.app->globals().ServerPort = 7000;
-    parse("server irc.example.net:abc");
-    EXPECT_EQ(world.server.port, 6668);
-}
-
-TEST_F(CommandParserTest, ServerPortOutOfRangeKeepsThePort) {
-    world.app->globals().ServerPort = 7000;
-    parse("server irc.example.net:70000");
-    EXPECT_EQ(world.server.port, 7000);
-    parse("server irc.example.net:0");
-    EXPECT_EQ(world.server.port, 7000);
-    parse("server irc.example.net:65535");
-    EXPECT_EQ(world.server.port, 65535);
-}
-
-TEST_F(CommandParserTest, JoinSendsEachChannelAndKeepsEventsRunningBetween) {
     std::vector<std::vector<std::string>> seenByEvents;
     std::function<void()> watch = [&] {
         seenByEvents.push_back(world.server.sentLines());
         world.pump.post(watch);
     };
     world.pump.post(watch);
-    EXPECT_EQ(parse("join #a,#b key"), "");
+    EXPECT_EQ(parse("join #a,#b key"), ""); // each channel its own JOIN, events running between
     EXPECT_THAT(world.takeSent(), ElementsAre("JOIN #a", "JOIN #b key"));
     EXPECT_THAT(world.pump.waits, ElementsAre(800, 800));
-    EXPECT_THAT(seenByEvents, Contains(ElementsAre("JOIN #a")));
+    EXPECT_THAT(seenByEvents, ::testing::Contains(ElementsAre("JOIN #a")));
     world.pump.queued.clear();
 }
 

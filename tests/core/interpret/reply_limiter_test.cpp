@@ -7,72 +7,38 @@
 namespace vz {
 namespace {
 
-class ReplyLimiterTest : public ::testing::Test {
-protected:
-    // How many answers may go out now, emptying the bucket.
-    int drain() {
+// Steps of {the clock moves on by ms, then this many answers may go out}.
+const struct {
+    const char* name;
+    std::vector<std::pair<int, int>> steps;
+} Rows[] = {
+    {"five at once, then none", {{0, 5}, {0, 0}}},
+    {"one more every six seconds", {{0, 5}, {5999, 0}, {1, 1}, {13000, 2}}},
+    {"failed tries", {{0, 5}, {1000, 0}, {1000, 0}, {1000, 0}, {1000, 0}, {1000, 0}, {1000, 1}}},
+    {"part time carries over", {{0, 5}, {9000, 1}, {3000, 1}}},
+    {"a long silence fills only to five", {{0, 5}, {3600 * 1000, 5}}},
+    {"a full bucket saves no time", {{61000, 5}, {5999, 0}}},
+};
+
+TEST(ReplyLimiter, FiveAtOnceThenOneEverySixSeconds) {
+    fake::FakeClock clock;
+    const auto drain = [](ReplyLimiter& limiter) {
         int taken = 0;
         while (limiter.tryTake())
             ++taken;
         return taken;
+    };
+    for (const auto& row : Rows) {
+        ReplyLimiter limiter{clock};
+        for (const auto& [ms, answers] : row.steps) {
+            clock.advance(ms);
+            EXPECT_EQ(drain(limiter), answers) << row.name << ", after " << ms << " ms";
+        }
     }
-
-    fake::FakeClock clock;
-    ReplyLimiter limiter{clock};
-};
-
-TEST_F(ReplyLimiterTest, FiveAtOnceThenNone) {
-    EXPECT_EQ(drain(), 5);
-    EXPECT_FALSE(limiter.tryTake());
-}
-
-TEST_F(ReplyLimiterTest, OneTokenEverySixSeconds) {
-    drain();
-    clock.advance(5999);
-    EXPECT_FALSE(limiter.tryTake());
-    clock.advance(1);
-    EXPECT_EQ(drain(), 1);
-    clock.advance(13000);
-    EXPECT_EQ(drain(), 2);
-}
-
-TEST_F(ReplyLimiterTest, FailedAttemptsDoNotDelayTheRefill) {
-    drain();
-    for (int i = 0; i < 5; ++i) {
-        clock.advance(1000);
-        EXPECT_FALSE(limiter.tryTake());
-    }
-    clock.advance(1000);
-    EXPECT_TRUE(limiter.tryTake());
-}
-
-TEST_F(ReplyLimiterTest, PartTimeCarriesOverToTheNextToken) {
-    drain();
-    clock.advance(9000);
-    EXPECT_EQ(drain(), 1);
-    clock.advance(3000);
-    EXPECT_EQ(drain(), 1);
-}
-
-TEST_F(ReplyLimiterTest, LongSilenceFillsTheBucketOnlyToFive) {
-    drain();
-    clock.advance(3600 * 1000);
-    EXPECT_EQ(drain(), 5);
-}
-
-TEST_F(ReplyLimiterTest, FullBucketSavesNoTimeForLater) {
-    clock.advance(60000);
-    EXPECT_EQ(drain(), 5);
-    clock.advance(5999);
-    EXPECT_FALSE(limiter.tryTake());
-}
-
-TEST_F(ReplyLimiterTest, SteadyRateOfOnePerSixSecondsIsAlwaysAnswered) {
-    for (int i = 0; i < 20; ++i) {
-        EXPECT_TRUE(limiter.tryTake()) << i;
-        clock.advance(6000);
-    }
-    EXPECT_EQ(drain(), 5);
+    ReplyLimiter steady{clock}; // one answer every six seconds is always allowed
+    for (int i = 0; i < 20; ++i, clock.advance(6000))
+        EXPECT_TRUE(steady.tryTake()) << i;
+    EXPECT_EQ(drain(steady), 5);
 }
 
 } // namespace

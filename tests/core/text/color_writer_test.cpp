@@ -1,6 +1,7 @@
 #include "config/log_settings.h"
 #include "fakes/fake_controls.h"
 #include "text/color_writer.h"
+#include "text/control_codes.h"
 
 #include <gtest/gtest.h>
 
