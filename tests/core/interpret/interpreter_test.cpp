@@ -217,6 +217,7 @@ TEST(Interpreter, MotdStartOffersFavouriteChannelsOnlyForANumberOne) {
     for (const std::string value : {"", "0", "yes", "1x", "1"}) {
         stage.world.files.files["vuvivaz.ini"] = "[Connect]\r\nOpenChannelsForm=" + value + "\r\n";
         stage.world.serverSays(":s 375 me :- s Message of the day -");
+        EXPECT_EQ(stage.world.dialogs.favouritesShown.size(), value == "1" ? 1u : 0u) << value;
     }
     stage.world.files.files.erase("vuvivaz.ini");
     stage.world.serverSays(":s 375 me :- s Message of the day -");
@@ -257,8 +258,8 @@ TEST(Interpreter, ChannelModesAreRecorded) {
     // Modes of #x in turn, each followed (after "=") by its limit, key and recorded modes.
     for (const char* step :
          {"+ntl 25=25||ntl", "+l many=0||ntl", "+l -5=-5||ntl", "+l 40000=0||ntl",
-          "+l 32767=32767||ntl", "+l -32768=-32768||ntl", "+k key=-32768|key|ntlk",
-          "-k key=-32768||ntl", "+k=-32768||ntlk", "-kl=0||nt", "+bov *!*@s me me=0||nt"}) {
+          "+l 32767=32767||ntl", "+l -32768=-32768||ntl", "l 7=7||ntl", "+k key=7|key|ntlk",
+          "-k key=7||ntl", "+k=7||ntlk", "-kl=0||nt", "+bov *!*@s me me=0||nt"}) {
         std::string modes, expected;
         SplitAtFirst(step, '=', modes, expected);
         stage.world.serverSays(":o MODE #x " + modes);
