@@ -99,6 +99,8 @@ TEST_F(ConnectionTest, SignOnComesFirstWithPassOnlyForAPassword) {
         EXPECT_FALSE(world.app->tables().ChannelExists("#old"));
         EXPECT_FALSE(world.app->tables().PrivatExists("bob"));
     }
+    world.clock.advance(60000); // connecting cancelled the retry after the error
+    EXPECT_EQ(world.server.connects, 2);
     EXPECT_EQ(state(), "VuviVAZ - irc.test, icon 2, button 2, menus, try 3");
 }
 
@@ -127,6 +129,7 @@ TEST_F(ConnectionTest, DisconnectingEndsRetrying) {
     for (const bool ownQuit : {false, true}) {
         SCOPED_TRACE(ownQuit ? "server closes after our QUIT" : "disconnect while a retry waits");
         world.connect();
+        world.app->list().show();
         if (ownQuit) {
             world.app->SendData("QUIT :bye");
             world.server.events->onClosedByServer();
@@ -139,6 +142,7 @@ TEST_F(ConnectionTest, DisconnectingEndsRetrying) {
         EXPECT_EQ(world.server.connects, connects);
         EXPECT_EQ(world.statusLast(), " *** Disconnect");
         EXPECT_EQ(state(), "VuviVAZ, icon 1, button 1");
+        EXPECT_FALSE(world.ui.list->win.isVisible());
         EXPECT_EQ(g().ConnectTry, 1);
     }
 }

@@ -75,6 +75,7 @@ TEST_F(ColorWriterTest, DisplayLinesBecomeRunsBehindABlackBlank) {
         {"colour characters are never shown", "^hello", "[ hello]"},
         {"two colour characters", "^^x", "[ x]"},
         {"colour closed at once", "^4^x", "[ x]"},
+        {"and the next opens again", "^4^x^5y", "[ x][y|#7f0000]"},
         {"reverse is kept outside a code", "a~b", "[ a~b]"},
         {"reverse closing a code is dropped", "^4~x", "[ ][x|#ff0000]"},
         {"bold and underline toggle", "*nick*_:_\ttext", "[ ][nick bold][: underline][\ttext]"},
