@@ -65,11 +65,11 @@ template <class Part, class Fake> Part& pick(Part* real, Fake& fake) {
 } // namespace
 
 FakeWorld::FakeWorld(RealParts real)
-    : app(std::make_unique<frmMain>(Platform{pick(real.clock, clock), pick(real.pump, pump),
-                                             pick(real.files, files), pick(real.locale, locale),
-                                             pick(real.ui, ui), pick(real.mainWindow, mainWindow),
-                                             pick(real.dialogs, dialogs), pick(real.server, server),
-                                             pick(real.identSocket, identSocket)})) {}
+    : app(std::make_unique<frmMain>(
+          Platform{pick(real.clock, clock), pick(real.pump, pump), pick(real.files, files),
+                   pick(real.locale, locale), pick(real.ui, ui), pick(real.mainWindow, mainWindow),
+                   pick(real.dialogs, dialogs), pick(real.server, server),
+                   pick(real.identSocket, identSocket), pick(real.desktop, desktop)})) {}
 
 FakeWorld::~FakeWorld() = default;
 

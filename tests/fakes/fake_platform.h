@@ -258,6 +258,19 @@ public:
     std::string sent;
 };
 
+class FakeDesktop : public Desktop {
+public:
+    bool openInEditor(const std::string& path) override {
+        opened.push_back(path);
+        return canOpen;
+    }
+    void activateKeyboardLayout(KeyboardLayout layout) override { layouts.push_back(layout); }
+
+    std::vector<std::string> opened;
+    std::vector<KeyboardLayout> layouts;
+    bool canOpen = true;
+};
+
 // The parts of a world that are not its fakes: the Qt and integration tests
 // put real views, sockets, clock or pump here; a part left null is the fake.
 struct RealParts {
@@ -270,11 +283,12 @@ struct RealParts {
     Dialogs* dialogs = nullptr;
     ClientSocket* server = nullptr;
     IdentSocket* identSocket = nullptr;
+    Desktop* desktop = nullptr;
 
     // Every part of `platform`.
     static RealParts all(const Platform& p) {
-        return {&p.clock,      &p.pump,    &p.files,        &p.locale,     &p.ui,
-                &p.mainWindow, &p.dialogs, &p.serverSocket, &p.identSocket};
+        return {&p.clock,      &p.pump,    &p.files,        &p.locale,      &p.ui,
+                &p.mainWindow, &p.dialogs, &p.serverSocket, &p.identSocket, &p.desktop};
     }
 };
 
@@ -328,6 +342,7 @@ public:
     FakeDialogs dialogs;
     FakeClientSocket server;
     FakeIdentSocket identSocket;
+    FakeDesktop desktop;
     std::unique_ptr<frmMain> app;
 
 private:

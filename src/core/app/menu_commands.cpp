@@ -2,6 +2,7 @@
 #include "app/menu_commands.h"
 
 #include "app/frm_main.h"
+#include "text/log_file.h"
 #include "windows/membership.h"
 
 namespace vz {
@@ -39,6 +40,16 @@ void disconnectOrReload(frmMain& main, void (*whenIdle)(frmMain&)) {
     whenIdle(main);
 }
 
+void openLog(frmMain& main, const std::string& logName) {
+    if (logName.empty())
+        return;
+    const std::string file = LogFileName(logName);
+    if (!main.platform().files.isFile(file))
+        main.PutStatus("*** Лог не знайдено: " + file);
+    else if (!main.platform().desktop.openInEditor(file))
+        main.PutStatus("*** Не вдалося відкрити " + file);
+}
+
 } // namespace
 
 void MenuConnect(frmMain& main) {
@@ -59,6 +70,14 @@ void MenuList(frmMain& main) {
 
 void MenuNick(frmMain& main) {
     main.platform().dialogs.promptNick();
+}
+
+void MenuChannelLog(frmMain& main) {
+    openLog(main, main.globals().CurrentChannel);
+}
+
+void MenuPrivatLog(frmMain& main) {
+    openLog(main, main.globals().CurrentPrivat);
 }
 
 void MenuArrange(frmMain& main, Arrangement arrangement) {

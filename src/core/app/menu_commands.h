@@ -25,6 +25,12 @@ void MenuNick(frmMain& main);
 // offers the arrangement that follows: after cascade horizontal, after
 // horizontal vertical, after vertical cascade (tool tip, image, ArrangeMode).
 void MenuArrange(frmMain& main, Arrangement arrangement);
+// Logs > current channel / current private: opens the log file of the
+// channel or private window activated last in the desktop's editor, without
+// waiting for it; nothing when no such window was activated. The status
+// window says so when the file is missing or cannot be opened.
+void MenuChannelLog(frmMain& main);
+void MenuPrivatLog(frmMain& main);
 // Help > About and toolbar button 5.
 void MenuAbout(frmMain& main);
 
