@@ -4,6 +4,7 @@
 #include "fakes/printers.h"
 #include "platform/platform.h"
 
+#include <fstream>
 #include <functional>
 #include <map>
 #include <memory>
@@ -101,6 +102,12 @@ private:
     std::map<std::string, std::int64_t> lastWrite_;
     std::int64_t writes_ = 0;
 };
+
+// A default file the program ships in data/.
+inline std::string shippedFile(const std::string& name) {
+    std::ifstream in(std::string(VUVIVAZ_DATA_DIR) + "/" + name, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
 
 class FakeLocale : public LocaleFormat {
 public:
