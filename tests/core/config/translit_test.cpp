@@ -6,72 +6,42 @@
 namespace vz {
 namespace {
 
-struct TranslitRow {
-    const char* name;
-    const char* text;
-    bool toLatin;
-    const char* converted;
-};
-
+// How: 'R' Latin to Cyrillic, 'L' Cyrillic to Latin; 'c' and 'l' swap the
+// layout, the text meant for the Cyrillic or the Latin one.
 TEST(TranslitTest, ConvertsByTheShippedFile) {
     fake::FakeFiles files;
     files.files[TranslitFileName] = fake::shippedFile(TranslitFileName);
-    const TranslitRow rows[] = {
-        {"sh and ch are keys, not s h c h", "shchuka", false, "шчука"},
-        {"sch, then single letters", "Schast", false, "щаст"},
-        {"sc without h is fixed, the c used once", "Vasco", false, "васцо"},
-        {"ya inside and at the end", "yablunya", false, "яблуня"},
-        {"only lower and capitalised groups", "SHYA", false, "сгиа"},
-        {"upper case as lower case", "PRYVIT", false, "привіт"},
-        {"digits, punctuation, Cyrillic pass", "ok 42, друже!", false, "ок 42, друже!"},
-        {"Cyrillic in both cases to Latin", "Щука Їжак", true, "schuka yizhak"},
-        {"letters without a key pass", "ёлка ґанок x", true, "ёlka ґanok x"},
+    const std::tuple<const char*, char, const char*> rows[] = {
+        {"shchuka", 'R', "шчука"},   // sh and ch, not s h c h
+        {"Schast", 'R', "щаст"},     // sch, then single letters
+        {"Vasco", 'R', "васцо"},     // sc without h is fixed, the c used once
+        {"yablunya", 'R', "яблуня"}, // ya inside and at the end
+        {"SHYA", 'R', "сгиа"},       // upper-case groups are single letters
+        {"PRYVIT", 'R', "привіт"},   // keys ignore case
+        {"ok 42, друже!", 'R', "ок 42, друже!"},
+        {"Щука Їжак ёґ", 'L', "schuka yizhak ёґ"},
+        {"Ghbdsn& zr cghfdb?", 'c', "Привіт? як справи,"},
+        {"Руддщб ЦщкдвЖ", 'l', "Hello, World:"},
+        {"l;'", 'c', "джє"}, // the semicolon between s1 and r
+        {"ж;", 'c', "жж"},   // a tie
+        {"", 'c', ""},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(Translit(files, row.text, row.toLatin), row.converted);
+    for (const auto& [text, how, converted] : rows) {
+        const LayoutSwap swap = SwapLayoutText(files, text);
+        const bool toLatin = how == 'L' || how == 'l';
+        EXPECT_EQ(how == 'R' || how == 'L' ? Translit(files, text, toLatin) : swap.text, converted);
+        if (how == 'c' || how == 'l') {
+            EXPECT_EQ(swap.layout, toLatin ? KeyboardLayout::Latin : KeyboardLayout::Cyrillic);
+        }
     }
 }
 
-TEST(TranslitTest, AMissingKeyOrFileLeavesTheLettersAsTheyWere) {
+TEST(TranslitTest, AMissingKeyLeavesTheLettersAndADoubledKeyGivesTwo) {
     fake::FakeFiles files;
-    EXPECT_EQ(Translit(files, "sho yo", false), "sho yo");
-    files.files[TranslitFileName] = "[2Rus]\r\nsh=ш\r\no=о\r\n[2Lat]\r\nш=sh\r\n";
-    EXPECT_EQ(Translit(files, "sho yo", false), "шо yo");
-    EXPECT_EQ(Translit(files, "шок", true), "shок");
-}
-
-struct SwapRow {
-    const char* name;
-    const char* text;
-    const char* converted;
-    KeyboardLayout layout;
-};
-
-TEST(SwapLayoutTest, TheSideWithMoreKeysWinsATieGoesToCyrillic) {
-    fake::FakeFiles files;
-    files.files[TranslitFileName] = fake::shippedFile(TranslitFileName);
-    const SwapRow rows[] = {
-        {"Latin keys", "Ghbdsn& zr cghfdb?", "Привіт? як справи,", KeyboardLayout::Cyrillic},
-        {"Cyrillic keys", "Руддщб ЦщкдвЖ", "Hello, World:", KeyboardLayout::Latin},
-        {"the semicolon between s1 and r", "l;'", "джє", KeyboardLayout::Cyrillic},
-        {"tie", "ж;", "жж", KeyboardLayout::Cyrillic},
-        {"empty", "", "", KeyboardLayout::Cyrillic},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        const LayoutSwap swap = SwapLayoutText(files, row.text);
-        EXPECT_EQ(swap.text, row.converted);
-        EXPECT_EQ(swap.layout, row.layout);
-    }
-}
-
-TEST(SwapLayoutTest, ADoubledKeyGivesTwoCharactersAndSwappingSwitchesTheLayout) {
-    fake::FakeFiles files;
-    fake::FakeDesktop desktop;
-    files.files[TranslitFileName] = "[Raskl]\r\ns1=ab\r\nr=c\r\ns2=ххуz\r\n";
-    EXPECT_EQ(SwapLayout(files, desktop, "x х"), "x ab");
-    EXPECT_EQ(desktop.layouts, std::vector{KeyboardLayout::Latin});
+    EXPECT_EQ(Translit(files, "sho", false) + SwapLayoutText(files, "x;").text, "shox;");
+    files.files[TranslitFileName] = "[2Rus]\nsh=ш\n[2Lat]\nш=sh\n[Raskl]\ns1=ab\nr=c\ns2=ххуz\n";
+    EXPECT_EQ(Translit(files, "sho yo", false) + Translit(files, "шок", true), "шo yoshок");
+    EXPECT_EQ(SwapLayoutText(files, "x х").text, "x ab");
 }
 
 } // namespace
