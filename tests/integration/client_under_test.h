@@ -79,6 +79,7 @@ public:
     frmMain& app() { return *world_.app; }
     fake::FakeMainWindow& mainWindow() { return world_.mainWindow; }
     fake::FakeUi& ui() { return world_.ui; }
+    fake::FakeFiles& files() { return world_.files; }
     const std::string& nick() const { return world_.app->globals().Nick; }
     int identPort() const { return identPort_; }
 
