@@ -265,14 +265,9 @@ public:
     std::string sent;
 };
 
-class FakeDesktop : public Desktop {
-public:
-    bool openInEditor(const std::string& path) override {
-        opened.push_back(path);
-        return canOpen;
-    }
+struct FakeDesktop : Desktop {
+    bool openInEditor(const std::string& path) override { return opened.push_back(path), canOpen; }
     void activateKeyboardLayout(KeyboardLayout layout) override { layouts.push_back(layout); }
-
     std::vector<std::string> opened;
     std::vector<KeyboardLayout> layouts;
     bool canOpen = true;

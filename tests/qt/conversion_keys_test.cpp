@@ -4,9 +4,8 @@
 
 #include <QtTest>
 
-using namespace vz;
-
-// The conversion keys on a channel's real input line, whatever the layout.
+// The conversion keys on a channel's real input line, whatever the layout:
+// key, typed text, converted text.
 class ConversionKeysTest : public QObject {
     Q_OBJECT
 
@@ -31,16 +30,15 @@ private slots:
     void replaceTheLineAndPutTheCaretAtItsEnd() {
         QFETCH(int, key);
         QFETCH(QString, typed);
-        QFETCH(QString, converted);
-        test::QtWorld world;
-        world.files.files[TranslitFileName] = fake::shippedFile(TranslitFileName);
+        vz::test::QtWorld world;
+        world.files.files[vz::TranslitFileName] = vz::fake::shippedFile(vz::TranslitFileName);
         world.serverSays(":me!u@h JOIN :#test");
-        QLineEdit& edit = test::widgetOf(world.chat("#test").txtIn());
+        QLineEdit& edit = vz::test::widgetOf(world.chat("#test").txtIn());
         edit.insert(typed);
         edit.setCursorPosition(0);
         QTest::sendKeyEvent(QTest::Press, &edit, Qt::Key(key), QString(), Qt::ControlModifier);
-        QCOMPARE(edit.text(), converted);
-        QCOMPARE(edit.cursorPosition(), converted.size());
+        QTEST(edit.text(), "converted");
+        QCOMPARE(edit.cursorPosition(), edit.text().size());
     }
 };
 

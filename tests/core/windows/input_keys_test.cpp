@@ -13,61 +13,72 @@ namespace {
 
 constexpr int Enter = 13, CtrlEnter = 10, CtrlR = 18, CtrlL = 12, CtrlS = 19;
 using F = InputField;
+using L = KeyboardLayout;
 
-// A finished line is emptied here; the caret ends up after a conversion.
-TEST(InputKeysTest, EachFieldFinishesOrConvertsOnItsOwnKeys) {
+// By the shipped trans.ini. A finished line is emptied here; the caret ends
+// up after a conversion; Ctrl+S leaves the layout the text was meant for.
+TEST(InputKeysTest, FieldsFinishOrConvertOnTheirOwnKeys) {
     fake::FakeWorld world;
     world.files.files[TranslitFileName] = fake::shippedFile(TranslitFileName);
     const std::tuple<F, int, const char*, const char*, bool> rows[] = {
         {F::StatusLine, Enter, "hi", "", true},
         {F::StatusLine, CtrlEnter, "hi", "hi", false},
         {F::StatusLine, CtrlR, "pryvit", "pryvit", false},
-        {F::StatusLine, CtrlS, "ghbdsn", "привіт", true},
         {F::ChannelLine, CtrlEnter, "hi", "", true},
-        {F::ChannelLine, CtrlR, "pryvit бук", "привіт бук", true},
         {F::ChannelLine, 'a', "pryvit", "pryvit", false},
-        {F::PrivatLine, CtrlL, "pryvit бук", "pryvit buk", true},
+        {F::ChannelLine, CtrlR, "shchuka Schast", "шчука щаст", true}, // not s h c h
+        {F::ChannelLine, CtrlR, "Vasco yablunya", "васцо яблуня", true},
+        {F::ChannelLine, CtrlR, "SHYA PRYVIT", "сгиа привіт", true}, // keys ignore case
+        {F::ChannelLine, CtrlR, "ok 42, друже!", "ок 42, друже!", true},
+        {F::PrivatLine, CtrlL, "Щука Їжак ёґ", "schuka yizhak ёґ", true},
         {F::PrivatLine, CtrlL, "", "", true},
-        {F::PrivatLine, CtrlS, "руддщ", "hello", true},
         {F::TopicBox, CtrlEnter, "hi", "hi", false},
-        {F::TopicBox, CtrlR, "pryvit", "привіт", true},
+        {F::TopicBox, CtrlL, "бук", "buk", true},
         {F::PromptField, CtrlR, "pryvit", "pryvit", false},
+        {F::StatusLine, CtrlS, "Ghbdsn& zr cghfdb?", "Привіт? як справи,", true},
+        {F::PrivatLine, CtrlS, "Руддщб ЦщкдвЖ", "Hello, World:", true},
+        {F::PromptField, CtrlS, "l;'", "джє", true}, // ";" joins s1 and r
+        {F::PromptField, CtrlS, "ж;", "жж", true},   // a tie
+        {F::PromptField, CtrlS, "", "", true},
     };
     for (const auto& [field, key, before, after, swallowed] : rows) {
         SCOPED_TRACE(before + std::string(" key ") + std::to_string(key));
         fake::FakeLineEdit input;
         input.value = before;
         input.caret = -1;
-        EXPECT_EQ(
-            HandleInputKey(world.app->platform(), field, key, input, [&] { input.value.clear(); }),
-            swallowed);
+        const auto empty = [&] { input.value.clear(); };
+        EXPECT_EQ(HandleInputKey(world.app->platform(), field, key, input, empty), swallowed);
         EXPECT_EQ(input.value, after);
-        EXPECT_EQ(input.caret,
-                  swallowed && (*after || !*before) ? static_cast<int>(utf8::length(after)) : -1);
+        const bool converted = swallowed && (*after || !*before);
+        EXPECT_EQ(input.caret, converted ? static_cast<int>(utf8::length(after)) : -1);
     }
-    using L = KeyboardLayout;
-    EXPECT_EQ(world.desktop.layouts, (std::vector{L::Cyrillic, L::Latin}));
+    EXPECT_EQ(world.desktop.layouts,
+              (std::vector{L::Cyrillic, L::Latin, L::Cyrillic, L::Cyrillic, L::Cyrillic}));
+}
+
+TEST(InputKeysTest, AMissingKeyLeavesTheLettersAndADoubledKeyGivesTwo) {
+    fake::FakeFiles files;
+    EXPECT_EQ(Translit(files, "sho", false) + SwapLayoutText(files, "x;").text, "shox;");
+    files.files[TranslitFileName] = "[2Rus]\nsh=ш\n[2Lat]\nш=sh\n[Raskl]\ns1=ab\nr=c\ns2=ххуz\n";
+    EXPECT_EQ(Translit(files, "sho yo", false) + Translit(files, "шок", true), "шo yoshок");
+    EXPECT_EQ(SwapLayoutText(files, "x х").text, "x ab");
 }
 
 TEST(InputKeysTest, WindowsHandTheirKeysOnAndALockedTopicSwallowsThemAll) {
     fake::FakeWorld world;
     world.startSignedOn();
     world.serverSays(":me!u@h JOIN :#x");
-    world.app->tables().OpenPrivat("bob", "b@h");
-    EXPECT_FALSE(world.app->status().onInputKey(CtrlEnter));
-    EXPECT_TRUE(world.privat("bob").onInputKey(CtrlEnter));
-    frmChat& chat = world.chat("#x");
-    EXPECT_TRUE(chat.onInputKey(CtrlR));
-    fake::FakeTextView& topic = world.chatView("#x").topicView;
-    topic.clear();
-    topic.appendLine({TextRun{"Schast", {}}});
     world.files.files[TranslitFileName] = fake::shippedFile(TranslitFileName);
-    EXPECT_TRUE(chat.onTopicKey(CtrlR));
-    EXPECT_EQ(topic.text() + " " + std::to_string(topic.caret), "щаст 4");
+    EXPECT_FALSE(world.app->status().onInputKey(CtrlEnter));
+    EXPECT_TRUE(
+        world.app->tables().privat(world.app->tables().OpenPrivat("b", "h")).onInputKey(CtrlL));
+    frmChat& chat = world.chat("#x");
+    fake::FakeTextView& topic = world.chatView("#x").topicView;
+    topic.lines = {{TextRun{"Schast", {}}}};
+    EXPECT_TRUE(chat.onTopicKey(CtrlR) && chat.onInputKey(CtrlEnter));
     chat.topicLocked = true;
-    for (const int key : {CtrlL, CtrlS, Enter, int('a')})
-        EXPECT_TRUE(chat.onTopicKey(key)) << key;
-    EXPECT_EQ(topic.text(), "щаст");
+    EXPECT_TRUE(chat.onTopicKey(CtrlL));
+    EXPECT_EQ(topic.text() + " " + std::to_string(topic.caret), "щаст 4");
 }
 
 } // namespace
