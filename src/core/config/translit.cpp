@@ -96,7 +96,7 @@ std::string toLatin(FileSystem& files, std::string_view text) {
         const std::size_t length = utf8::sequenceLength(text, i);
         const char32_t letter = foldCodePoint(utf8::decode(text, i));
         const std::string* value = nullptr;
-        if (length > 1 && CyrillicLetters.find(letter) != std::u32string_view::npos) {
+        if (CyrillicLetters.find(letter) != std::u32string_view::npos) {
             std::string key;
             utf8::append(key, letter);
             value = keys.find(key);

@@ -27,7 +27,7 @@ TEST(InputKeysTest, FieldsFinishOrConvertOnTheirOwnKeys) {
         {F::ChannelLine, CtrlEnter, "hi", "", true},
         {F::ChannelLine, 'a', "pryvit", "pryvit", false},
         {F::ChannelLine, CtrlR, "shchuka Schast", "шчука щаст", true}, // not s h c h
-        {F::ChannelLine, CtrlR, "Vasco yablunya", "васцо яблуня", true},
+        {F::ChannelLine, CtrlR, "Vasco yablunya z", "васцо яблуня з", true},
         {F::ChannelLine, CtrlR, "SHYA PRYVIT", "сгиа привіт", true}, // keys ignore case
         {F::ChannelLine, CtrlR, "ok 42, друже!", "ок 42, друже!", true},
         {F::PrivatLine, CtrlL, "Щука Їжак ёґ", "schuka yizhak ёґ", true},
@@ -59,9 +59,10 @@ TEST(InputKeysTest, FieldsFinishOrConvertOnTheirOwnKeys) {
 TEST(InputKeysTest, AMissingKeyLeavesTheLettersAndADoubledKeyGivesTwo) {
     fake::FakeFiles files;
     EXPECT_EQ(Translit(files, "sho", false) + SwapLayoutText(files, "x;").text, "shox;");
-    files.files[TranslitFileName] = "[2Rus]\nsh=ш\n[2Lat]\nш=sh\n[Raskl]\ns1=ab\nr=c\ns2=ххуz\n";
-    EXPECT_EQ(Translit(files, "sho yo", false) + Translit(files, "шок", true), "шo yoshок");
-    EXPECT_EQ(SwapLayoutText(files, "x х").text, "x ab");
+    files.files[TranslitFileName] =
+        "[2Rus]\nsh=ш\n1=x\n[2Lat]\nш=sh\n[Raskl]\ns1=ab\nr=c\ns2=хху\n";
+    EXPECT_EQ(Translit(files, "sho yo 1", false) + Translit(files, "шок", true), "шo yo 1shок");
+    EXPECT_EQ(SwapLayoutText(files, "x хc").text, "x abc");
 }
 
 TEST(InputKeysTest, WindowsHandTheirKeysOnAndALockedTopicSwallowsThemAll) {
