@@ -27,7 +27,7 @@ TEST(InputKeysTest, FieldsFinishOrConvertOnTheirOwnKeys) {
         {F::ChannelLine, CtrlEnter, "hi", "", true},
         {F::ChannelLine, 'a', "pryvit", "pryvit", false},
         {F::ChannelLine, CtrlR, "shchuka Schast", "шчука щаст", true}, // not s h c h
-        {F::ChannelLine, CtrlR, "Vasco yablunya z", "васцо яблуня з", true},
+        {F::ChannelLine, CtrlR, "z Vasco yablunya", "з васцо яблуня", true},
         {F::ChannelLine, CtrlR, "SHYA PRYVIT", "сгиа привіт", true}, // keys ignore case
         {F::ChannelLine, CtrlR, "ok 42, друже!", "ок 42, друже!", true},
         {F::PrivatLine, CtrlL, "Щука Їжак ёґ", "schuka yizhak ёґ", true},
@@ -62,7 +62,7 @@ TEST(InputKeysTest, AMissingKeyLeavesTheLettersAndADoubledKeyGivesTwo) {
     files.files[TranslitFileName] =
         "[2Rus]\nsh=ш\n1=x\n[2Lat]\nш=sh\n[Raskl]\ns1=ab\nr=c\ns2=хху\n";
     EXPECT_EQ(Translit(files, "sho yo 1", false) + Translit(files, "шок", true), "шo yo 1shок");
-    EXPECT_EQ(SwapLayoutText(files, "x хc").text, "x abc");
+    EXPECT_EQ(SwapLayoutText(files, "x хc").text + SwapLayoutText(files, "cc").text, "x abccc");
 }
 
 TEST(InputKeysTest, WindowsHandTheirKeysOnAndALockedTopicSwallowsThemAll) {
