@@ -28,7 +28,7 @@ TEST(InputKeysTest, FieldsFinishOrConvertOnTheirOwnKeys) {
         {F::ChannelLine, 'a', "pryvit", "pryvit", false},
         {F::ChannelLine, CtrlR, "shchuka Schast", "шчука щаст", true}, // not s h c h
         {F::ChannelLine, CtrlR, "z Vasco yablunya", "з васцо яблуня", true},
-        {F::ChannelLine, CtrlR, "SHYA PRYVIT", "сгиа привіт", true}, // keys ignore case
+        {F::ChannelLine, CtrlR, "SHYA PRYVIT Z", "сгиа привіт з", true}, // keys ignore case
         {F::ChannelLine, CtrlR, "ok 42, друже!", "ок 42, друже!", true},
         {F::PrivatLine, CtrlL, "Щука Їжак ёґ", "schuka yizhak ёґ", true},
         {F::PrivatLine, CtrlL, "", "", true},
