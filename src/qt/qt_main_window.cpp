@@ -14,6 +14,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
@@ -246,9 +247,12 @@ void QtMainWindow::setToolButtonImage(int button, int image) {
         action->setIcon(toolImage(image));
 }
 
+// Captions of the language file mark their access key with "&" ("&&" for
+// an "&"); a tool tip shows them without it.
 void QtMainWindow::setToolButtonToolTip(int button, const std::string& toolTip) {
+    static const QRegularExpression accessKeyMark("&(.)");
     if (QAction* action = toolButton(button))
-        action->setToolTip(qText(toolTip));
+        action->setToolTip(qText(toolTip).replace(accessKeyMark, "\\1"));
 }
 
 void QtMainWindow::arrange(Arrangement arrangement) {

@@ -143,8 +143,6 @@ void frmMain::SavePosition() {
     settingsIni_.UpdateFile();
 }
 
-void frmMain::SetLang() {}
-
 void frmMain::PutColorText(TextView& view, const std::string& text, const std::string& logName) {
     writer_.PutColorText(view, text, logName);
 }

@@ -38,7 +38,12 @@ public:
     void LoadOptions();
     void LoadPosition();
     void SavePosition();
+    // The main window's menu captions and tool tips from the language file; a
+    // caption the file lacks stays as it is.
     void SetLang();
+    // The main and status windows take the current language file. Open
+    // channel and private windows keep their title words until reopened.
+    void GetLang();
 
     // What the windows, the interpreter and the command parser use.
     const Platform& platform() const override { return platform_; }

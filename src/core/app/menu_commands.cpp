@@ -10,24 +10,35 @@ namespace {
 
 constexpr int ArrangeButton = 4;
 
-// What toolbar button 4 offers after an arrangement.
-struct NextArrangement {
+// What toolbar button 4 shows while it offers an arrangement.
+struct ArrangeOffer {
     const char* key;
     const char* builtIn;
     int image;
-    Arrangement mode;
 };
 
-NextArrangement nextAfter(Arrangement arrangement) {
+ArrangeOffer offerOf(Arrangement arrangement) {
     switch (arrangement) {
     case Arrangement::Cascade:
-        return {"mnuWindowTileHorizontal", "Горизонтально", 5, Arrangement::TileHorizontal};
-    case Arrangement::TileVertical:
-        return {"mnuWindowCascade", "Каскадом", 6, Arrangement::Cascade};
+        return {"mnuWindowCascade", "Каскадом", 6};
     case Arrangement::TileHorizontal:
+        return {"mnuWindowTileHorizontal", "Горизонтально", 5};
+    case Arrangement::TileVertical:
         break;
     }
-    return {"mnuWindowTileVertical", "Вертикально", 7, Arrangement::TileVertical};
+    return {"mnuWindowTileVertical", "Вертикально", 7};
+}
+
+Arrangement following(Arrangement arrangement) {
+    switch (arrangement) {
+    case Arrangement::Cascade:
+        return Arrangement::TileHorizontal;
+    case Arrangement::TileHorizontal:
+        return Arrangement::TileVertical;
+    case Arrangement::TileVertical:
+        break;
+    }
+    return Arrangement::Cascade;
 }
 
 void disconnectOrReload(frmMain& main, void (*whenIdle)(frmMain&)) {
@@ -62,12 +73,16 @@ void MenuNick(frmMain& main) {
 }
 
 void MenuArrange(frmMain& main, Arrangement arrangement) {
+    main.mainWindow().arrange(arrangement);
+    main.globals().ArrangeMode = following(arrangement);
+    ShowArrangeOffer(main);
+}
+
+void ShowArrangeOffer(frmMain& main) {
+    const ArrangeOffer offer = offerOf(main.globals().ArrangeMode);
     MainWindowView& window = main.mainWindow();
-    window.arrange(arrangement);
-    const NextArrangement next = nextAfter(arrangement);
-    window.setToolButtonToolTip(ArrangeButton, main.LangTextOr("Main", next.key, next.builtIn));
-    window.setToolButtonImage(ArrangeButton, next.image);
-    main.globals().ArrangeMode = next.mode;
+    window.setToolButtonToolTip(ArrangeButton, main.LangTextOr("Main", offer.key, offer.builtIn));
+    window.setToolButtonImage(ArrangeButton, offer.image);
 }
 
 void MenuAbout(frmMain& main) {

@@ -25,6 +25,8 @@ void MenuNick(frmMain& main);
 // offers the arrangement that follows: after cascade horizontal, after
 // horizontal vertical, after vertical cascade (tool tip, image, ArrangeMode).
 void MenuArrange(frmMain& main, Arrangement arrangement);
+// Toolbar button 4's tool tip and image for the arrangement ArrangeMode names.
+void ShowArrangeOffer(frmMain& main);
 // Help > About and toolbar button 5.
 void MenuAbout(frmMain& main);
 
