@@ -1,4 +1,4 @@
-// Qt dialogs: options, favourite channels, nick prompt and about.
+// Qt dialogs: options, favourite channels and about.
 #include "qt_dialogs.h"
 
 namespace vz {
@@ -6,8 +6,6 @@ namespace vz {
 void QtDialogs::showOptions(bool) {}
 
 void QtDialogs::showFavouriteChannels(bool) {}
-
-void QtDialogs::promptNick() {}
 
 void QtDialogs::showAbout() {}
 

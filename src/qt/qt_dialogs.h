@@ -1,4 +1,4 @@
-// Qt dialogs: options, favourite channels, nick prompt and about.
+// Qt dialogs: options, favourite channels and about.
 #pragma once
 
 #include "platform/dialogs.h"
@@ -10,7 +10,6 @@ class QtDialogs : public Dialogs {
 public:
     void showOptions(bool modal) override;
     void showFavouriteChannels(bool modal) override;
-    void promptNick() override;
     void showAbout() override;
 };
 

@@ -97,14 +97,14 @@ void QtMainWindow::buildMenuBar() {
                {nullptr, nullptr, nullptr},
                {"mnuExit", "Вихід", MenuExit}});
     buildMenu(bar->addMenu(QString()), "mnuCommand", "Command",
-              {{"mnuServer", "Сервер", nullptr},
+              {{"mnuServer", "Сервер", MenuServer},
                {"mnuList", "Про сервер", MenuList},
-               {"mnuPrivat", "У приват", nullptr},
-               {"mnuJoin", "До каналу", nullptr},
-               {"mnuWhois", "Хто такий", nullptr},
-               {"mnuTopic", "Змінити топік", nullptr},
+               {"mnuPrivat", "У приват", MenuPrivat},
+               {"mnuJoin", "До каналу", MenuJoin},
+               {"mnuWhois", "Хто такий", MenuWhois},
+               {"mnuTopic", "Змінити топік", MenuTopic},
                {"mnuNick", "Змінити нік", MenuNick},
-               {"mnuPart", "Залишити канал", nullptr}});
+               {"mnuPart", "Залишити канал", MenuPart}});
     buildMenu(bar->addMenu(QString()), "mnuWindow", "Window",
               {{"mnuWindowCascade", "Каскадом", cascade},
                {"mnuWindowTileVertical", "Вертикально", tileVertical},

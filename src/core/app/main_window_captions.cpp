@@ -58,6 +58,7 @@ void frmMain::SetLang() {
 void frmMain::GetLang() {
     SetLang();
     status_.SetLang();
+    command_.SetLang();
 }
 
 } // namespace vz

@@ -2,6 +2,7 @@
 #include "app/menu_commands.h"
 
 #include "app/frm_main.h"
+#include "windows/frm_chat.h"
 #include "windows/membership.h"
 
 namespace vz {
@@ -53,7 +54,7 @@ void disconnectOrReload(frmMain& main, void (*whenIdle)(frmMain&)) {
 } // namespace
 
 void MenuConnect(frmMain& main) {
-    disconnectOrReload(main, ToolbarOptions);
+    disconnectOrReload(main, MenuServer);
 }
 
 void MenuFavourites(frmMain& main) {
@@ -68,8 +69,37 @@ void MenuList(frmMain& main) {
     main.SendData("LIST ");
 }
 
+void MenuServer(frmMain& main) {
+    main.command().Prompt("Server", "SERVER ");
+}
+
+void MenuPrivat(frmMain& main) {
+    main.command().Prompt("Privat", "PRIVAT ");
+}
+
+void MenuJoin(frmMain& main) {
+    main.command().Prompt("Join", "JOIN ");
+}
+
+void MenuWhois(frmMain& main) {
+    main.command().Prompt("Whois", "WHOIS ");
+}
+
+void MenuTopic(frmMain& main) {
+    WindowTables& tables = main.tables();
+    for (int slot = 1; slot <= tables.ChannelCount(); ++slot) {
+        frmChat& channel = tables.channel(slot);
+        if (channel.isOpen() && &channel.rtfText() == main.activeTextView())
+            main.command().Prompt("Topic", "TOPIC ", channel.strChannel + " :");
+    }
+}
+
 void MenuNick(frmMain& main) {
-    main.platform().dialogs.promptNick();
+    main.PromptNick();
+}
+
+void MenuPart(frmMain& main) {
+    main.command().Prompt("Part", "PART ");
 }
 
 void MenuArrange(frmMain& main, Arrangement arrangement) {
@@ -112,7 +142,7 @@ void ToolbarConnect(frmMain& main) {
 }
 
 void ToolbarOptions(frmMain& main) {
-    main.platform().dialogs.showOptions(false);
+    MenuServer(main);
 }
 
 void ToolbarArrange(frmMain& main) {
