@@ -30,10 +30,10 @@ private:
     QtEventPump pump_;
     QtFileSystem files_;
     QtLocaleFormat locale_;
-    QtDialogs dialogs_;
     QtClientSocket serverSocket_;
     QtIdentSocket identSocket_;
     QtMainWindow mainWindow_;
+    QtDialogs dialogs_{mainWindow_};
 };
 
 } // namespace vz

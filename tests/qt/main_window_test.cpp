@@ -1,15 +1,21 @@
+#include "app/menu_commands.h"
 #include "qt_platform.h"
 #include "qt_signals.h"
 #include "qt_world.h"
 #include "twips.h"
+#include "windows/frm_chat.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 #include <csignal>
@@ -127,6 +133,49 @@ private slots:
         QFile::remove("vuvivaz.ini");
         window().close();
         QVERIFY(!QFile::exists("vuvivaz.ini"));
+    }
+
+    void languageFileChangesCaptionsAtOnceButNotOpenTitleWords() {
+        for (const char* name : {"Ukrainian.lng", "English.lng"})
+            QVERIFY(QFile::copy(QString(VUVIVAZ_DATA_DIR) + "/" + name, name));
+        w->world.start();
+        vz::MenuJoin(*w->world.app);
+        auto* prompt = window().findChild<QDialog*>();
+        QVERIFY(prompt != nullptr && prompt->isVisible());
+        auto& tables = w->world.app->tables();
+        vz::frmChat& chat = tables.channel(tables.OpenChannel("#x"));
+        chat.AddNick("me");
+        const auto captions = [&] {
+            QStringList texts{
+                action("mnuFile")->text(), action("Button6")->toolTip(),
+                vz::test::subWindowOf(w->world.app->status().window())->windowTitle()};
+            for (auto* child : prompt->findChildren<QAbstractButton*>())
+                texts << child->text();
+            return texts << vz::test::subWindowOf(chat.window())->windowTitle();
+        };
+        QCOMPARE(captions(), (QStringList{"&Файл", "Вихід", "Статус", "Гаразд", "Скасувати",
+                                          "#x - 1 учасників"}));
+        globals().LangName = "English.lng";
+        w->world.app->GetLang();
+        chat.AddNick("you");
+        QCOMPARE(captions(),
+                 (QStringList{"&File", "Exit", "Status", "OK", "Cancel", "#x - 2 учасників"}));
+    }
+
+    void exitButtonAsksFirst() {
+        w->world.start();
+        window().show();
+        QString asked;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box != nullptr);
+            asked = box->windowTitle() + " " + box->text();
+            QCOMPARE(box->standardButtons(), QMessageBox::Yes | QMessageBox::No);
+            box->button(QMessageBox::No)->click();
+        });
+        action("Button6")->trigger();
+        QCOMPARE(asked, QString("УВАГА! Дійсно бажаете вийти?"));
+        QVERIFY(window().isVisible());
     }
 
     void terminationSignalClosesTheWindowNormally() {

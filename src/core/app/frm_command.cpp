@@ -83,10 +83,11 @@ bool frmCommand::runMode(const std::string& text) {
     return true;
 }
 
-// False when no window could be had for `nick`: the dialog stays open.
+// Brings the nick's open window forward or opens one; false when no window
+// could be had: the dialog stays open.
 bool frmCommand::openPrivat(const std::string& nick) {
     WindowTables& tables = main_.tables();
-    tables.OpenPrivat(nick, UserOpenedPrefix);
+    tables.ShowPrivat(nick);
     const int slot = tables.FindPrivat(nick);
     if (slot == -1)
         return false;

@@ -10,7 +10,6 @@ namespace vz {
 
 namespace {
 
-const char* const CreditLine = "Free IRC client for Linux. Written with Qt 6.";
 const char* const SettingsUnreadable =
     "*** Не вдалося прочитати vuvivaz.ini: налаштування не буде збережено";
 

@@ -52,7 +52,7 @@ TEST(PromptTest, EachModeBuildsItsCommand) {
     }
 }
 
-TEST(PromptTest, PrivatWithoutAFreeWindowStaysOpenAndCancelSendsNothing) {
+TEST(PromptTest, PrivatWithoutAFreeWindowStaysOpenAnOpenOneComesForwardCancelSendsNothing) {
     fake::FakeWorld world;
     world.startSignedOn();
     for (int i = 0; i < WindowTables::Slots; ++i)
@@ -63,6 +63,11 @@ TEST(PromptTest, PrivatWithoutAFreeWindowStaysOpenAndCancelSendsNothing) {
     world.ui.promptEvents->onOk();
     EXPECT_TRUE(world.ui.prompt->visible);
     EXPECT_EQ(world.app->command().strText, "bob");
+    world.ui.prompt->fieldLine.value = "P3"; // open already: brought forward
+    world.ui.promptEvents->onOk();
+    EXPECT_FALSE(world.ui.prompt->visible);
+    EXPECT_EQ(world.privatView("p3").win.activations, 1);
+    MenuPrivat(*world.app);
     MenuTopic(*world.app);
     EXPECT_EQ(world.app->command().strMode, "PRIVAT ");
     world.ui.prompt->fieldLine.value = "x";
