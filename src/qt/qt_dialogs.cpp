@@ -1,5 +1,10 @@
-// Qt dialogs: options, favourite channels, nick prompt and about.
+// Qt dialogs: options, favourite channels and about.
 #include "qt_dialogs.h"
+
+#include "config/globals.h"
+#include "config/version.h"
+
+#include <QMessageBox>
 
 namespace vz {
 
@@ -7,8 +12,13 @@ void QtDialogs::showOptions(bool) {}
 
 void QtDialogs::showFavouriteChannels(bool) {}
 
-void QtDialogs::promptNick() {}
-
-void QtDialogs::showAbout() {}
+void QtDialogs::showAbout() {
+    const std::string text = std::string(ProgramTitle) + " v" + VersionText() + "\n\n" + CreditLine;
+    auto* box = new QMessageBox(QMessageBox::Information, ProgramTitle,
+                                QString::fromStdString(text), QMessageBox::Ok, &parent_);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setModal(false);
+    box->show();
+}
 
 } // namespace vz

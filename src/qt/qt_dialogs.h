@@ -1,17 +1,25 @@
-// Qt dialogs: options, favourite channels, nick prompt and about.
+// Qt dialogs: options, favourite channels and about.
 #pragma once
 
 #include "platform/dialogs.h"
+
+class QWidget;
 
 namespace vz {
 
 // The dialogs of the main window; each shows nothing until it is built.
 class QtDialogs : public Dialogs {
 public:
+    // The dialogs open over `parent`.
+    explicit QtDialogs(QWidget& parent) : parent_(parent) {}
+
     void showOptions(bool modal) override;
     void showFavouriteChannels(bool modal) override;
-    void promptNick() override;
+    // The program's name, version and credit line, not modal.
     void showAbout() override;
+
+private:
+    QWidget& parent_;
 };
 
 } // namespace vz

@@ -14,6 +14,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
@@ -96,14 +97,14 @@ void QtMainWindow::buildMenuBar() {
                {nullptr, nullptr, nullptr},
                {"mnuExit", "Вихід", MenuExit}});
     buildMenu(bar->addMenu(QString()), "mnuCommand", "Command",
-              {{"mnuServer", "Сервер", nullptr},
+              {{"mnuServer", "Сервер", MenuServer},
                {"mnuList", "Про сервер", MenuList},
-               {"mnuPrivat", "У приват", nullptr},
-               {"mnuJoin", "До каналу", nullptr},
-               {"mnuWhois", "Хто такий", nullptr},
-               {"mnuTopic", "Змінити топік", nullptr},
+               {"mnuPrivat", "У приват", MenuPrivat},
+               {"mnuJoin", "До каналу", MenuJoin},
+               {"mnuWhois", "Хто такий", MenuWhois},
+               {"mnuTopic", "Змінити топік", MenuTopic},
                {"mnuNick", "Змінити нік", MenuNick},
-               {"mnuPart", "Залишити канал", nullptr}});
+               {"mnuPart", "Залишити канал", MenuPart}});
     buildMenu(bar->addMenu(QString()), "mnuWindow", "Window",
               {{"mnuWindowCascade", "Каскадом", cascade},
                {"mnuWindowTileVertical", "Вертикально", tileVertical},
@@ -246,9 +247,12 @@ void QtMainWindow::setToolButtonImage(int button, int image) {
         action->setIcon(toolImage(image));
 }
 
+// Captions of the language file mark their access key with "&" ("&&" for
+// an "&"); a tool tip shows them without it.
 void QtMainWindow::setToolButtonToolTip(int button, const std::string& toolTip) {
+    static const QRegularExpression accessKeyMark("&(.)");
     if (QAction* action = toolButton(button))
-        action->setToolTip(qText(toolTip));
+        action->setToolTip(qText(toolTip).replace(accessKeyMark, "\\1"));
 }
 
 void QtMainWindow::arrange(Arrangement arrangement) {

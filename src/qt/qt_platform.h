@@ -31,11 +31,11 @@ private:
     QtEventPump pump_;
     QtFileSystem files_;
     QtLocaleFormat locale_;
-    QtDialogs dialogs_;
     QtClientSocket serverSocket_;
     QtIdentSocket identSocket_;
     QtDesktop desktop_;
     QtMainWindow mainWindow_;
+    QtDialogs dialogs_{mainWindow_};
 };
 
 } // namespace vz

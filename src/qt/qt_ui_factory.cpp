@@ -4,8 +4,10 @@
 #include "qt_chat_view.h"
 #include "qt_list_view.h"
 #include "qt_privat_view.h"
+#include "qt_prompt_view.h"
 #include "qt_status_view.h"
 
+#include <QMdiArea>
 #include <QMenu>
 
 namespace vz {
@@ -30,6 +32,10 @@ std::unique_ptr<PrivatView> QtUiFactory::createPrivatView(PrivatViewEvents& even
 
 std::unique_ptr<ListWindowView> QtUiFactory::createListView(ListViewEvents& events) {
     return std::make_unique<QtListView>(area_, events);
+}
+
+std::unique_ptr<PromptView> QtUiFactory::createPromptView(PromptViewEvents& events) {
+    return std::make_unique<QtPromptView>(area_.window(), events);
 }
 
 } // namespace vz

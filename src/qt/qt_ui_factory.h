@@ -22,6 +22,8 @@ public:
     std::unique_ptr<ChatView> createChatView(ChatViewEvents& events) override;
     std::unique_ptr<PrivatView> createPrivatView(PrivatViewEvents& events) override;
     std::unique_ptr<ListWindowView> createListView(ListViewEvents& events) override;
+    // The prompt dialog, over the main window.
+    std::unique_ptr<PromptView> createPromptView(PromptViewEvents& events) override;
 
 private:
     QMdiArea& area_;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/controls.h"
+#include "platform/prompt_view.h"
 #include "platform/window_views.h"
 
 #include <functional>
@@ -146,6 +147,21 @@ public:
 
     FakeChildWindow win;
     FakeListBox listBox;
+};
+
+class FakePromptView : public PromptView {
+public:
+    void setLabel(const std::string& text) override { label = text; }
+    void setOkCaption(const std::string& text) override { okCaption = text; }
+    void setCancelCaption(const std::string& text) override { cancelCaption = text; }
+    LineEdit& field() override { return fieldLine; }
+    void show() override { visible = true, ++shows; }
+    void close() override { visible = false; }
+
+    std::string label, okCaption, cancelCaption;
+    FakeLineEdit fieldLine;
+    bool visible = false;
+    int shows = 0;
 };
 
 } // namespace vz::fake

@@ -127,6 +127,10 @@ public:
         return made(privats[&e]);
     }
     std::unique_ptr<ListWindowView> createListView(ListViewEvents&) override { return made(list); }
+    std::unique_ptr<PromptView> createPromptView(PromptViewEvents& e) override {
+        promptEvents = &e;
+        return made(prompt);
+    }
 
     // The status window's text; throws before the status window is made.
     FakeTextView& statusText() {
@@ -140,6 +144,8 @@ public:
     std::map<const ChatViewEvents*, FakeChatView*> chats;
     std::map<const PrivatViewEvents*, FakePrivatView*> privats;
     FakeListWindowView* list = nullptr;
+    FakePromptView* prompt = nullptr;
+    PromptViewEvents* promptEvents = nullptr;
 
 private:
     template <class View> static std::unique_ptr<View> made(View*& slot) {
@@ -199,14 +205,13 @@ public:
             whileOptionsShown();
     }
     void showFavouriteChannels(bool modal) override { favouritesShown.push_back(modal); }
-    void promptNick() override { ++nickPrompts; }
     void showAbout() override { ++aboutShown; }
 
     std::vector<bool> optionsShown;
     // Runs while the options dialog is open (a modal dialog holds its caller).
     std::function<void()> whileOptionsShown;
     std::vector<bool> favouritesShown;
-    int nickPrompts = 0, aboutShown = 0;
+    int aboutShown = 0;
 };
 
 class FakeClientSocket : public ClientSocket {

@@ -7,12 +7,12 @@ namespace {
 // side sees of channel, private, notice and CTCP traffic.
 TEST_F(ClientAndPeerTest, ChannelPrivateNoticeAndCtcpTrafficReachBothSides) {
     const auto rowsBecome = [&](const std::vector<std::string>& rows) {
-        return client.waitUntil([&] {
+        return waitUntil([&] {
             return client.hasChannel("#test") && client.chatView("#test").userList.rows == rows;
         });
     };
     const auto dump = [&] {
-        return client.hasChannel("#test") ? linesOf(client.chatView("#test").textView)
+        return client.hasChannel("#test") ? client.chatView("#test").textView.text()
                                           : client.statusTranscript();
     };
     other.say("vuvi", ctcp("VERSION"));
@@ -41,7 +41,7 @@ TEST_F(ClientAndPeerTest, ChannelPrivateNoticeAndCtcpTrafficReachBothSides) {
     EXPECT_TRUE(other.waitFor("^:vuvi!\\S+ MODE #test \\+o other$")) << other.transcript();
     EXPECT_TRUE(rowsBecome({"@vuvi", "@other"})) << dump();
     other.sendLine("TOPIC #test :Fresh topic");
-    EXPECT_TRUE(client.waitUntil([&] {
+    EXPECT_TRUE(waitUntil([&] {
         return client.chatView("#test").topicView.text() == "Fresh topic";
     })) << dump();
     client.typeInChannel("#test", "/kick #test other behave");
@@ -54,10 +54,9 @@ TEST_F(ClientAndPeerTest, ChannelPrivateNoticeAndCtcpTrafficReachBothSides) {
     EXPECT_TRUE(other.waitFor("^:vuvi!\\S+ PART #test")) << other.transcript();
 
     other.say("vuvi", "hi there");
-    ASSERT_TRUE(client.waitUntil([&] { return client.hasPrivat("other"); }))
-        << client.statusTranscript();
+    ASSERT_TRUE(waitUntil([&] { return client.hasPrivat("other"); })) << client.statusTranscript();
     EXPECT_TRUE(client.waitForLine(client.privatView("other").textView, "^ other: \thi there$"))
-        << linesOf(client.privatView("other").textView);
+        << client.privatView("other").textView.text();
     client.typeInPrivat("other", "hello back");
     EXPECT_TRUE(other.waitFor("^:vuvi!\\S+ PRIVMSG other :hello back$")) << other.transcript();
     other.sendLine("NOTICE vuvi :heads up");

@@ -11,7 +11,13 @@ namespace vz::it {
 // Our client and one scripted user, both signed on to a private local server.
 class ClientAndPeerTest : public ::testing::Test {
 protected:
-    void SetUp() override;
+    void SetUp() override {
+        ASSERT_TRUE(server.running()) << server.diagnostics();
+        client.start();
+        client.connect();
+        ASSERT_TRUE(other.signOn(server.port())) << other.transcript();
+        ASSERT_TRUE(client.waitForWelcome()) << client.statusTranscript();
+    }
 
     NgircdServer server;
     ClientUnderTest client{ClientSettings{server.port()}};

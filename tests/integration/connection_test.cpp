@@ -38,7 +38,7 @@ TEST(SignOnTest, ServerSeesTheSignOnAndTheDisconnect) {
         EXPECT_TRUE(other.waitFor("^:irc\\.test\\.local 311 other vuvi ~vuvi 127\\.0\\.0\\.1 \\* "
                                   ":VuviVAZ Tester$"))
             << other.transcript();
-        client.app().connection().DisconnectToIRC();
+        client.app->connection().DisconnectToIRC();
         EXPECT_TRUE(serverForgets(other, "vuvi")) << other.transcript();
     }
 }

@@ -8,7 +8,7 @@ TEST_F(ClientAndPeerTest, FloodOfRequestsIsShownButAnsweredOnlyFiveTimes) {
     ASSERT_TRUE(other.becomeUnthrottledOperator()) << other.transcript();
     for (int i = 0; i < 50; ++i)
         other.say("vuvi", ctcp("VERSION"));
-    ASSERT_TRUE(client.waitUntil([&] {
+    ASSERT_TRUE(waitUntil([&] {
         return countLines(client.statusText(), "has just requested your client version$") == 50;
     })) << client.statusTranscript();
 
@@ -45,8 +45,7 @@ TEST(IdentTest, ServerAsksTheDefaultPortAndSignsOnWithoutTilde) {
         GTEST_SKIP() << "port " << DefaultIdentPort << " cannot be bound here";
     NgircdServer server(NgircdOptions{true});
     ASSERT_TRUE(server.running()) << server.diagnostics();
-    ClientUnderTest client{
-        ClientSettings{server.port(), "vuvi", "vuvi_", "VuviVAZ Tester", DefaultIdentPort}};
+    ClientUnderTest client{ClientSettings{server.port(), "vuvi", DefaultIdentPort}};
     ASSERT_TRUE(client.signOn()) << client.statusTranscript();
     EXPECT_TRUE(showsLine(client.statusText(), "Welcome to the Internet Relay Network vuvi![^~]"))
         << client.statusTranscript() << server.diagnostics();

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QTcpSocket>
+
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -8,16 +11,14 @@ namespace vz::it {
 
 constexpr int DefaultWaitMs = 5000;
 
-// A blocking TCP client for line protocols on 127.0.0.1 that answers a PING
-// by itself. Every wait is bounded and keeps the Qt event loop running, so
-// the client under test in the same thread goes on working meanwhile.
+// Runs the Qt event loop until `condition` holds or `timeoutMs` passed.
+bool waitUntil(const std::function<bool()>& condition, int timeoutMs = DefaultWaitMs);
+
+// A TCP client for line protocols on 127.0.0.1 that answers a PING by
+// itself. Its waits run the Qt event loop, so the client under test in the
+// same thread goes on working meanwhile.
 class LineClient {
 public:
-    LineClient() = default;
-    ~LineClient();
-    LineClient(const LineClient&) = delete;
-    LineClient& operator=(const LineClient&) = delete;
-
     bool connectTo(int port);
     // Sends the line followed by CR LF.
     void sendLine(const std::string& line);
@@ -25,25 +26,19 @@ public:
     // match of the ECMAScript `pattern`; it is claimed, so the next wait does
     // not see it again. Nothing after `timeoutMs`.
     std::optional<std::string> waitFor(const std::string& pattern, int timeoutMs = DefaultWaitMs);
-    // True when the other side closed the connection (reads until `ms`).
-    bool closedByPeer(int ms);
+    // True when the other side closes the connection within `ms`.
+    bool closedByPeer(int ms) {
+        return waitUntil([&] { return socket_.state() == QAbstractSocket::UnconnectedState; }, ms);
+    }
     // Every line received so far, claimed or not, for failure messages.
     const std::string& transcript() const { return history_; }
 
 private:
-    // Reads whatever arrives within `ms` and splits it into lines.
-    void readFor(int ms);
+    void takeLines();
 
-    int fd_ = -1;
-    bool peerClosed_ = false;
-    std::string pending_;
+    QTcpSocket socket_;
     std::deque<std::string> unclaimed_;
     std::string history_;
 };
-
-// Runs pending Qt events, when a Qt application exists.
-void pumpQtEvents();
-// Runs the Qt event loop for `ms` milliseconds.
-void runQtEventsFor(int ms);
 
 } // namespace vz::it

@@ -15,18 +15,19 @@ bool contains(const Rows& rows, const std::string& row) {
 
 TEST_F(ClientAndPeerTest, NamesWhoisAndListFillTheListWindow) {
     const auto rowsBecome = [&](const std::function<bool(const Rows&)>& check) {
-        return client.waitUntil(
-            [&] { return client.listView() != nullptr && check(client.listView()->listBox.rows); });
+        return waitUntil(
+            [&] { return client.ui.list != nullptr && check(client.ui.list->listBox.rows); });
     };
     const auto dump = [&] {
-        if (client.listView() == nullptr)
+        if (client.ui.list == nullptr)
             return "no list window\n" + client.statusTranscript();
-        return client.listView()->win.titleText + "\n" + rowsOf(client.listView()->listBox);
+        return client.ui.list->win.titleText + "\n" +
+               ::testing::PrintToString(client.ui.list->listBox.rows);
     };
     client.typeInStatus("/join #test");
-    ASSERT_TRUE(client.waitUntil([&] { return client.hasChannel("#test"); }));
+    ASSERT_TRUE(waitUntil([&] { return client.hasChannel("#test"); }));
     ASSERT_TRUE(other.join("#test"));
-    ASSERT_TRUE(client.waitUntil([&] { return client.chat("#test").InChannel("other"); }));
+    ASSERT_TRUE(waitUntil([&] { return client.chat("#test").InChannel("other"); }));
 
     client.typeInStatus("/names #test");
     ASSERT_TRUE(rowsBecome([](const Rows& rows) {
@@ -43,11 +44,11 @@ TEST_F(ClientAndPeerTest, NamesWhoisAndListFillTheListWindow) {
     client.typeInStatus("/list");
     ASSERT_TRUE(rowsBecome([](const Rows& rows) { return contains(rows, "vuvi #test 2 "); }))
         << dump();
-    EXPECT_TRUE(client.waitUntil([&] { return client.listView()->win.visible; }));
-    client.app().list().onClose();
-    EXPECT_FALSE(client.listView()->win.visible);
+    EXPECT_TRUE(waitUntil([&] { return client.ui.list->win.visible; }));
+    client.app->list().onClose();
+    EXPECT_FALSE(client.ui.list->win.visible);
     client.typeInStatus("/list");
-    EXPECT_TRUE(client.waitUntil([&] { return client.listView()->win.visible; })) << dump();
+    EXPECT_TRUE(waitUntil([&] { return client.ui.list->win.visible; })) << dump();
 }
 
 } // namespace

@@ -15,19 +15,19 @@ bool logs(const std::string& file, const std::vector<std::string>& lines) {
 }
 
 TEST_F(ClientAndPeerTest, ChannelAndSwitchedOnPrivateLinesGoToTheirLogFiles) {
-    Globals& globals = client.app().globals();
+    Globals& globals = client.app->globals();
     globals.LogChannels = "1";
     globals.LogPrivats = "0";
     client.typeInStatus("/join #logs");
-    ASSERT_TRUE(client.waitUntil([&] { return client.hasChannel("#logs"); }));
+    ASSERT_TRUE(waitUntil([&] { return client.hasChannel("#logs"); }));
     ASSERT_TRUE(other.join("#logs")) << other.transcript();
     other.say("#logs", "\x02hello\x02 all");
     other.say("vuvi", "psst");
-    ASSERT_TRUE(client.waitUntil([&] { return client.hasPrivat("other"); }));
+    ASSERT_TRUE(waitUntil([&] { return client.hasPrivat("other"); }));
     client.typeInChannel("#logs", "hi");
     globals.LogPrivats = "1";
     client.typeInPrivat("other", "later");
-    auto& files = client.files().files;
+    auto& files = client.files.files;
     EXPECT_TRUE(logs(files["#logs.txt"], {"other: \thello all", "vuvi:\thi"}))
         << files["#logs.txt"];
     const std::string& privat = files["other.txt"];

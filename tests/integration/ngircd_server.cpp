@@ -1,23 +1,21 @@
 #include "ngircd_server.h"
 
 #include "free_port.h"
+#include "line_client.h"
 
-#include <chrono>
-#include <csignal>
-#include <cstdlib>
-#include <fcntl.h>
-#include <filesystem>
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+
 #include <fstream>
 #include <sstream>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <thread>
-#include <unistd.h>
 
 namespace vz::it {
 namespace {
 
-constexpr auto StartTimeout = std::chrono::seconds(10);
+constexpr int StartTimeoutMs = 10000;
+constexpr auto Readable = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                          QFile::ReadOther | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther;
 
 std::string configText(const std::string& folder, int port, const NgircdOptions& options) {
     const char* lookUp = options.lookUpNamesAndIdent ? "yes" : "no";
@@ -38,7 +36,7 @@ std::string configText(const std::string& folder, int port, const NgircdOptions&
 
 void writeReadable(const std::string& path, const std::string& text) {
     std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
-    ::chmod(path.c_str(), 0644);
+    QFile::setPermissions(QString::fromStdString(path), Readable);
 }
 
 std::string readAll(const std::string& path) {
@@ -50,20 +48,17 @@ std::string readAll(const std::string& path) {
 } // namespace
 
 NgircdServer::NgircdServer(const NgircdOptions& options) {
-    char pattern[] = "/tmp/vuvivaz-ngircd-XXXXXX";
-    if (::mkdtemp(pattern) == nullptr)
-        return;
     // ngircd started as root runs as nobody: it must reach its files and
     // write its pid file.
-    folder_ = pattern;
-    ::chmod(folder_.c_str(), 0755);
-    ::mkdir((folder_ + "/run").c_str(), 0755);
-    ::chmod((folder_ + "/run").c_str(), 01777);
-    writeReadable(folder_ + "/ngircd.motd", "Welcome to the VuviVAZ test server\n");
+    const QString folder = folder_.path();
+    QFile::setPermissions(folder, Readable);
+    QDir(folder).mkdir("run");
+    QFile::setPermissions(folder + "/run", QFile::Permissions(0x7777));
+    writeReadable(path("ngircd.motd"), "Welcome to the VuviVAZ test server\n");
     // Another program may take the free port before ngircd binds it.
     for (int attempt = 0; attempt < 3 && port_ == 0; ++attempt) {
         const int port = freeLoopbackPort();
-        writeReadable(folder_ + "/ngircd.conf", configText(folder_, port, options));
+        writeReadable(path("ngircd.conf"), configText(folder.toStdString(), port, options));
         if (start(port))
             port_ = port;
         else
@@ -71,49 +66,32 @@ NgircdServer::NgircdServer(const NgircdOptions& options) {
     }
 }
 
-NgircdServer::~NgircdServer() {
-    stop();
-    std::error_code ignored;
-    std::filesystem::remove_all(folder_, ignored);
-}
-
 std::string NgircdServer::diagnostics() const {
-    return "ngircd in " + folder_ + " (from the ngircd package: scripts/deps.sh) logged:\n" +
-           readAll(folder_ + "/ngircd.log");
+    return "ngircd in " + folder_.path().toStdString() +
+           " (from the ngircd package: scripts/deps.sh) logged:\n" + readAll(path("ngircd.log"));
 }
 
 // Waits for the line ngircd logs once it listens: probing the port instead
 // would bring stray connections (and their ident lookups) to the server.
 bool NgircdServer::start(int port) {
-    const std::string config = folder_ + "/ngircd.conf";
-    const std::string log = folder_ + "/ngircd.log";
-    pid_ = ::fork();
-    if (pid_ == 0) {
-        const int out = ::open(log.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
-        ::dup2(out, 1);
-        ::dup2(out, 2);
-        for (const char* program : {"/usr/sbin/ngircd", "/usr/local/sbin/ngircd", "ngircd"})
-            ::execlp(program, program, "-n", "-f", config.c_str(), nullptr);
-        ::_exit(127);
-    }
+    const QString program =
+        QStandardPaths::findExecutable("ngircd", {"/usr/sbin", "/usr/local/sbin"});
+    process_.setProcessChannelMode(QProcess::MergedChannels);
+    process_.setStandardOutputFile(QString::fromStdString(path("ngircd.log")), QIODevice::Append);
+    process_.start(program, {"-n", "-f", QString::fromStdString(path("ngircd.conf"))});
     const std::string listening = "Now listening on [127.0.0.1]:" + std::to_string(port);
-    const auto deadline = std::chrono::steady_clock::now() + StartTimeout;
-    while (pid_ > 0 && std::chrono::steady_clock::now() < deadline) {
-        if (readAll(log).find(listening) != std::string::npos)
-            return true;
-        if (::waitpid(pid_, nullptr, WNOHANG) == pid_)
-            pid_ = -1;
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    return false;
+    return waitUntil(
+               [&] {
+                   return process_.state() == QProcess::NotRunning ||
+                          readAll(path("ngircd.log")).find(listening) != std::string::npos;
+               },
+               StartTimeoutMs) &&
+           process_.state() != QProcess::NotRunning;
 }
 
 void NgircdServer::stop() {
-    if (pid_ > 0) {
-        ::kill(pid_, SIGKILL);
-        ::waitpid(pid_, nullptr, 0);
-    }
-    pid_ = -1;
+    process_.kill();
+    process_.waitForFinished();
 }
 
 } // namespace vz::it

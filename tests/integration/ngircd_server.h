@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QProcess>
+#include <QTemporaryDir>
+
 #include <string>
-#include <sys/types.h>
 
 namespace vz::it {
 
@@ -23,9 +25,7 @@ public:
     static constexpr const char* OperatorPassword = "floodpass";
 
     explicit NgircdServer(const NgircdOptions& options = {});
-    ~NgircdServer();
-    NgircdServer(const NgircdServer&) = delete;
-    NgircdServer& operator=(const NgircdServer&) = delete;
+    ~NgircdServer() { stop(); }
 
     // True once the server accepts connections.
     bool running() const { return port_ != 0; }
@@ -36,9 +36,10 @@ public:
 private:
     bool start(int port);
     void stop();
+    std::string path(const char* name) const { return folder_.filePath(name).toStdString(); }
 
-    std::string folder_;
-    pid_t pid_ = -1;
+    QTemporaryDir folder_;
+    QProcess process_;
     int port_ = 0;
 };
 

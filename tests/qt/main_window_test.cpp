@@ -1,15 +1,21 @@
+#include "app/menu_commands.h"
 #include "qt_platform.h"
 #include "qt_signals.h"
 #include "qt_world.h"
 #include "twips.h"
+#include "windows/frm_chat.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 #include <csignal>
@@ -79,21 +85,12 @@ private slots:
         QVERIFY(!window().findChild<QLabel*>("clockPanel")->text().isEmpty());
     }
 
-    void menuEntriesRunTheirCommands() {
+    void arrangeButtonAndMenuArrangeTheWindows() {
+        window().show();
         w->world.start();
-        action("mnuWindowTileVertical")->trigger();
-        QCOMPARE(globals().ArrangeMode, vz::Arrangement::Cascade);
-        action("mnuWindowCascade")->trigger();
-        QCOMPARE(globals().ArrangeMode, vz::Arrangement::TileHorizontal);
-        QCOMPARE(action("Button4")->toolTip(), QString("Горизонтально"));
         globals().SelectedNick = "@bob[away]";
         action("mnuWho")->trigger();
         QCOMPARE(globals().SelectedNick, std::string("bob"));
-    }
-
-    void arrangeButtonCyclesTheTilings() {
-        window().show();
-        w->world.start();
         QMdiSubWindow* first = window().mdiArea().subWindowList().first();
         QMdiSubWindow* second = window().mdiArea().addSubWindow(new QLabel("child"));
         second->show();
@@ -109,6 +106,8 @@ private slots:
         for (QMdiSubWindow* child : {first, second})
             QVERIFY(child->width() > area.width() / 2 && child->height() > area.height() / 2);
         QVERIFY(first->pos() != second->pos());
+        action("mnuWindowTileVertical")->trigger();
+        QCOMPARE(globals().ArrangeMode, vz::Arrangement::Cascade);
     }
 
     void geometryRoundTripsInTwips() {
@@ -134,6 +133,49 @@ private slots:
         QFile::remove("vuvivaz.ini");
         window().close();
         QVERIFY(!QFile::exists("vuvivaz.ini"));
+    }
+
+    void languageFileChangesCaptionsAtOnceButNotOpenTitleWords() {
+        for (const char* name : {"Ukrainian.lng", "English.lng"})
+            QVERIFY(QFile::copy(QString(VUVIVAZ_DATA_DIR) + "/" + name, name));
+        w->world.start();
+        vz::MenuJoin(*w->world.app);
+        auto* prompt = window().findChild<QDialog*>();
+        QVERIFY(prompt != nullptr && prompt->isVisible());
+        auto& tables = w->world.app->tables();
+        vz::frmChat& chat = tables.channel(tables.OpenChannel("#x"));
+        chat.AddNick("me");
+        const auto captions = [&] {
+            QStringList texts{
+                action("mnuFile")->text(), action("Button6")->toolTip(),
+                vz::test::subWindowOf(w->world.app->status().window())->windowTitle()};
+            for (auto* child : prompt->findChildren<QAbstractButton*>())
+                texts << child->text();
+            return texts << vz::test::subWindowOf(chat.window())->windowTitle();
+        };
+        QCOMPARE(captions(), (QStringList{"&Файл", "Вихід", "Статус", "Гаразд", "Скасувати",
+                                          "#x - 1 учасників"}));
+        globals().LangName = "English.lng";
+        w->world.app->GetLang();
+        chat.AddNick("you");
+        QCOMPARE(captions(),
+                 (QStringList{"&File", "Exit", "Status", "OK", "Cancel", "#x - 2 учасників"}));
+    }
+
+    void exitButtonAsksFirst() {
+        w->world.start();
+        window().show();
+        QString asked;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box != nullptr);
+            asked = box->windowTitle() + " " + box->text();
+            QCOMPARE(box->standardButtons(), QMessageBox::Yes | QMessageBox::No);
+            box->button(QMessageBox::No)->click();
+        });
+        action("Button6")->trigger();
+        QCOMPARE(asked, QString("УВАГА! Дійсно бажаете вийти?"));
+        QVERIFY(window().isVisible());
     }
 
     void terminationSignalClosesTheWindowNormally() {

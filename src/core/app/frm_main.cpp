@@ -10,7 +10,6 @@ namespace vz {
 
 namespace {
 
-const char* const CreditLine = "Free IRC client for Linux. Written with Qt 6.";
 const char* const SettingsUnreadable =
     "*** Не вдалося прочитати vuvivaz.ini: налаштування не буде збережено";
 
@@ -26,7 +25,7 @@ frmMain::frmMain(const Platform& platform)
       langTexts_(platform.files, globals_.LangName),
       logSettings_(globals_, platform.files, platform.locale), writer_(logSettings_),
       replyLimiter_(platform.clock), connection_(*this), ident_(*this), tables_(*this),
-      status_(*this), list_(*this), interpreter_(*this), parser_(*this) {
+      status_(*this), list_(*this), interpreter_(*this), parser_(*this), command_(*this) {
     platform_.serverSocket.setEvents(&connection_);
     platform_.identSocket.setEvents(&ident_);
 }
@@ -143,8 +142,6 @@ void frmMain::SavePosition() {
         settingsIni_.setValue("Position", key, FormatSingle(static_cast<float>(value)));
     settingsIni_.UpdateFile();
 }
-
-void frmMain::SetLang() {}
 
 void frmMain::PutColorText(TextView& view, const std::string& text, const std::string& logName) {
     writer_.PutColorText(view, text, logName);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/connection.h"
+#include "app/frm_command.h"
 #include "app/ident_responder.h"
 #include "config/globals.h"
 #include "config/ini_store.h"
@@ -38,7 +39,12 @@ public:
     void LoadOptions();
     void LoadPosition();
     void SavePosition();
+    // The main window's menu captions and tool tips from the language file; a
+    // caption the file lacks stays as it is.
     void SetLang();
+    // The main and status windows take the current language file. Open
+    // channel and private windows keep their title words until reopened.
+    void GetLang();
 
     // What the windows, the interpreter and the command parser use.
     const Platform& platform() const override { return platform_; }
@@ -67,6 +73,7 @@ public:
     clsINI& SettingsIni() override { return settingsIni_; }
     ReplyLimiter& replyLimiter() override { return replyLimiter_; }
     ServerLink& link() override { return connection_; }
+    void PromptNick() override { command_.Prompt("Nick", "NICK "); }
 
     void childDeactivated(const TextView& textView) override {
         if (activeTextView_ == &textView)
@@ -78,6 +85,7 @@ public:
     Connection& connection() { return connection_; }
     IdentResponder& ident() { return ident_; }
     Interpreter& interpreter() { return interpreter_; }
+    frmCommand& command() { return command_; }
 
 private:
     void applyToolbarImages();
@@ -98,6 +106,7 @@ private:
     frmList list_;
     Interpreter interpreter_;
     CommandParser parser_;
+    frmCommand command_;
     TextView* activeTextView_ = nullptr;
     bool startedUp_ = false;
     bool unreadableReported_ = false;

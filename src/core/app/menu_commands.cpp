@@ -3,6 +3,7 @@
 
 #include "app/frm_main.h"
 #include "text/log_file.h"
+#include "windows/frm_chat.h"
 #include "windows/membership.h"
 
 namespace vz {
@@ -11,24 +12,35 @@ namespace {
 
 constexpr int ArrangeButton = 4;
 
-// What toolbar button 4 offers after an arrangement.
-struct NextArrangement {
+// What toolbar button 4 shows while it offers an arrangement.
+struct ArrangeOffer {
     const char* key;
     const char* builtIn;
     int image;
-    Arrangement mode;
 };
 
-NextArrangement nextAfter(Arrangement arrangement) {
+ArrangeOffer offerOf(Arrangement arrangement) {
     switch (arrangement) {
     case Arrangement::Cascade:
-        return {"mnuWindowTileHorizontal", "Горизонтально", 5, Arrangement::TileHorizontal};
-    case Arrangement::TileVertical:
-        return {"mnuWindowCascade", "Каскадом", 6, Arrangement::Cascade};
+        return {"mnuWindowCascade", "Каскадом", 6};
     case Arrangement::TileHorizontal:
+        return {"mnuWindowTileHorizontal", "Горизонтально", 5};
+    case Arrangement::TileVertical:
         break;
     }
-    return {"mnuWindowTileVertical", "Вертикально", 7, Arrangement::TileVertical};
+    return {"mnuWindowTileVertical", "Вертикально", 7};
+}
+
+Arrangement following(Arrangement arrangement) {
+    switch (arrangement) {
+    case Arrangement::Cascade:
+        return Arrangement::TileHorizontal;
+    case Arrangement::TileHorizontal:
+        return Arrangement::TileVertical;
+    case Arrangement::TileVertical:
+        break;
+    }
+    return Arrangement::Cascade;
 }
 
 void disconnectOrReload(frmMain& main, void (*whenIdle)(frmMain&)) {
@@ -53,7 +65,7 @@ void openLog(frmMain& main, const std::string& logName) {
 } // namespace
 
 void MenuConnect(frmMain& main) {
-    disconnectOrReload(main, ToolbarOptions);
+    disconnectOrReload(main, MenuServer);
 }
 
 void MenuFavourites(frmMain& main) {
@@ -68,8 +80,37 @@ void MenuList(frmMain& main) {
     main.SendData("LIST ");
 }
 
+void MenuServer(frmMain& main) {
+    main.command().Prompt("Server", "SERVER ");
+}
+
+void MenuPrivat(frmMain& main) {
+    main.command().Prompt("Privat", "PRIVAT ");
+}
+
+void MenuJoin(frmMain& main) {
+    main.command().Prompt("Join", "JOIN ");
+}
+
+void MenuWhois(frmMain& main) {
+    main.command().Prompt("Whois", "WHOIS ");
+}
+
+void MenuTopic(frmMain& main) {
+    WindowTables& tables = main.tables();
+    for (int slot = 1; slot <= tables.ChannelCount(); ++slot) {
+        frmChat& channel = tables.channel(slot);
+        if (channel.isOpen() && &channel.rtfText() == main.activeTextView())
+            main.command().Prompt("Topic", "TOPIC ", channel.strChannel + " :");
+    }
+}
+
 void MenuNick(frmMain& main) {
-    main.platform().dialogs.promptNick();
+    main.PromptNick();
+}
+
+void MenuPart(frmMain& main) {
+    main.command().Prompt("Part", "PART ");
 }
 
 void MenuChannelLog(frmMain& main) {
@@ -81,12 +122,16 @@ void MenuPrivatLog(frmMain& main) {
 }
 
 void MenuArrange(frmMain& main, Arrangement arrangement) {
+    main.mainWindow().arrange(arrangement);
+    main.globals().ArrangeMode = following(arrangement);
+    ShowArrangeOffer(main);
+}
+
+void ShowArrangeOffer(frmMain& main) {
+    const ArrangeOffer offer = offerOf(main.globals().ArrangeMode);
     MainWindowView& window = main.mainWindow();
-    window.arrange(arrangement);
-    const NextArrangement next = nextAfter(arrangement);
-    window.setToolButtonToolTip(ArrangeButton, main.LangTextOr("Main", next.key, next.builtIn));
-    window.setToolButtonImage(ArrangeButton, next.image);
-    main.globals().ArrangeMode = next.mode;
+    window.setToolButtonToolTip(ArrangeButton, main.LangTextOr("Main", offer.key, offer.builtIn));
+    window.setToolButtonImage(ArrangeButton, offer.image);
 }
 
 void MenuAbout(frmMain& main) {
@@ -116,7 +161,7 @@ void ToolbarConnect(frmMain& main) {
 }
 
 void ToolbarOptions(frmMain& main) {
-    main.platform().dialogs.showOptions(false);
+    MenuServer(main);
 }
 
 void ToolbarArrange(frmMain& main) {

@@ -11,7 +11,7 @@ class frmMain;
 // forwards each entry to one of these.
 
 // File > Connect: disconnects while connected, otherwise reloads the options
-// and shows the options dialog (not modal).
+// and prompts for a server.
 void MenuConnect(frmMain& main);
 // File > Channels and toolbar button 2: the favourite channels dialog.
 void MenuFavourites(frmMain& main);
@@ -19,12 +19,23 @@ void MenuFavourites(frmMain& main);
 void MenuExit(frmMain& main);
 // Command > List: asks the server for its channel list.
 void MenuList(frmMain& main);
-// Command > Nick: prompts for a new nick.
+// Command > Server, Privat, Join, Whois, Nick, Part: the prompt dialog in
+// that mode.
+void MenuServer(frmMain& main);
+void MenuPrivat(frmMain& main);
+void MenuJoin(frmMain& main);
+void MenuWhois(frmMain& main);
 void MenuNick(frmMain& main);
+void MenuPart(frmMain& main);
+// Command > Topic: prompts for the topic of the active channel window;
+// nothing while no channel window is active.
+void MenuTopic(frmMain& main);
 // Window > Cascade / Tile: arranges the child windows, then toolbar button 4
 // offers the arrangement that follows: after cascade horizontal, after
 // horizontal vertical, after vertical cascade (tool tip, image, ArrangeMode).
 void MenuArrange(frmMain& main, Arrangement arrangement);
+// Toolbar button 4's tool tip and image for the arrangement ArrangeMode names.
+void ShowArrangeOffer(frmMain& main);
 // Logs > current channel / current private: opens the log file of the
 // channel or private window activated last in the desktop's editor, without
 // waiting for it; nothing when no such window was activated. The status
@@ -44,7 +55,7 @@ void UserMenuMsg(frmMain& main);
 // Toolbar button 1: disconnects while connected, otherwise reloads the
 // options and connects to the server and port they name.
 void ToolbarConnect(frmMain& main);
-// Toolbar button 3: the options dialog (not modal).
+// Toolbar button 3: as File > Connect while idle, prompts for a server.
 void ToolbarOptions(frmMain& main);
 // Toolbar button 4: the arrangement that ArrangeMode names.
 void ToolbarArrange(frmMain& main);

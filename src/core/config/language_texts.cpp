@@ -7,22 +7,24 @@ LanguageTexts::LanguageTexts(FileSystem& files, const std::string& fileName)
     : files_(files), fileName_(fileName), ini_(files) {}
 
 void LanguageTexts::reloadIfChanged() {
-    const std::optional<FileStamp> stamp = files_.stamp(fileName_);
-    if (ini_.fileName() == fileName_ && stamp == loadedStamp_)
+    const std::string name = chosenFile();
+    const std::optional<FileStamp> stamp = files_.stamp(name);
+    if (ini_.fileName() == name && stamp == loadedStamp_)
         return;
-    ini_.setFileName(fileName_);
+    ini_.setFileName(name);
     loadedStamp_ = stamp;
 }
 
-std::string LanguageTexts::LangText(const std::string& section, const std::string& key) {
+std::optional<std::string> LanguageTexts::Find(const std::string& section, const std::string& key) {
     reloadIfChanged();
+    if (!ini_.ValueExists(section, key))
+        return std::nullopt;
     return ini_.Value(section, key);
 }
 
 std::string LanguageTexts::LangTextOr(const std::string& section, const std::string& key,
                                       const std::string& builtIn) {
-    const std::string text = LangText(section, key);
-    return text == clsINI::NoValue ? builtIn : text;
+    return Find(section, key).value_or(builtIn);
 }
 
 } // namespace vz

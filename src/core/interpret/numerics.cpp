@@ -100,7 +100,7 @@ void OnNickInUse(ProtocolHost& main, const IrcMessage& msg, const std::string& t
         globals.Nick = globals.Alternative;
         main.SendData("NICK " + globals.Nick);
     } else {
-        main.platform().dialogs.promptNick();
+        main.PromptNick();
     }
     WriteRawStatus(main, msg, text);
 }

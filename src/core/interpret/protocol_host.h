@@ -36,6 +36,8 @@ public:
     // The text view of the active child window, or nullptr.
     virtual TextView* activeTextView() const = 0;
     virtual ServerLink& link() = 0;
+    // Asks the user for a new nick, without blocking the server's lines.
+    virtual void PromptNick() = 0;
 
 protected:
     ~ProtocolHost() = default;

@@ -14,8 +14,6 @@ public:
 
     virtual void showOptions(bool modal) = 0;
     virtual void showFavouriteChannels(bool modal) = 0;
-    // Asks the user for a new nick (the Nick menu command).
-    virtual void promptNick() = 0;
     virtual void showAbout() = 0;
 };
 

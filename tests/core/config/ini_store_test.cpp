@@ -128,7 +128,7 @@ TEST_F(IniStoreTest, LanguageFileIsReadAgainOnlyWhenItsNameTimeOrSizeChanged) {
     const auto file = [](const std::string& word) { return "[Chat]\r\nstrUsersCount=" + word; };
     const std::tuple<const char*, std::function<void()>, std::string, int> rows[] = {
         // change, text looked up, files read so far
-        {"none, file missing", [] {}, clsINI::NoValue, 0},
+        {"none, file missing", [] {}, "", 0},
         {"file made", [&] { files.files["en.lng"] = file("users"); }, "users", 1},
         {"none", [] {}, "users", 1},
         {"other file of the same size chosen",
@@ -139,7 +139,7 @@ TEST_F(IniStoreTest, LanguageFileIsReadAgainOnlyWhenItsNameTimeOrSizeChanged) {
          "Users", 2},
         {"same size written", [&] { files.writeFileAtomic("de.lng", file("USERS")); }, "USERS", 3},
         {"file grew", [&] { files.files["de.lng"] += "!"; }, "USERS!", 4},
-        {"file removed", [&] { files.files.clear(); }, clsINI::NoValue, 4},
+        {"file removed", [&] { files.files.clear(); }, "", 4},
     };
     for (const auto& [change, apply, text, reads] : rows) {
         SCOPED_TRACE(change);

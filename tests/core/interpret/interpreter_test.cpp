@@ -43,7 +43,7 @@ struct Stage {
             return world.statusLast();
         if (where == "nick")
             return world.app->globals().Nick + " asked " +
-                   std::to_string(world.dialogs.nickPrompts) + " |" + world.statusLast();
+                   std::to_string(world.ui.prompt ? world.ui.prompt->shows : 0) + " |" + world.statusLast();
         if (where == "privats")
             return std::to_string(world.app->tables().PrivatCount()) + " |" + world.statusLast();
         if (where == "list") {

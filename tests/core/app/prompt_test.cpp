@@ -1,0 +1,80 @@
+#include "app/frm_main.h"
+#include "app/menu_commands.h"
+#include "fakes/fake_platform.h"
+#include "windows/frm_chat.h"
+
+#include <gtest/gtest.h>
+
+namespace vz {
+namespace {
+
+// Each row opens the prompt from its menu entry, types and presses Enter;
+// then what was sent and shown within a second, and whether the dialog
+// is still open.
+TEST(PromptTest, EachModeBuildsItsCommand) {
+    struct Row {
+        const char* name;
+        void (*entry)(frmMain&);
+        const char* typed;
+        std::string news;
+        bool staysOpen = false;
+    };
+    const Row rows[] = {
+        {"join paces channels", MenuJoin, "#a,#b", "sent: JOIN #a\nsent: JOIN #b\nsent: \nStatus:  join\n"},
+        {"whois as typed", MenuWhois, "bob x", "sent: whois bob x\nStatus:  whois\n"},
+        {"part then the window's own", MenuPart, "#X", "sent: PART #X\nsent: PART #x\n"},
+        {"part of no window", MenuPart, "#nowhere", "sent: PART #nowhere\n"},
+        {"empty nick", MenuNick, "", "sent: NICK \n"},
+        {"topic of the active channel", MenuTopic, "new one", "sent: TOPIC #x :new one\n"},
+        {"privat", MenuPrivat, "bob", ""},
+        {"server and port", MenuServer, "irc.example 7000", "irc.example:7000"},
+        {"server:port", MenuServer, "irc.example:7001 x", "irc.example:7001"},
+        {"server, no port", MenuServer, "irc.example 99999", "irc.example:6667"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        fake::FakeWorld world;
+        world.startSignedOn();
+        world.serverSays(":me!u@h JOIN :#x");
+        world.chat("#x").onActivated();
+        world.news();
+        row.entry(*world.app);
+        ASSERT_NE(world.ui.prompt, nullptr);
+        EXPECT_TRUE(world.ui.prompt->visible);
+        world.ui.prompt->fieldLine.value = row.typed;
+        EXPECT_TRUE(world.ui.promptEvents->onFieldKey(13));
+        world.clock.advance(1000);
+        if (std::string(row.typed).starts_with("irc."))
+            EXPECT_EQ(world.server.host + ":" + std::to_string(world.server.port), row.news);
+        else
+            EXPECT_EQ(world.news(), row.news);
+        EXPECT_EQ(world.ui.prompt->visible, row.staysOpen);
+    }
+}
+
+TEST(PromptTest, PrivatWithoutAFreeWindowStaysOpenAnOpenOneComesForwardCancelSendsNothing) {
+    fake::FakeWorld world;
+    world.startSignedOn();
+    for (int i = 0; i < WindowTables::Slots; ++i)
+        world.app->tables().OpenPrivat("p" + std::to_string(i), "x!h");
+    world.news();
+    MenuPrivat(*world.app);
+    world.ui.prompt->fieldLine.value = "bob";
+    world.ui.promptEvents->onOk();
+    EXPECT_TRUE(world.ui.prompt->visible);
+    EXPECT_EQ(world.app->command().strText, "bob");
+    world.ui.prompt->fieldLine.value = "P3"; // open already: brought forward
+    world.ui.promptEvents->onOk();
+    EXPECT_FALSE(world.ui.prompt->visible);
+    EXPECT_EQ(world.privatView("p3").win.activations, 1);
+    MenuPrivat(*world.app);
+    MenuTopic(*world.app);
+    EXPECT_EQ(world.app->command().strMode, "PRIVAT ");
+    world.ui.prompt->fieldLine.value = "x";
+    world.ui.promptEvents->onCancel();
+    EXPECT_FALSE(world.ui.prompt->visible);
+    EXPECT_EQ(world.news(), "");
+}
+
+} // namespace
+} // namespace vz
