@@ -10,8 +10,6 @@ namespace vz {
 
 void QtDialogs::showOptions(bool) {}
 
-void QtDialogs::showFavouriteChannels(bool) {}
-
 void QtDialogs::showAbout() {
     const std::string text = std::string(ProgramTitle) + " v" + VersionText() + "\n\n" + CreditLine;
     auto* box = new QMessageBox(QMessageBox::Information, ProgramTitle,

@@ -131,6 +131,12 @@ public:
         promptEvents = &e;
         return made(prompt);
     }
+    std::unique_ptr<FavouritesView> createFavouritesView(FavouritesViewEvents&) override {
+        return made(favourites);
+    }
+    std::unique_ptr<ChannelEditorView> createChannelEditorView(ChannelEditorEvents&) override {
+        return made(channelEditor);
+    }
 
     // The status window's text; throws before the status window is made.
     FakeTextView& statusText() {
@@ -145,6 +151,8 @@ public:
     std::map<const PrivatViewEvents*, FakePrivatView*> privats;
     FakeListWindowView* list = nullptr;
     FakePromptView* prompt = nullptr;
+    FakeFavouritesView* favourites = nullptr;
+    FakeChannelEditorView* channelEditor = nullptr;
     PromptViewEvents* promptEvents = nullptr;
 
 private:
@@ -204,13 +212,11 @@ public:
         if (whileOptionsShown)
             whileOptionsShown();
     }
-    void showFavouriteChannels(bool modal) override { favouritesShown.push_back(modal); }
     void showAbout() override { ++aboutShown; }
 
     std::vector<bool> optionsShown;
     // Runs while the options dialog is open (a modal dialog holds its caller).
     std::function<void()> whileOptionsShown;
-    std::vector<bool> favouritesShown;
     int aboutShown = 0;
 };
 

@@ -25,7 +25,7 @@ frmMain::frmMain(const Platform& platform)
       langTexts_(platform.files, globals_.LangName),
       logSettings_(globals_, platform.files, platform.locale), writer_(logSettings_),
       replyLimiter_(platform.clock), connection_(*this), ident_(*this), tables_(*this),
-      status_(*this), list_(*this), interpreter_(*this), parser_(*this), command_(*this) {
+      status_(*this), list_(*this), interpreter_(*this), parser_(*this), command_(*this), channels_(*this) {
     platform_.serverSocket.setEvents(&connection_);
     platform_.identSocket.setEvents(&ident_);
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/connection.h"
+#include "app/frm_channels.h"
 #include "app/frm_command.h"
 #include "app/ident_responder.h"
 #include "config/globals.h"
@@ -74,6 +75,7 @@ public:
     ReplyLimiter& replyLimiter() override { return replyLimiter_; }
     ServerLink& link() override { return connection_; }
     void PromptNick() override { command_.Prompt("Nick", "NICK "); }
+    void ShowFavouriteChannels(bool modal) override { channels_.Show(modal); }
 
     void childDeactivated(const TextView& textView) override {
         if (activeTextView_ == &textView)
@@ -86,6 +88,8 @@ public:
     IdentResponder& ident() { return ident_; }
     Interpreter& interpreter() { return interpreter_; }
     frmCommand& command() { return command_; }
+    frmChannels& channels() { return channels_; }
+    LanguageTexts& languageTexts() { return langTexts_; }
 
 private:
     void applyToolbarImages();
@@ -107,6 +111,7 @@ private:
     Interpreter interpreter_;
     CommandParser parser_;
     frmCommand command_;
+    frmChannels channels_;
     TextView* activeTextView_ = nullptr;
     bool startedUp_ = false;
     bool unreadableReported_ = false;

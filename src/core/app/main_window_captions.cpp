@@ -59,6 +59,7 @@ void frmMain::GetLang() {
     SetLang();
     status_.SetLang();
     command_.SetLang();
+    channels_.SetLang();
 }
 
 } // namespace vz

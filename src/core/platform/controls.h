@@ -73,6 +73,18 @@ public:
     virtual void removeRow(int index) = 0;
     virtual void clear() = 0;
     virtual void setToolTip(const std::string& text) = 0;
+    // The selected row, or -1.
+    virtual int selectedIndex() const = 0;
+};
+
+class CheckBox {
+public:
+    CheckBox() = default;
+    CheckBox(const CheckBox&) = delete;
+    CheckBox& operator=(const CheckBox&) = delete;
+    virtual ~CheckBox() = default;
+    virtual bool isChecked() const = 0;
+    virtual void setChecked(bool checked) = 0;
 };
 
 // A child window of the main window's multiple-document area.

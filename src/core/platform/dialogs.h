@@ -13,7 +13,6 @@ public:
     virtual ~Dialogs() = default;
 
     virtual void showOptions(bool modal) = 0;
-    virtual void showFavouriteChannels(bool modal) = 0;
     virtual void showAbout() = 0;
 };
 
