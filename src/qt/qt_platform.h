@@ -1,6 +1,7 @@
 // Everything the Qt program hands the logic at start.
 #pragma once
 
+#include "dl_plugin_loader.h"
 #include "platform/platform.h"
 #include "qt_client_socket.h"
 #include "qt_clock.h"
@@ -32,6 +33,7 @@ private:
     QtLocaleFormat locale_;
     QtClientSocket serverSocket_;
     QtIdentSocket identSocket_;
+    DlPluginLoader plugins_;
     QtMainWindow mainWindow_;
     QtDialogs dialogs_{mainWindow_};
 };

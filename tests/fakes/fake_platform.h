@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fakes/fake_controls.h"
+#include "fakes/fake_plugin_loader.h"
 #include "fakes/printers.h"
 #include "platform/platform.h"
 
@@ -275,11 +276,12 @@ struct RealParts {
     Dialogs* dialogs = nullptr;
     ClientSocket* server = nullptr;
     IdentSocket* identSocket = nullptr;
+    PluginLoader* plugins = nullptr;
 
     // Every part of `platform`.
     static RealParts all(const Platform& p) {
-        return {&p.clock,      &p.pump,    &p.files,        &p.locale,     &p.ui,
-                &p.mainWindow, &p.dialogs, &p.serverSocket, &p.identSocket};
+        return {&p.clock,      &p.pump,    &p.files,        &p.locale,      &p.ui,
+                &p.mainWindow, &p.dialogs, &p.serverSocket, &p.identSocket, &p.plugins};
     }
 };
 
@@ -333,6 +335,7 @@ public:
     FakeDialogs dialogs;
     FakeClientSocket server;
     FakeIdentSocket identSocket;
+    FakePluginLoader plugins;
     std::unique_ptr<frmMain> app;
 
 private:

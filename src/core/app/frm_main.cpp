@@ -24,7 +24,8 @@ frmMain::frmMain(const Platform& platform)
     : platform_(platform), settingsIni_(platform.files),
       langTexts_(platform.files, globals_.LangName), logSettings_(globals_), writer_(logSettings_),
       replyLimiter_(platform.clock), connection_(*this), ident_(*this), tables_(*this),
-      status_(*this), list_(*this), interpreter_(*this), parser_(*this), command_(*this) {
+      status_(*this), list_(*this), interpreter_(*this), parser_(*this), command_(*this),
+      plugins_(*this) {
     platform_.serverSocket.setEvents(&connection_);
     platform_.identSocket.setEvents(&ident_);
 }
@@ -98,6 +99,7 @@ void frmMain::LoadOptions() {
     globals_.LogPrivats = firstCharacter(settingsIni_.Value("Logs", "Privats"));
     globals_.Scrollback = ScrollbackOrDefault(settingsIni_.Value("Options", "Scrollback"));
     reportUnreadableSettings();
+    plugins_.LoadPlugins();
 }
 
 // Said once, after the banner: the program runs on defaults and will not

@@ -13,6 +13,7 @@
 #include "interpret/protocol_host.h"
 #include "interpret/reply_limiter.h"
 #include "platform/platform.h"
+#include "plugins/plugin_table.h"
 #include "text/color_writer.h"
 #include "windows/frm_list.h"
 #include "windows/frm_status.h"
@@ -86,6 +87,7 @@ public:
     IdentResponder& ident() { return ident_; }
     Interpreter& interpreter() { return interpreter_; }
     frmCommand& command() { return command_; }
+    PluginTable& plugins() { return plugins_; }
 
 private:
     void applyToolbarImages();
@@ -107,6 +109,7 @@ private:
     Interpreter interpreter_;
     CommandParser parser_;
     frmCommand command_;
+    PluginTable plugins_;
     TextView* activeTextView_ = nullptr;
     bool startedUp_ = false;
     bool unreadableReported_ = false;

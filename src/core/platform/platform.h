@@ -7,6 +7,7 @@
 #include "platform/file_system.h"
 #include "platform/locale_format.h"
 #include "platform/main_window_view.h"
+#include "platform/plugin_loader.h"
 #include "platform/sockets.h"
 #include "platform/ui_factory.h"
 
@@ -23,6 +24,7 @@ struct Platform {
     Dialogs& dialogs;
     ClientSocket& serverSocket;
     IdentSocket& identSocket;
+    PluginLoader& plugins;
 };
 
 } // namespace vz
