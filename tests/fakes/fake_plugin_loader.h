@@ -1,29 +1,39 @@
 #pragma once
 
 #include "platform/plugin_loader.h"
+#include "vuvivaz/plugin.h"
 
 #include <map>
-#include <optional>
 #include <string>
-#include <vector>
 
 namespace vz::fake {
 
-// Plug-in classes by name; creating one that is not here fails with
-// VUVIVAZ_ERROR_CLASS.
+// Plug-in classes by name with the names their objects will give (nothing:
+// reading the name fails); creating any other class fails.
 class FakePluginLoader : public PluginLoader {
 public:
-    struct Class {
-        std::optional<std::string> name; // nothing: reading the name fails
-        bool startFails = false;
+    CreatedPlugin create(const std::string&, const std::string& className) override {
+        if (classes.count(className) == 0)
+            return {nullptr, {VUVIVAZ_ERROR_CLASS, "no class " + className}};
+        return {std::make_unique<Object>(*this, className), {}};
+    }
+
+    std::map<std::string, std::optional<std::string>> classes;
+    std::string started; // the class of the object started last
+
+private:
+    struct Object : PluginObject {
+        Object(FakePluginLoader& owner, const std::string& made)
+            : loader(owner), className(made), given(owner.classes.at(made)) {}
+        std::optional<std::string> name() override { return given; }
+        bool plugin() override {
+            loader.started = className;
+            return true;
+        }
+        FakePluginLoader& loader;
+        std::string className;
+        std::optional<std::string> given;
     };
-
-    CreatedPlugin create(const std::string& path, const std::string& className) override;
-
-    std::map<std::string, Class> classes;
-    std::vector<std::string> loaded;  // the library paths, in order
-    std::vector<std::string> started; // the class of each object started
-    int alive = 0;                    // objects made and not yet released
 };
 
 } // namespace vz::fake
