@@ -73,6 +73,8 @@ TEST(PluginTableTest, ListingSkipsNamelessObjectsAndStartingCallsTheOneShown) {
     world.files.files.erase("Plugins/d.dll");
     world.app->LoadOptions();
     EXPECT_EQ(world.app->plugins().ListPlugins(), (std::vector<std::string>{"A", "B", "C", "d"}));
+    world.app->plugins().StartPlugin(3);
+    EXPECT_EQ(world.plugins.started, "d.Data");
 }
 
 } // namespace
