@@ -26,7 +26,7 @@ void QtChatView::forwardEvents(ChatViewEvents& events) {
     users_.setHandlers([&events](int row) { events.onUserClick(row); },
                        [&events](int row) { events.onUserDoubleClick(row); },
                        [&events] { events.onUserRightRelease(); });
-    input_.setEnterHandler(LineEnd::EnterOrCtrlEnter, [&events] { events.onInputEnter(); });
+    input_.setKeyHandler([&events](int code) { return events.onInputKey(code); });
     window_.setResizeHandler([&events] { events.onResize(); });
     window_.setActivateHandler([&events] { events.onActivated(); });
     window_.setDeactivateHandler([&events] { events.onDeactivated(); });

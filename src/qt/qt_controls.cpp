@@ -29,11 +29,6 @@ QtLineEdit::QtLineEdit(QWidget* parent) : edit_(new QLineEdit(parent)) {
     edit_->installEventFilter(this);
 }
 
-void QtLineEdit::setEnterHandler(LineEnd keys, std::function<void()> handler) {
-    lineEnd_ = keys;
-    enter_ = std::move(handler);
-}
-
 void QtLineEdit::place(const TwipRect& rect) {
     if (edit_)
         edit_->setGeometry(pixelRect(rect));
@@ -60,17 +55,11 @@ void QtLineEdit::focus() {
         edit_->setFocus(Qt::OtherFocusReason);
 }
 
-bool QtLineEdit::finishesLine(int code) const {
-    return code == EnterCode || (code == CtrlEnterCode && lineEnd_ == LineEnd::EnterOrCtrlEnter);
-}
-
 bool QtLineEdit::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != edit_ || event->type() != QEvent::KeyPress || !enter_)
+    if (watched != edit_ || event->type() != QEvent::KeyPress || !key_)
         return false;
-    if (!finishesLine(characterCode(*static_cast<QKeyEvent*>(event))))
-        return false;
-    enter_();
-    return true;
+    const int code = characterCode(*static_cast<QKeyEvent*>(event));
+    return code != 0 && key_(code);
 }
 
 QtListBox::QtListBox(QWidget* parent) : list_(new QListWidget(parent)) {

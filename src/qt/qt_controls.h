@@ -14,16 +14,14 @@
 
 namespace vz {
 
-// The keys that finish the line typed into an input line.
-enum class LineEnd { Enter, EnterOrCtrlEnter };
-
-// A one-line input over a QLineEdit. A key that finishes the line goes to
-// the enter handler instead of the widget.
+// A one-line input over a QLineEdit. Each key press goes first to the key
+// handler as its character code; a key the handler swallows never reaches
+// the widget.
 class QtLineEdit final : public QObject, public LineEdit {
 public:
     explicit QtLineEdit(QWidget* parent);
 
-    void setEnterHandler(LineEnd keys, std::function<void()> handler);
+    void setKeyHandler(std::function<bool(int)> handler) { key_ = std::move(handler); }
     QLineEdit* widget() const { return edit_; }
 
     void place(const TwipRect& rect) override;
@@ -36,11 +34,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    bool finishesLine(int code) const;
-
     QPointer<QLineEdit> edit_;
-    LineEnd lineEnd_ = LineEnd::Enter;
-    std::function<void()> enter_;
+    std::function<bool(int)> key_;
 };
 
 // A list of text rows over a QListWidget. A right button press does not

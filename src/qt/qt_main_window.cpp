@@ -110,8 +110,8 @@ void QtMainWindow::buildMenuBar() {
                {"mnuWindowTileVertical", "Вертикально", tileVertical},
                {"mnuWindowTileHorizontal", "Горизонтально", tileHorizontal}});
     buildMenu(bar->addMenu(QString()), "mnuLogs", "Logs",
-              {{"mnuChanLog", "Лог поточного каналу", nullptr},
-               {"mnuPrivLog", "Лог поточного привату", nullptr}});
+              {{"mnuChanLog", "Лог поточного каналу", MenuChannelLog},
+               {"mnuPrivLog", "Лог поточного привату", MenuPrivatLog}});
     buildMenu(bar->addMenu(QString()), "mnuHelp", "Help", {{"mnuAbout", "About", MenuAbout}});
     userMenu_ = buildMenu(new QMenu(this), "mnuUser", "User",
                           {{"mnuWho", "Whois", UserMenuWho}, {"mnuMsg", "Msg", UserMenuMsg}});

@@ -5,6 +5,7 @@
 #include "platform/platform.h"
 #include "qt_client_socket.h"
 #include "qt_clock.h"
+#include "qt_desktop.h"
 #include "qt_dialogs.h"
 #include "qt_event_pump.h"
 #include "qt_file_system.h"
@@ -33,6 +34,7 @@ private:
     QtLocaleFormat locale_;
     QtClientSocket serverSocket_;
     QtIdentSocket identSocket_;
+    QtDesktop desktop_;
     DlPluginLoader plugins_;
     QtMainWindow mainWindow_;
     QtDialogs dialogs_{mainWindow_};

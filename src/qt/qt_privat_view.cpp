@@ -7,7 +7,7 @@ QtPrivatView::QtPrivatView(QMdiArea& area, PrivatViewEvents& events)
     : QtConversationView(area, QSize(560, 320)) {
     text_.setMouseHandlers([&events](int x, int y) { events.onTextMouseDown(x, y); },
                            [&events] { events.onTextClick(); });
-    input_.setEnterHandler(LineEnd::EnterOrCtrlEnter, [&events] { events.onInputEnter(); });
+    input_.setKeyHandler([&events](int code) { return events.onInputKey(code); });
     window_.setResizeHandler([&events] { events.onResize(); });
     window_.setActivateHandler([&events] { events.onActivated(); });
     window_.setDeactivateHandler([&events] { events.onDeactivated(); });

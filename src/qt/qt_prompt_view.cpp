@@ -1,8 +1,6 @@
 // The prompt dialog's widgets.
 #include "qt_prompt_view.h"
 
-#include "qt_key_codes.h"
-
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -29,7 +27,7 @@ QtPromptView::QtPromptView(QWidget* parent, PromptViewEvents& events)
     layout->addWidget(field_->widget());
     layout->addLayout(buttons);
     dialog_->resize(360, dialog_->sizeHint().height());
-    field_->setEnterHandler(LineEnd::Enter, [&events] { events.onFieldKey(EnterCode); });
+    field_->setKeyHandler([&events](int code) { return events.onFieldKey(code); });
     QObject::connect(ok_, &QPushButton::clicked, [&events] { events.onOk(); });
     QObject::connect(cancel_, &QPushButton::clicked, [&events] { events.onCancel(); });
     QObject::connect(dialog_, &QDialog::rejected, [&events] { events.onCancel(); });

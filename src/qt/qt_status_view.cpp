@@ -5,7 +5,7 @@ namespace vz {
 
 QtStatusView::QtStatusView(QMdiArea& area, StatusViewEvents& events)
     : QtConversationView(area, QSize(640, 360)) {
-    input_.setEnterHandler(LineEnd::Enter, [&events] { events.onInputEnter(); });
+    input_.setKeyHandler([&events](int code) { return events.onInputKey(code); });
     window_.setResizeHandler([&events] { events.onResize(); });
     window_.setActivateHandler([&events] { events.onActivated(); });
     window_.setDeactivateHandler([&events] { events.onDeactivated(); });

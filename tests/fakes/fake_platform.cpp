@@ -70,7 +70,8 @@ FakeWorld::FakeWorld(RealParts real)
           Platform{pick(real.clock, clock), pick(real.pump, pump), pick(real.files, files),
                    pick(real.locale, locale), pick(real.ui, ui), pick(real.mainWindow, mainWindow),
                    pick(real.dialogs, dialogs), pick(real.server, server),
-                   pick(real.identSocket, identSocket), pick(real.plugins, plugins)})) {}
+                   pick(real.identSocket, identSocket), pick(real.desktop, desktop),
+                   pick(real.plugins, plugins)})) {}
 
 FakeWorld::~FakeWorld() = default;
 

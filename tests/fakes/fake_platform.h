@@ -5,6 +5,7 @@
 #include "fakes/printers.h"
 #include "platform/platform.h"
 
+#include <fstream>
 #include <functional>
 #include <map>
 #include <memory>
@@ -102,6 +103,12 @@ private:
     std::map<std::string, std::int64_t> lastWrite_;
     std::int64_t writes_ = 0;
 };
+
+// A default file the program ships in data/.
+inline std::string shippedFile(const std::string& name) {
+    std::ifstream in(std::string(VUVIVAZ_DATA_DIR) + "/" + name, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
 
 class FakeLocale : public LocaleFormat {
 public:
@@ -264,6 +271,14 @@ public:
     std::string sent;
 };
 
+struct FakeDesktop : Desktop {
+    bool openInEditor(const std::string& path) override { return opened.push_back(path), canOpen; }
+    void activateKeyboardLayout(KeyboardLayout layout) override { layouts.push_back(layout); }
+    std::vector<std::string> opened;
+    std::vector<KeyboardLayout> layouts;
+    bool canOpen = true;
+};
+
 // The parts of a world that are not its fakes: the Qt and integration tests
 // put real views, sockets, clock or pump here; a part left null is the fake.
 struct RealParts {
@@ -276,12 +291,13 @@ struct RealParts {
     Dialogs* dialogs = nullptr;
     ClientSocket* server = nullptr;
     IdentSocket* identSocket = nullptr;
+    Desktop* desktop = nullptr;
     PluginLoader* plugins = nullptr;
 
     // Every part of `platform`.
     static RealParts all(const Platform& p) {
-        return {&p.clock,      &p.pump,    &p.files,        &p.locale,      &p.ui,
-                &p.mainWindow, &p.dialogs, &p.serverSocket, &p.identSocket, &p.plugins};
+        return {&p.clock,   &p.pump,         &p.files,       &p.locale,  &p.ui,     &p.mainWindow,
+                &p.dialogs, &p.serverSocket, &p.identSocket, &p.desktop, &p.plugins};
     }
 };
 
@@ -335,6 +351,7 @@ public:
     FakeDialogs dialogs;
     FakeClientSocket server;
     FakeIdentSocket identSocket;
+    FakeDesktop desktop;
     FakePluginLoader plugins;
     std::unique_ptr<frmMain> app;
 

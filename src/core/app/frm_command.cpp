@@ -6,14 +6,9 @@
 #include "text/words.h"
 #include "windows/frm_chat.h"
 #include "windows/frm_privat.h"
+#include "windows/input_keys.h"
 
 namespace vz {
-
-namespace {
-
-constexpr int EnterKey = 13;
-
-} // namespace
 
 frmCommand::frmCommand(frmMain& main) : main_(main) {}
 
@@ -55,10 +50,8 @@ void frmCommand::onCancel() {
 }
 
 bool frmCommand::onFieldKey(int character) {
-    if (character != EnterKey)
-        return false;
-    onOk();
-    return true;
+    return HandleInputKey(main_.platform(), InputField::PromptField, character, view().field(),
+                          [this] { onOk(); });
 }
 
 bool frmCommand::runMode(const std::string& text) {

@@ -22,7 +22,8 @@ std::string firstCharacter(const std::string& value) {
 
 frmMain::frmMain(const Platform& platform)
     : platform_(platform), settingsIni_(platform.files),
-      langTexts_(platform.files, globals_.LangName), logSettings_(globals_), writer_(logSettings_),
+      langTexts_(platform.files, globals_.LangName),
+      logSettings_(globals_, platform.files, platform.locale), writer_(logSettings_),
       replyLimiter_(platform.clock), connection_(*this), ident_(*this), tables_(*this),
       status_(*this), list_(*this), interpreter_(*this), parser_(*this), command_(*this),
       plugins_(*this) {

@@ -2,6 +2,7 @@
 #include "app/menu_commands.h"
 
 #include "app/frm_main.h"
+#include "text/log_file.h"
 #include "windows/frm_chat.h"
 #include "windows/membership.h"
 
@@ -49,6 +50,16 @@ void disconnectOrReload(frmMain& main, void (*whenIdle)(frmMain&)) {
     }
     main.LoadOptions();
     whenIdle(main);
+}
+
+void openLog(frmMain& main, const std::string& logName) {
+    if (logName.empty())
+        return;
+    const std::string file = LogFileName(logName);
+    if (!main.platform().files.isFile(file))
+        main.PutStatus("*** Лог не знайдено: " + file);
+    else if (!main.platform().desktop.openInEditor(file))
+        main.PutStatus("*** Не вдалося відкрити " + file);
 }
 
 } // namespace
@@ -100,6 +111,14 @@ void MenuNick(frmMain& main) {
 
 void MenuPart(frmMain& main) {
     main.command().Prompt("Part", "PART ");
+}
+
+void MenuChannelLog(frmMain& main) {
+    openLog(main, main.globals().CurrentChannel);
+}
+
+void MenuPrivatLog(frmMain& main) {
+    openLog(main, main.globals().CurrentPrivat);
 }
 
 void MenuArrange(frmMain& main, Arrangement arrangement) {

@@ -36,6 +36,12 @@ void MenuTopic(frmMain& main);
 void MenuArrange(frmMain& main, Arrangement arrangement);
 // Toolbar button 4's tool tip and image for the arrangement ArrangeMode names.
 void ShowArrangeOffer(frmMain& main);
+// Logs > current channel / current private: opens the log file of the
+// channel or private window activated last in the desktop's editor, without
+// waiting for it; nothing when no such window was activated. The status
+// window says so when the file is missing or cannot be opened.
+void MenuChannelLog(frmMain& main);
+void MenuPrivatLog(frmMain& main);
 // Help > About and toolbar button 5.
 void MenuAbout(frmMain& main);
 

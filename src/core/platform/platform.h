@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/clock.h"
+#include "platform/desktop.h"
 #include "platform/dialogs.h"
 #include "platform/event_pump.h"
 #include "platform/file_system.h"
@@ -24,6 +25,7 @@ struct Platform {
     Dialogs& dialogs;
     ClientSocket& serverSocket;
     IdentSocket& identSocket;
+    Desktop& desktop;
     PluginLoader& plugins;
 };
 

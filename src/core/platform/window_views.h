@@ -17,8 +17,9 @@ public:
     virtual void onResize() = 0;
     virtual void onActivated() = 0;
     virtual void onDeactivated() = 0;
-    // Enter in the input line.
-    virtual void onInputEnter() = 0;
+    // A key typed into the input line, as its character code (Enter 13,
+    // Ctrl with a letter 1 to 26); returns true when the key is swallowed.
+    virtual bool onInputKey(int character) = 0;
 };
 
 class StatusView {
@@ -36,7 +37,7 @@ public:
     virtual void onResize() = 0;
     virtual void onActivated() = 0;
     virtual void onDeactivated() = 0;
-    virtual void onInputEnter() = 0;
+    virtual bool onInputKey(int character) = 0;
     // Returns true when the key is swallowed.
     virtual bool onTopicKey(int character) = 0;
     virtual void onTopicFocus() = 0;
@@ -68,7 +69,7 @@ public:
     virtual void onResize() = 0;
     virtual void onActivated() = 0;
     virtual void onDeactivated() = 0;
-    virtual void onInputEnter() = 0;
+    virtual bool onInputKey(int character) = 0;
     virtual void onTextMouseDown(int xPixels, int yPixels) = 0;
     virtual void onTextClick() = 0;
     // The user closed the window.

@@ -2,7 +2,9 @@
 #include "windows/frm_chat.h"
 
 #include "text/typed_line.h"
+#include "text/utf8.h"
 #include "windows/control_helpers.h"
+#include "windows/input_keys.h"
 #include "windows/window_host.h"
 #include "windows/window_tables.h"
 
@@ -20,11 +22,6 @@ constexpr int ListHeightLess = 285;
 constexpr int TopicHeight = 300;
 
 const char* const TopicPlaceholder = "TOPIC:";
-
-constexpr int KeyEnter = 13;
-constexpr int KeyCtrlL = 12;
-constexpr int KeyCtrlR = 18;
-constexpr int KeyCtrlS = 19;
 
 } // namespace
 
@@ -144,24 +141,31 @@ void frmChat::onDeactivated() {
     main_.childDeactivated(rtfText());
 }
 
+bool frmChat::onInputKey(int character) {
+    return HandleInputKey(main_.platform(), InputField::ChannelLine, character, txtIn(),
+                          [this] { onInputEnter(); });
+}
+
 void frmChat::onInputEnter() {
     conversation_.onInputEnter(txtIn(), rtfText(), strChannel);
 }
 
+// The topic box: Enter sends it, the conversion keys rewrite it; while the
+// topic is locked every key is swallowed.
 bool frmChat::onTopicKey(int character) {
     if (topicLocked)
         return true;
-    switch (character) {
-    case KeyEnter:
-        main_.SendData("TOPIC " + strChannel + " :" + BlanksForLineBreaks(rtbTopic().text()));
-        return true;
-    case KeyCtrlR:
-    case KeyCtrlL:
-    case KeyCtrlS:
-        return true;
-    default:
-        return false;
+    const KeyAction action = InputKeyAction(InputField::TopicBox, character);
+    TextView& topic = rtbTopic();
+    if (action == KeyAction::Finish) {
+        main_.SendData("TOPIC " + strChannel + " :" + BlanksForLineBreaks(topic.text()));
+    } else if (action != KeyAction::Type) {
+        const std::string converted = ConvertTyped(main_.platform(), action, topic.text());
+        topic.clear();
+        topic.appendLine({TextRun{converted, {}}});
+        topic.setCaret(static_cast<int>(utf8::length(converted)));
     }
+    return action != KeyAction::Type;
 }
 
 void frmChat::onTopicFocus() {

@@ -63,11 +63,14 @@ public:
     void ChangeNck(const std::string& strOldNick, const std::string& strNewNick);
     void RefreshTitle();
 
+    // The input line's text is done: it is sent or run as a command.
+    void onInputEnter();
+
     // Events forwarded by the view.
     void onResize() override;
     void onActivated() override;
     void onDeactivated() override;
-    void onInputEnter() override;
+    bool onInputKey(int character) override;
     bool onTopicKey(int character) override;
     void onTopicFocus() override;
     void onUserClick(int row) override;

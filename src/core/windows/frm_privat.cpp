@@ -2,6 +2,7 @@
 #include "windows/frm_privat.h"
 
 #include "windows/control_helpers.h"
+#include "windows/input_keys.h"
 #include "windows/window_host.h"
 
 namespace vz {
@@ -91,6 +92,11 @@ void frmPrivat::onActivated() {
 
 void frmPrivat::onDeactivated() {
     main_.childDeactivated(rtfText());
+}
+
+bool frmPrivat::onInputKey(int character) {
+    return HandleInputKey(main_.platform(), InputField::PrivatLine, character, txtIn(),
+                          [this] { onInputEnter(); });
 }
 
 void frmPrivat::onInputEnter() {

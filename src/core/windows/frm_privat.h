@@ -37,11 +37,14 @@ public:
     // Frees the slot; nothing is sent.
     void close();
 
+    // The input line's text is done: it is sent or run as a command.
+    void onInputEnter();
+
     // Events forwarded by the view.
     void onResize() override;
     void onActivated() override;
     void onDeactivated() override;
-    void onInputEnter() override;
+    bool onInputKey(int character) override;
     void onTextMouseDown(int xPixels, int yPixels) override;
     void onTextClick() override;
     void onClose() override;

@@ -2,6 +2,7 @@
 #include "windows/frm_status.h"
 
 #include "windows/control_helpers.h"
+#include "windows/input_keys.h"
 #include "windows/window_host.h"
 
 namespace vz {
@@ -71,6 +72,11 @@ void frmStatus::onActivated() {
 
 void frmStatus::onDeactivated() {
     main_.childDeactivated(rtfText());
+}
+
+bool frmStatus::onInputKey(int character) {
+    return HandleInputKey(main_.platform(), InputField::StatusLine, character, txtIn(),
+                          [this] { onInputEnter(); });
 }
 
 // Only "/" commands can be typed here: a plain line has no one to go to.

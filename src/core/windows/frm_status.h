@@ -23,11 +23,14 @@ public:
     ChildWindow& window();
     void SetLang();
 
+    // The input line's text is done: it is sent or run as a command.
+    void onInputEnter();
+
     // Events forwarded by the view.
     void onResize() override;
     void onActivated() override;
     void onDeactivated() override;
-    void onInputEnter() override;
+    bool onInputKey(int character) override;
 
 private:
     // Applies the language and lays the window out when it is first shown.

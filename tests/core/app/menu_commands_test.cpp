@@ -94,5 +94,23 @@ TEST_F(MenuCommandsTest, NickListMenuActsOnTheBareNick) {
     EXPECT_EQ(world.privat("bob").strPrivHost, "Vorn");
 }
 
+// The log of the window activated last opens in the editor, or the status
+// window says why not; with none activated nothing happens.
+TEST_F(MenuCommandsTest, LogEntriesOpenTheLogOfTheWindowActivatedLast) {
+    world.news();
+    MenuChannelLog(app());
+    g().CurrentChannel = "#x";
+    MenuChannelLog(app());
+    world.files.files["#x.txt"] = world.files.files["a_b.txt"] = "";
+    MenuChannelLog(app());
+    g().CurrentPrivat = "a/b";
+    MenuPrivatLog(app());
+    world.desktop.canOpen = false;
+    MenuChannelLog(app());
+    EXPECT_EQ(world.desktop.opened, (Lines{"#x.txt", "a_b.txt", "#x.txt"}));
+    EXPECT_EQ(world.news(),
+              "Status:  *** Лог не знайдено: #x.txt\nStatus:  *** Не вдалося відкрити #x.txt\n");
+}
+
 } // namespace
 } // namespace vz

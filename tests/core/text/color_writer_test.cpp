@@ -1,5 +1,5 @@
 #include "config/log_settings.h"
-#include "fakes/fake_controls.h"
+#include "fakes/fake_platform.h"
 #include "text/color_writer.h"
 #include "text/control_codes.h"
 
@@ -46,7 +46,9 @@ protected:
         return out;
     }
     Globals globals;
-    RecordingLog log{globals};
+    fake::FakeFiles files;
+    fake::FakeLocale locale;
+    RecordingLog log{globals, files, locale};
     ColorWriter writer{log};
     fake::FakeTextView view;
 };
