@@ -4,6 +4,8 @@
 #include "text/codec.h"
 #include "vuvivaz/plugin.h"
 
+#include <algorithm>
+
 namespace vz {
 
 namespace {
