@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fakes/fake_controls.h"
+#include "fakes/fake_plugin_loader.h"
 #include "fakes/printers.h"
 #include "platform/platform.h"
 
@@ -297,11 +298,12 @@ struct RealParts {
     ClientSocket* server = nullptr;
     IdentSocket* identSocket = nullptr;
     Desktop* desktop = nullptr;
+    PluginLoader* plugins = nullptr;
 
     // Every part of `platform`.
     static RealParts all(const Platform& p) {
-        return {&p.clock,      &p.pump,    &p.files,        &p.locale,      &p.ui,
-                &p.mainWindow, &p.dialogs, &p.serverSocket, &p.identSocket, &p.desktop};
+        return {&p.clock,   &p.pump,         &p.files,       &p.locale,  &p.ui,     &p.mainWindow,
+                &p.dialogs, &p.serverSocket, &p.identSocket, &p.desktop, &p.plugins};
     }
 };
 
@@ -356,6 +358,7 @@ public:
     FakeClientSocket server;
     FakeIdentSocket identSocket;
     FakeDesktop desktop;
+    FakePluginLoader plugins;
     std::unique_ptr<frmMain> app;
 
 private:

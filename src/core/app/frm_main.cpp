@@ -25,7 +25,8 @@ frmMain::frmMain(const Platform& platform)
       langTexts_(platform.files, globals_.LangName),
       logSettings_(globals_, platform.files, platform.locale), writer_(logSettings_),
       replyLimiter_(platform.clock), connection_(*this), ident_(*this), tables_(*this),
-      status_(*this), list_(*this), interpreter_(*this), parser_(*this), command_(*this), channels_(*this) {
+      status_(*this), list_(*this), interpreter_(*this), parser_(*this), command_(*this),
+      channels_(*this), plugins_(*this) {
     platform_.serverSocket.setEvents(&connection_);
     platform_.identSocket.setEvents(&ident_);
 }
@@ -99,6 +100,7 @@ void frmMain::LoadOptions() {
     globals_.LogPrivats = firstCharacter(settingsIni_.Value("Logs", "Privats"));
     globals_.Scrollback = ScrollbackOrDefault(settingsIni_.Value("Options", "Scrollback"));
     reportUnreadableSettings();
+    plugins_.LoadPlugins();
 }
 
 // Said once, after the banner: the program runs on defaults and will not

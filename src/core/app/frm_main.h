@@ -14,6 +14,7 @@
 #include "interpret/protocol_host.h"
 #include "interpret/reply_limiter.h"
 #include "platform/platform.h"
+#include "plugins/plugin_table.h"
 #include "text/color_writer.h"
 #include "windows/frm_list.h"
 #include "windows/frm_status.h"
@@ -90,6 +91,7 @@ public:
     frmCommand& command() { return command_; }
     frmChannels& channels() { return channels_; }
     LanguageTexts& languageTexts() { return langTexts_; }
+    PluginTable& plugins() { return plugins_; }
 
 private:
     void applyToolbarImages();
@@ -112,6 +114,7 @@ private:
     CommandParser parser_;
     frmCommand command_;
     frmChannels channels_;
+    PluginTable plugins_;
     TextView* activeTextView_ = nullptr;
     bool startedUp_ = false;
     bool unreadableReported_ = false;
