@@ -14,7 +14,6 @@ public:
     explicit QtDialogs(QWidget& parent) : parent_(parent) {}
 
     void showOptions(bool modal) override;
-    // The program's name, version and credit line, not modal.
     void showAbout() override;
 
 private:
