@@ -64,6 +64,7 @@ void frmChat::resetViews() {
     rtfText().clear();
     rtfText().setCustomPointer(false);
     lstUsers().clear();
+    rows_.clear();
     txtIn().setText("");
 }
 
@@ -175,14 +176,14 @@ void frmChat::onTopicFocus() {
 
 void frmChat::onUserClick(int row) {
     Globals& globals = main_.globals();
-    globals.SelectedNick = lstUsers().row(row);
+    globals.SelectedNick = rowText(row);
     lstUsers().setToolTip(globals.SelectedNick);
 }
 
 void frmChat::onUserDoubleClick(int row) {
     Globals& globals = main_.globals();
-    if (row >= 0 && row < lstUsers().count())
-        globals.SelectedNick = lstUsers().row(row);
+    if (row >= 0 && static_cast<std::size_t>(row) < rows_.size())
+        globals.SelectedNick = rowText(row);
     globals.SelectedNick = StripPrefix(globals.SelectedNick);
     if (!globals.SelectedNick.empty())
         main_.tables().ShowPrivat(globals.SelectedNick);
@@ -196,11 +197,7 @@ void frmChat::onUserRightRelease() {
 // The pointer shows over a word that names a member (case counts).
 void frmChat::onTextMouseDown(int xPixels, int yPixels) {
     const std::string& word = conversation_.hoverAt(rtfText(), xPixels, yPixels);
-    bool member = false;
-    if (!word.empty())
-        for (int row = 0; row < lstUsers().count() && !member; ++row)
-            member = StripPrefix(lstUsers().row(row)) == word;
-    rtfText().setCustomPointer(member);
+    rtfText().setCustomPointer(!word.empty() && isMember(word));
 }
 
 void frmChat::onTextClick() {

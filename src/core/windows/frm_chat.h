@@ -29,7 +29,7 @@ public:
     // The user may not edit the topic box: he lost operator status, or the
     // server sent the channel's topic.
     bool topicLocked = false;
-    std::vector<UserEntry> Users;
+    MemberEntries Users;
     std::vector<ModeEntry> Modes;
 
     // Builds the view on first use (laid out, language applied), resets it to
@@ -85,11 +85,19 @@ private:
     void resetViews();
     void layout();
     void setFlag(const std::string& strNick, bool UserEntry::*flag, bool bWhich);
+    void addRow(const UserEntry& entry);
+    // Whether a nick list row shows `nick` (case counts).
+    bool isMember(const std::string& nick) const;
+    // The text of a nick list row as shown; empty for no row.
+    std::string rowText(int row) const;
+    void removeRow(MemberRows::Id row);
     ChatView& view();
 
     WindowHost& main_;
     std::unique_ptr<ChatView> view_;
     std::string strUsersCount;
+    // What the nick list shows, in its order; the view only mirrors it.
+    MemberRows rows_;
     Conversation conversation_;
     // Where the conversation view was placed last; a skipped layout step
     // keeps the old place, and the later steps build on it.

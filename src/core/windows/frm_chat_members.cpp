@@ -1,5 +1,4 @@
 // The channel window's member list and channel modes.
-#include "text/case_fold.h"
 #include "windows/frm_chat.h"
 #include "windows/window_host.h"
 
@@ -7,38 +6,30 @@
 
 namespace vz {
 
-namespace {
-
-// Index of the first nick list row whose text without prefix matches, or -1.
-template <typename Matches> int findRow(ListBox& list, Matches matches) {
-    for (int row = 0; row < list.count(); ++row)
-        if (matches(StripPrefix(list.row(row))))
-            return row;
-    return -1;
-}
-
-int findExactRow(ListBox& list, const std::string& nick) {
-    return findRow(list, [&](const std::string& text) { return text == nick; });
-}
-
-} // namespace
-
 void frmChat::AddNick(const std::string& strNick) {
     if (strNick.empty())
         return;
-    Users.push_back(ParseMember(strNick));
-    lstUsers().addRow(FormatNick(Users.back()));
+    const auto entry = Users.append(ParseMember(strNick));
+    addRow(Users.at(entry));
     RefreshTitle();
 }
 
+void frmChat::addRow(const UserEntry& entry) {
+    std::string text = FormatNick(entry);
+    lstUsers().addRow(text);
+    rows_.append(std::move(text));
+}
+
+void frmChat::removeRow(MemberRows::Id row) {
+    lstUsers().removeRow(static_cast<int>(rows_.positionOf(row)));
+    rows_.erase(row);
+}
+
 void frmChat::RemoveNick(const std::string& strNick) {
-    const auto entry = std::find_if(Users.begin(), Users.end(),
-                                    [&](const UserEntry& user) { return user.strNick == strNick; });
-    if (entry != Users.end())
-        Users.erase(entry);
-    const int row = findExactRow(lstUsers(), strNick);
-    if (row != -1)
-        lstUsers().removeRow(row);
+    if (const auto entry = Users.findExact(strNick))
+        Users.erase(*entry);
+    if (const auto row = rows_.findExact(strNick))
+        removeRow(*row);
     RefreshTitle();
 }
 
@@ -56,15 +47,16 @@ void frmChat::SetHelper(const std::string& strNick, bool bWhich) {
 
 // A change of status moves the member's row to the end of the list.
 void frmChat::setFlag(const std::string& strNick, bool UserEntry::*flag, bool bWhich) {
-    const auto entry = std::find_if(Users.begin(), Users.end(),
-                                    [&](const UserEntry& user) { return user.strNick == strNick; });
-    if (entry != Users.end())
-        (*entry).*flag = bWhich;
-    const int row = findExactRow(lstUsers(), strNick);
-    if (row != -1)
-        lstUsers().removeRow(row);
-    if (entry != Users.end())
-        lstUsers().addRow(FormatNick(*entry));
+    const auto entry = Users.findExact(strNick);
+    if (entry) {
+        UserEntry changed = Users.at(*entry);
+        changed.*flag = bWhich;
+        Users.replace(*entry, std::move(changed));
+    }
+    if (const auto row = rows_.findExact(strNick))
+        removeRow(*row);
+    if (entry)
+        addRow(Users.at(*entry));
 }
 
 void frmChat::AddMode(const std::string& strMode, bool) {
@@ -82,30 +74,38 @@ void frmChat::RemoveMode(const std::string& strMode) {
 }
 
 bool frmChat::InChannel(const std::string& strNick) const {
-    return std::any_of(Users.begin(), Users.end(), [&](const UserEntry& user) {
-        return equalsIgnoreCase(user.strNick, strNick);
-    });
+    return Users.findIgnoringCase(strNick).has_value();
 }
 
 // Renames in place: the member keeps his flags and his row position.
 void frmChat::ChangeNck(const std::string& strOldNick, const std::string& strNewNick) {
-    const auto entry = std::find_if(Users.begin(), Users.end(), [&](const UserEntry& user) {
-        return equalsIgnoreCase(user.strNick, strOldNick);
-    });
-    if (entry == Users.end())
+    const auto entry = Users.findIgnoringCase(strOldNick);
+    if (!entry)
         return;
-    entry->strNick = strNewNick;
-    const int row = findRow(
-        lstUsers(), [&](const std::string& text) { return equalsIgnoreCase(text, strOldNick); });
-    if (row != -1)
-        lstUsers().setRow(row, FormatNick(*entry));
+    UserEntry renamed = Users.at(*entry);
+    renamed.strNick = strNewNick;
+    Users.replace(*entry, renamed);
+    if (const auto row = rows_.findIgnoringCase(strOldNick)) {
+        std::string text = FormatNick(renamed);
+        lstUsers().setRow(static_cast<int>(rows_.positionOf(*row)), text);
+        rows_.replace(*row, std::move(text));
+    }
     main_.PutColorText(rtfText(), "03" + strOldNick + " перейменувався на " + strNewNick,
                        strChannel);
 }
 
+bool frmChat::isMember(const std::string& shownNick) const {
+    return rows_.findExact(shownNick).has_value();
+}
+
+std::string frmChat::rowText(int row) const {
+    if (row < 0 || static_cast<std::size_t>(row) >= rows_.size())
+        return "";
+    return rows_[static_cast<std::size_t>(row)];
+}
+
 void frmChat::RefreshTitle() {
-    window().setTitle(strChannel + " - " + std::to_string(lstUsers().count()) + " " +
-                      strUsersCount);
+    window().setTitle(strChannel + " - " + std::to_string(rows_.size()) + " " + strUsersCount);
 }
 
 } // namespace vz

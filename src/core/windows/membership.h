@@ -1,6 +1,8 @@
 // Channel members and modes, and how the nick list writes a member.
 #pragma once
 
+#include "windows/first_match_list.h"
+
 #include <string>
 
 namespace vz {
@@ -24,5 +26,13 @@ std::string StripPrefix(const std::string& text);
 // A member as a names reply lists it ("@+bob"): every "%", "+" and "@"
 // anywhere in the text sets its flag and is removed from the nick.
 UserEntry ParseMember(const std::string& text);
+inline std::string NickOf(const UserEntry& entry) {
+    return entry.strNick;
+}
+
+// The members of a channel, found by nick.
+using MemberEntries = FirstMatchList<UserEntry, NickOf>;
+// The nick list's rows, found by their text without prefix.
+using MemberRows = FirstMatchList<std::string, StripPrefix>;
 
 } // namespace vz
