@@ -13,7 +13,6 @@ import argparse
 import os
 import random
 import shutil
-import signal
 import socket
 import subprocess
 import sys
@@ -80,7 +79,13 @@ def big_scenario(me, members=20_000):
     return names_lines(me, names), flood
 
 
-SCENARIOS = {"default": default_scenario, "big": big_scenario}
+def idle_scenario(me):
+    """The channel of the default flood without the flood: the program's own memory."""
+    names, _ = default_scenario(me, count=0)
+    return names, []
+
+
+SCENARIOS = {"default": default_scenario, "big": big_scenario, "idle": idle_scenario}
 
 
 class Client:
@@ -161,11 +166,15 @@ def run_once(binary, scenario, logging, timeout):
         client.wait_for("PONG", timeout)
         elapsed = time.monotonic() - start
         rss = peak_rss_mib(proc.pid)
-        return len(flood) / elapsed, rss
+        return (len(flood) / elapsed if flood else 0.0), rss
     finally:
         if proc:
-            proc.send_signal(signal.SIGKILL)
-            proc.wait()
+            proc.terminate()
+            try:
+                proc.wait(10)
+            except subprocess.TimeoutExpired:
+                proc.kill()
+                proc.wait()
         server.close()
         shutil.rmtree(workdir, ignore_errors=True)
 
@@ -194,7 +203,7 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--binary", default=os.path.join(REPO, "build/release/src/qt/vuvivaz"),
                         help="client binaries to compare, comma separated; runs interleave")
-    parser.add_argument("--scenario", action="append", choices=["default", "big", "logged"])
+    parser.add_argument("--scenario", action="append", choices=["default", "big", "logged", "idle"])
     parser.add_argument("--runs", type=int, default=3)
     parser.add_argument("--timeout", type=float, default=600)
     args = parser.parse_args()

@@ -8,6 +8,13 @@ namespace vz {
 
 namespace {
 
+// Bytes handed to the logic per event-loop turn, and what the socket buffers
+// ahead of it: under a flood the server waits (the connection's own flow
+// control) instead of the program holding the whole flood in memory, and
+// the windows repaint between chunks.
+constexpr qint64 ReadChunk = 64 * 1024;
+constexpr qint64 ReadAhead = 4 * ReadChunk;
+
 std::string dottedAddress(const QHostAddress& address) {
     bool isIpv4 = false;
     const quint32 ipv4 = address.toIPv4Address(&isIpv4);
@@ -24,6 +31,7 @@ void QtClientSocket::connectTo(const std::string& host, int port) {
     close();
     socket_ = new QTcpSocket;
     finished_ = false;
+    socket_->setReadBufferSize(ReadAhead);
     wire(socket_);
     socket_->connectToHost(QString::fromStdString(host), static_cast<quint16>(port));
 }
@@ -33,19 +41,27 @@ void QtClientSocket::wire(QTcpSocket* socket) {
         if (events_ != nullptr && !finished_)
             events_->onConnected();
     });
-    QObject::connect(socket, &QTcpSocket::readyRead, socket, [this]() { deliverData(); });
+    QObject::connect(socket, &QTcpSocket::readyRead, socket, [this]() { deliverChunk(); });
     QObject::connect(socket, &QTcpSocket::errorOccurred, socket,
                      [this](QAbstractSocket::SocketError error) { onSocketError(error); });
     QObject::connect(socket, &QTcpSocket::disconnected, socket,
                      [this]() { onSocketDisconnected(); });
 }
 
-void QtClientSocket::deliverData() {
+bool QtClientSocket::deliverData() {
     if (socket_ == nullptr || finished_ || socket_->bytesAvailable() <= 0)
-        return;
-    const QByteArray bytes = socket_->readAll();
+        return false;
+    const QByteArray bytes = socket_->read(ReadChunk);
     if (events_ != nullptr)
         events_->onDataArrived(bytes.toStdString());
+    return socket_ != nullptr && socket_->bytesAvailable() > 0;
+}
+
+// What is left after one chunk is read at the next event-loop turn.
+void QtClientSocket::deliverChunk() {
+    if (deliverData())
+        QMetaObject::invokeMethod(
+            socket_, [this]() { deliverChunk(); }, Qt::QueuedConnection);
 }
 
 void QtClientSocket::onSocketError(int error) {
@@ -61,7 +77,8 @@ void QtClientSocket::onSocketError(int error) {
 void QtClientSocket::onSocketDisconnected() {
     // Qt reports an orderly close as an error followed by disconnected();
     // the logic hears of it once, after the last bytes.
-    deliverData();
+    while (deliverData()) {
+    }
     if (finish() && events_ != nullptr)
         events_->onClosedByServer();
 }

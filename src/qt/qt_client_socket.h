@@ -22,7 +22,9 @@ public:
 
 private:
     void wire(QTcpSocket* socket);
-    void deliverData();
+    // Hands the logic one chunk of the bytes that arrived; true when more wait.
+    bool deliverData();
+    void deliverChunk();
     void onSocketError(int error);
     void onSocketDisconnected();
     // Ends the connection's events: after this nothing more is reported.

@@ -62,7 +62,10 @@ bool QtLineEdit::eventFilter(QObject* watched, QEvent* event) {
     return code != 0 && key_(code);
 }
 
+// Rows of one font are alike in height: the list is laid out without
+// measuring each of its (maybe tens of thousands of) rows.
 QtListBox::QtListBox(QWidget* parent) : list_(new QListWidget(parent)) {
+    list_->setUniformItemSizes(true);
     list_->viewport()->installEventFilter(this);
 }
 
@@ -190,10 +193,19 @@ void QtChildWindow::setDeactivateHandler(std::function<void()> handler) {
 // characters (a caption missing from the language file reads as code 0).
 void QtChildWindow::setTitle(const std::string& title) {
     title_ = title;
-    QString shown = QString::fromStdString(title);
-    shown.removeIf([](QChar c) { return c.unicode() < 0x20; });
-    if (sub_)
-        sub_->setWindowTitle(shown);
+    if (titleQueued_)
+        return;
+    titleQueued_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            titleQueued_ = false;
+            QString shown = QString::fromStdString(title_);
+            shown.removeIf([](QChar c) { return c.unicode() < 0x20; });
+            if (sub_)
+                sub_->setWindowTitle(shown);
+        },
+        Qt::QueuedConnection);
 }
 
 std::string QtChildWindow::title() const {

@@ -113,6 +113,9 @@ private:
     QPointer<QWidget> client_;
     std::function<void()> resize_;
     std::string title_;
+    // The frame shows title_ at the next event-loop turn, once however often
+    // the title changed (a member count under a flood of joins).
+    bool titleQueued_ = false;
 };
 
 } // namespace vz

@@ -8,6 +8,11 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <cerrno>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace vz {
 
@@ -63,6 +68,71 @@ bool QtFileSystem::appendToFile(const std::string& path, const std::string& data
     const bool written = writeAll(file, data);
     file.close();
     return written && file.error() == QFileDevice::NoError;
+}
+
+namespace {
+
+// A file descriptor opened for appending; every append is one write to the
+// file, so nothing waits in a buffer. Before each append the name is looked
+// up again: when it now leads elsewhere, or nowhere, the file of that name is
+// opened (created) instead.
+class PosixAppendingFile final : public AppendingFile {
+public:
+    explicit PosixAppendingFile(std::string path) : path_(std::move(path)) {}
+    ~PosixAppendingFile() override { closeFile(); }
+
+    bool append(const std::string& data) override {
+        if (!stillNamed()) {
+            closeFile();
+            openFile();
+        }
+        return fd_ >= 0 && writeAll(data);
+    }
+
+private:
+    bool stillNamed() const {
+        struct stat named {};
+        return fd_ >= 0 && ::stat(path_.c_str(), &named) == 0 && named.st_dev == device_ &&
+               named.st_ino == inode_;
+    }
+
+    void openFile() {
+        fd_ = ::open(path_.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+        struct stat opened {};
+        if (fd_ >= 0 && ::fstat(fd_, &opened) == 0) {
+            device_ = opened.st_dev;
+            inode_ = opened.st_ino;
+        }
+    }
+
+    void closeFile() {
+        if (fd_ >= 0)
+            ::close(fd_);
+        fd_ = -1;
+    }
+
+    bool writeAll(const std::string& data) const {
+        for (std::size_t done = 0; done < data.size();) {
+            const ssize_t written = ::write(fd_, data.data() + done, data.size() - done);
+            if (written < 0 && errno == EINTR)
+                continue;
+            if (written <= 0)
+                return false;
+            done += static_cast<std::size_t>(written);
+        }
+        return true;
+    }
+
+    std::string path_;
+    int fd_ = -1;
+    dev_t device_ = 0;
+    ino_t inode_ = 0;
+};
+
+} // namespace
+
+std::unique_ptr<AppendingFile> QtFileSystem::openAppending(const std::string& path) {
+    return std::make_unique<PosixAppendingFile>(path);
 }
 
 std::vector<std::string> QtFileSystem::listFiles(const std::string& folder,

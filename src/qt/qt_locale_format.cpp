@@ -1,21 +1,35 @@
 // Locale formats from QLocale.
 #include "qt_locale_format.h"
 
-#include <QDate>
-#include <QLocale>
-#include <QTime>
+#include <QDateTime>
 
 namespace vz {
 
+// The long time format carries the seconds; the time zone it may add is left out.
+QtLocaleFormat::QtLocaleFormat()
+    : locale_(QLocale::system()), timeFormat_(locale_.timeFormat(QLocale::LongFormat)) {
+    timeFormat_.remove(QLatin1Char('t'));
+    timeFormat_ = timeFormat_.trimmed();
+}
+
+void QtLocaleFormat::stampNow() const {
+    const std::time_t now = std::time(nullptr);
+    if (now == stampedAt_)
+        return;
+    stampedAt_ = now;
+    const QDateTime local = QDateTime::currentDateTime();
+    date_ = locale_.toString(local.date(), QLocale::ShortFormat).toStdString();
+    time_ = locale_.toString(local.time(), timeFormat_).toStdString();
+}
+
 std::string QtLocaleFormat::shortDate() const {
-    return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
+    stampNow();
+    return date_;
 }
 
 std::string QtLocaleFormat::timeOfDay() const {
-    // The long format carries the seconds; the time zone it may add is left out.
-    QString format = QLocale::system().timeFormat(QLocale::LongFormat);
-    format.remove(QLatin1Char('t'));
-    return QLocale::system().toString(QTime::currentTime(), format.trimmed()).toStdString();
+    stampNow();
+    return time_;
 }
 
 } // namespace vz

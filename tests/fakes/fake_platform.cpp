@@ -33,6 +33,28 @@ std::optional<FileStamp> FakeFiles::stamp(const std::string& path) const {
                      static_cast<std::int64_t>(files.at(path).size())};
 }
 
+namespace {
+
+// Appends through the fake's own appendToFile, counting itself while open.
+class FakeAppendingFile : public AppendingFile {
+public:
+    FakeAppendingFile(FakeFiles& files, std::string path) : files_(files), path_(std::move(path)) {
+        ++files_.openAppenders;
+    }
+    ~FakeAppendingFile() override { --files_.openAppenders; }
+    bool append(const std::string& data) override { return files_.appendToFile(path_, data); }
+
+private:
+    FakeFiles& files_;
+    std::string path_;
+};
+
+} // namespace
+
+std::unique_ptr<AppendingFile> FakeFiles::openAppending(const std::string& path) {
+    return std::make_unique<FakeAppendingFile>(*this, path);
+}
+
 // The map keeps its keys in byte order, and so the names of one folder.
 std::vector<std::string> FakeFiles::listFiles(const std::string& folder,
                                               const std::string& pattern) const {

@@ -88,6 +88,7 @@ public:
     bool appendToFile(const std::string& path, const std::string& data) override {
         return !failWrites && writeFileAtomic(path, files[path] + data);
     }
+    std::unique_ptr<AppendingFile> openAppending(const std::string& path) override;
     // Patterns are "*" and a suffix ("*.lng").
     std::vector<std::string> listFiles(const std::string& folder,
                                        const std::string& pattern) const override;
@@ -96,6 +97,8 @@ public:
     bool failWrites = false;
     // Files that exist but cannot be read.
     std::set<std::string> unreadable;
+    // Files open for appending now.
+    int openAppenders = 0;
     // Files read so far.
     mutable int reads = 0;
 

@@ -71,6 +71,19 @@ private slots:
         QCOMPARE(QDir().entryList(QDir::Files | QDir::Hidden).filter("kept.ini").size(), 1);
     }
 
+    // A file kept open follows its name: moved or deleted, the next append
+    // makes the file of that name again and the moved file keeps its text.
+    void appendingFileFollowsItsName() {
+        const auto log = files.openAppending("log.txt");
+        QVERIFY(log->append("a"));
+        QVERIFY(QFile::rename("log.txt", "moved.txt"));
+        QVERIFY(log->append("b"));
+        QVERIFY(QFile::remove("log.txt"));
+        QVERIFY(log->append("c") && log->append("d"));
+        QCOMPARE(files.readFile("moved.txt"), Text("a"));
+        QCOMPARE(files.readFile("log.txt"), Text("cd"));
+    }
+
     // In byte order of the UTF-8 names: capitals first, U+FF5E before U+1F600.
     void listFilesMatchesThePatternOnlyInByteOrder() {
         QVERIFY(QDir().mkpath("Plugins/sub.dll"));

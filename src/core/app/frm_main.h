@@ -78,6 +78,7 @@ public:
     void PromptNick() override { command_.Prompt("Nick", "NICK "); }
     void ShowFavouriteChannels(bool modal) override { channels_.Show(modal); }
 
+    void closeLog(const std::string& logName) override { logSettings_.CloseLog(logName); }
     void childDeactivated(const TextView& textView) override {
         if (activeTextView_ == &textView)
             activeTextView_ = nullptr;

@@ -10,8 +10,26 @@ bool LogSettings::Logs(const std::string& logName) const {
     return channel ? globals_.LogChannels == "1" : globals_.LogPrivats == "1";
 }
 
+namespace {
+
+// Open logs beyond this many (windows renamed many times) are all closed.
+constexpr std::size_t MaxOpenLogs = 64;
+
+} // namespace
+
 void LogSettings::WriteLog(const std::string& text, const std::string& logName) {
-    vz::WriteLog(files_, locale_, text, logName);
+    const std::string name = LogFileName(logName);
+    auto found = open_.find(name);
+    if (found == open_.end()) {
+        if (open_.size() >= MaxOpenLogs)
+            open_.clear();
+        found = open_.emplace(name, files_.openAppending(name)).first;
+    }
+    vz::WriteLog(*found->second, locale_, text);
+}
+
+void LogSettings::CloseLog(const std::string& logName) {
+    open_.erase(LogFileName(logName));
 }
 
 } // namespace vz

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,6 +14,19 @@ struct FileStamp {
     std::int64_t modifiedMs = 0; // modification time, ms since the epoch
     std::int64_t size = 0;
     bool operator==(const FileStamp&) const = default;
+};
+
+// A file kept open for appending, for a writer that appends often.
+class AppendingFile {
+public:
+    AppendingFile() = default;
+    AppendingFile(const AppendingFile&) = delete;
+    AppendingFile& operator=(const AppendingFile&) = delete;
+    virtual ~AppendingFile() = default;
+    // Appends `data` and flushes it. When the name no longer leads to the
+    // open file (moved or deleted), the file of that name is opened, or
+    // created, first: nothing is written to a file the name lost.
+    virtual bool append(const std::string& data) = 0;
 };
 
 // Files relative to the working directory. Contents are raw bytes.
@@ -33,6 +47,9 @@ public:
     virtual bool writeFileAtomic(const std::string& path, const std::string& data) = 0;
     // Appends to a file, creating it when missing.
     virtual bool appendToFile(const std::string& path, const std::string& data) = 0;
+    // A file to append to again and again; it is opened (created when
+    // missing) at the first append, and a failed open is tried again at the next.
+    virtual std::unique_ptr<AppendingFile> openAppending(const std::string& path) = 0;
     // File names (without folder) in `folder` that match a `*`/`?` pattern,
     // sorted in byte order, so every file system lists them alike.
     virtual std::vector<std::string> listFiles(const std::string& folder,

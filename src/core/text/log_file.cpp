@@ -41,10 +41,8 @@ std::string LogEntry(const std::string& date, const std::string& time, std::stri
            LineEnd;
 }
 
-void WriteLog(FileSystem& files, const LocaleFormat& locale, std::string_view text,
-              std::string_view logName) {
-    files.appendToFile(LogFileName(logName),
-                       LogEntry(locale.shortDate(), locale.timeOfDay(), text));
+void WriteLog(AppendingFile& log, const LocaleFormat& locale, std::string_view text) {
+    log.append(LogEntry(locale.shortDate(), locale.timeOfDay(), text));
 }
 
 } // namespace vz

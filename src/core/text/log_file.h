@@ -6,7 +6,7 @@
 
 namespace vz {
 
-class FileSystem;
+class AppendingFile;
 class LocaleFormat;
 
 // `text` without its bold and underline characters; colour codes stay.
@@ -17,10 +17,8 @@ std::string StripBoldUnderline(std::string_view text);
 std::string LogFileName(std::string_view logName);
 // One entry: "[date]-time- text" and a line of 22 hyphens, each ending in CR LF.
 std::string LogEntry(const std::string& date, const std::string& time, std::string_view text);
-// Appends the entry for `text` to the log of `logName`, stamped with the
-// locale's date and time of day. A file that cannot be written loses only
-// this entry.
-void WriteLog(FileSystem& files, const LocaleFormat& locale, std::string_view text,
-              std::string_view logName);
+// Appends the entry for `text` to a log file, stamped with the locale's date
+// and time of day. A file that cannot be written loses only this entry.
+void WriteLog(AppendingFile& log, const LocaleFormat& locale, std::string_view text);
 
 } // namespace vz

@@ -105,6 +105,7 @@ void frmChat::close() {
         return;
     if (tag != NoPartTag)
         main_.SendData("PART " + strChannel);
+    main_.closeLog(strChannel);
     strChannel.clear();
     window().hide();
     onDeactivated();

@@ -64,6 +64,7 @@ void frmPrivat::SetLang() {
 }
 
 void frmPrivat::close() {
+    main_.closeLog(strPrivNick);
     strPrivNick.clear();
     window().setTitle("");
     window().hide();

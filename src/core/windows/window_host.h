@@ -38,6 +38,8 @@ public:
     // The child window with `textView` was hidden, or another window or none
     // became active: when it was the active one, no child is active now.
     virtual void childDeactivated(const TextView& textView) = 0;
+    // The window logged as `logName` closed: its log file is closed too.
+    virtual void closeLog(const std::string& logName) = 0;
 
     virtual void SendData(const std::string& strData) = 0;
     // The protocol line for a typed slash command (without its "/").

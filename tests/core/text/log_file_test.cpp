@@ -11,11 +11,12 @@ namespace {
 TEST(LogFileTest, EachLineIsOneEntryAppendedToItsFile) {
     fake::FakeFiles files;
     fake::FakeLocale locale;
-    WriteLog(files, locale, "\002hi\002 \037\0034all\037", "#x");
+    const auto log = files.openAppending("#x.txt");
+    WriteLog(*log, locale, "\002hi\002 \037\0034all\037");
     files.failWrites = true;
-    WriteLog(files, locale, "lost", "#x");
+    WriteLog(*log, locale, "lost");
     files.failWrites = false;
-    WriteLog(files, locale, "Ніч", "#x");
+    WriteLog(*log, locale, "Ніч");
     EXPECT_EQ(files.files["#x.txt"], "[06.12.2026]-21:30:00- hi \0034all\r\n"
                                      "----------------------\r\n"
                                      "[06.12.2026]-21:30:00- Ніч\r\n"

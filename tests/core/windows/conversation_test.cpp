@@ -9,6 +9,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace vz {
 namespace {
 
@@ -212,6 +214,17 @@ TEST_F(StatusTest, PlainTextIsRefusedAndAnEmptyLineIgnored) {
 }
 
 using ChatTest = WindowTest<Channel>;
+
+TEST_F(ChatTest, TheLogStaysOpenBetweenEntriesUntilTheWindowCloses) {
+    world.app->globals().LogChannels = "1";
+    world.serverSays(":bob!u@h PRIVMSG #x :one");
+    world.serverSays(":bob!u@h PRIVMSG #x :two");
+    EXPECT_EQ(world.files.openAppenders, 1);
+    EXPECT_EQ(
+        std::count(world.files.files["#x.txt"].begin(), world.files.files["#x.txt"].end(), '['), 2);
+    window().closeWithoutPart();
+    EXPECT_EQ(world.files.openAppenders, 0);
+}
 
 TEST_F(ChatTest, ClosingPartsAndTheReusedWindowForgetsTopicMembersModesAndTheLock) {
     window().onActivated();
