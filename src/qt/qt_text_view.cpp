@@ -21,6 +21,10 @@ namespace {
 // While lines keep coming, the view is laid out at most this often: larger
 // batches cost far fewer layout passes, and the delay is not visible.
 constexpr qint64 FlushGapMs = 20;
+// Under a flood laying out takes long; the gap grows to this many times the
+// last layout, so the view costs at most a fifth of the time and lines that
+// the scrollback bound drops meanwhile are never laid out.
+constexpr qint64 GapPerLayoutTime = 4;
 // Tab stops every half inch, as in a classic rich text box.
 constexpr int TabStopTwips = 720;
 
@@ -134,7 +138,8 @@ void QtTextView::appendLine(const std::vector<TextRun>& runs) {
 int QtTextView::flushDelay() const {
     if (!sinceFlush_.isValid())
         return 0;
-    return static_cast<int>(std::max<qint64>(0, FlushGapMs - sinceFlush_.elapsed()));
+    const qint64 gap = std::max(FlushGapMs, GapPerLayoutTime * lastFlushMs_);
+    return static_cast<int>(std::max<qint64>(0, gap - sinceFlush_.elapsed()));
 }
 
 void QtTextView::dropQueuedBeyondLimit() const {
@@ -163,6 +168,7 @@ void QtTextView::flush() const {
     cursor.beginEditBlock();
     insertQueued(cursor);
     cursor.endEditBlock();
+    lastFlushMs_ = sinceFlush_.elapsed();
     if (shift > 0)
         edit_->verticalScrollBar()->setValue(edit_->verticalScrollBar()->value() - shift);
 }

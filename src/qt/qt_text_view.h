@@ -76,6 +76,8 @@ private:
     QCursor defaultPointer_;
     mutable QTimer flushTimer_;
     mutable QElapsedTimer sinceFlush_;
+    // How long the last batch took to insert and lay out.
+    mutable qint64 lastFlushMs_ = 0;
     mutable std::deque<Line> queued_;
     mutable QHash<quint32, QTextCharFormat> formats_;
     // No line was added since the view was made or cleared.
