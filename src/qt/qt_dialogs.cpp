@@ -1,4 +1,4 @@
-// Qt dialogs: options, favourite channels and about.
+// Qt dialogs: favourite channels and about.
 #include "qt_dialogs.h"
 
 #include "config/globals.h"
@@ -7,8 +7,6 @@
 #include <QMessageBox>
 
 namespace vz {
-
-void QtDialogs::showOptions(bool) {}
 
 void QtDialogs::showFavouriteChannels(bool) {}
 

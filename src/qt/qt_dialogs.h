@@ -1,4 +1,4 @@
-// Qt dialogs: options, favourite channels and about.
+// Qt dialogs: favourite channels and about.
 #pragma once
 
 #include "platform/dialogs.h"
@@ -13,7 +13,6 @@ public:
     // The dialogs open over `parent`.
     explicit QtDialogs(QWidget& parent) : parent_(parent) {}
 
-    void showOptions(bool modal) override;
     void showFavouriteChannels(bool modal) override;
     // The program's name, version and credit line, not modal.
     void showAbout() override;

@@ -24,6 +24,8 @@ public:
     std::unique_ptr<ListWindowView> createListView(ListViewEvents& events) override;
     // The prompt dialog, over the main window.
     std::unique_ptr<PromptView> createPromptView(PromptViewEvents& events) override;
+    // The options dialog, over the main window.
+    std::unique_ptr<OptionsView> createOptionsView(OptionsViewEvents& events) override;
 
 private:
     QMdiArea& area_;

@@ -3,6 +3,7 @@
 
 #include "app/connection.h"
 #include "app/frm_command.h"
+#include "app/frm_options.h"
 #include "app/ident_responder.h"
 #include "config/globals.h"
 #include "config/ini_store.h"
@@ -86,6 +87,8 @@ public:
     IdentResponder& ident() { return ident_; }
     Interpreter& interpreter() { return interpreter_; }
     frmCommand& command() { return command_; }
+    frmOptions& options() { return options_; }
+    LanguageTexts& langTexts() { return langTexts_; }
 
 private:
     void applyToolbarImages();
@@ -107,6 +110,7 @@ private:
     Interpreter interpreter_;
     CommandParser parser_;
     frmCommand command_;
+    frmOptions options_;
     TextView* activeTextView_ = nullptr;
     bool startedUp_ = false;
     bool unreadableReported_ = false;

@@ -12,7 +12,6 @@ public:
     Dialogs& operator=(const Dialogs&) = delete;
     virtual ~Dialogs() = default;
 
-    virtual void showOptions(bool modal) = 0;
     virtual void showFavouriteChannels(bool modal) = 0;
     virtual void showAbout() = 0;
 };
