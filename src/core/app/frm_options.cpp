@@ -17,9 +17,10 @@ namespace {
 // Controls captioned by the key of their own name; the page buttons take the
 // keys lblOption1 to lblOption3.
 const char* const CaptionKeys[] = {
-    "Label1",      "Label2",     "Label3",     "Label4",  "Label5",    "Label6",   "Label7",
-    "Label8",      "btnConnect", "btnAdd",     "btnEdit", "btnDelete", "Check2",   "chkConnOnStart",
-    "btnLangEdit", "chkChanLog", "chkPrivLog", "btnOk",   "btnCancel", "btnApply", "lblPassword"};
+    "Label1",    "Label2",     "Label3",      "Label4",         "Label5",      "Label6",
+    "Label7",    "Label8",     "btnConnect",  "btnAdd",         "btnEdit",     "btnDelete",
+    "Check2",    "chkChanLog", "chkPrivLog",  "chkConnOnStart", "btnLangEdit", "btnOk",
+    "btnCancel", "btnApply",   "lblPassword", "btnPlugin"};
 
 // A stored flag ticks or clears its box; anything but "1" or "0" leaves it.
 void showFlag(CheckBox& box, const std::string& value) {
