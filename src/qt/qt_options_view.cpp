@@ -22,8 +22,10 @@ namespace {
 constexpr int PageCount = 3;
 
 // A check box over a whole row of `grid`.
-std::unique_ptr<QtCheckBox> checkRow(QWidget* parent, QGridLayout* grid, const char* caption) {
+std::unique_ptr<QtCheckBox> checkRow(QWidget* parent, QGridLayout* grid, const char* name,
+                                     const char* caption) {
     auto box = std::make_unique<QtCheckBox>(parent);
+    box->widget()->setObjectName(name);
     box->widget()->setText(caption);
     grid->addWidget(box->widget(), grid->rowCount(), 0, 1, 2);
     return box;
@@ -90,13 +92,16 @@ QPushButton* QtOptionsView::button(QWidget* parent, const char* name, const char
 
 // A labelled text box on a new row of `grid`.
 std::unique_ptr<QtLineEdit> QtOptionsView::field(QWidget* parent, QGridLayout* grid,
-                                                 const char* name, const char* caption) {
+                                                 const char* name, const char* labelName,
+                                                 const char* caption) {
     auto line = std::make_unique<QtLineEdit>(parent);
+    line->widget()->setObjectName(name);
     auto* label = new QLabel(caption, parent);
     const int row = grid->rowCount();
     grid->addWidget(label, row, 0);
     grid->addWidget(line->widget(), row, 1);
-    captions_.add(name, label);
+    label->setBuddy(line->widget());
+    captions_.add(labelName, label);
     tabOrder_.push_back(line->widget());
     return line;
 }
@@ -119,14 +124,14 @@ QWidget* QtOptionsView::buildConnectionPage(OptionsViewEvents& events) {
         button(page, "btnDelete", "Delete", &OptionsViewEvents::onDeleteServer, events));
     listButtons->addStretch();
     grid->addLayout(listButtons, 1, 1);
-    port_ = field(page, grid, "Label2", "Port:");
-    fullName_ = field(page, grid, "Label3", "Full name:");
-    email_ = field(page, grid, "Label4", "E-mail:");
-    nick_ = field(page, grid, "Label5", "Nick:");
-    alternative_ = field(page, grid, "Label6", "Alternative nick:");
-    password_ = field(page, grid, "lblPassword", "Password:");
+    port_ = field(page, grid, "txtIrcPort", "Label2", "Port:");
+    fullName_ = field(page, grid, "txtFullName", "Label3", "Full name:");
+    email_ = field(page, grid, "txtEmail", "Label4", "E-mail:");
+    nick_ = field(page, grid, "txtNick", "Label5", "Nick:");
+    alternative_ = field(page, grid, "txtAlternative", "Label6", "Alternative nick:");
+    password_ = field(page, grid, "txtPassword", "lblPassword", "Password:");
     password_->widget()->setEchoMode(QLineEdit::Password);
-    connOnStart_ = checkRow(page, grid, "Connect at start-up");
+    connOnStart_ = checkRow(page, grid, "chkConnOnStart", "Connect at start-up");
     captions_.add("chkConnOnStart", connOnStart_->widget());
     tabOrder_.push_back(connOnStart_->widget());
     grid->addWidget(button(page, "btnConnect", "Connect", &OptionsViewEvents::onConnect, events),
@@ -141,6 +146,7 @@ QWidget* QtOptionsView::buildPluginPage(OptionsViewEvents& events) {
     auto* label = new QLabel("Plug-ins:", page);
     captions_.add("Label7", label);
     plugins_ = std::make_unique<QtListBox>(page);
+    plugins_->widget()->setObjectName("lstPlugins");
     plugins_->setHandlers([](int) {}, [&events](int) { events.onPlugin(); }, [] {});
     tabOrder_.push_back(plugins_->widget());
     layout->addWidget(label);
@@ -169,7 +175,7 @@ QWidget* QtOptionsView::buildOtherPage(OptionsViewEvents& events) {
     const char* const builtIn[] = {"Show this window at start-up", "Log channels",
                                    "Log private chats"};
     for (std::size_t i = 0; i < std::size(boxes); ++i) {
-        *boxes[i].first = checkRow(page, grid, builtIn[i]);
+        *boxes[i].first = checkRow(page, grid, boxes[i].second, builtIn[i]);
         captions_.add(boxes[i].second, (*boxes[i].first)->widget());
         tabOrder_.push_back((*boxes[i].first)->widget());
     }
@@ -181,11 +187,11 @@ QWidget* QtOptionsView::buildOtherPage(OptionsViewEvents& events) {
 QGroupBox* QtOptionsView::buildProxyFrame(QWidget* page, OptionsViewEvents& events) {
     proxyFrame_ = new QGroupBox("Proxy", page);
     auto* grid = new QGridLayout(proxyFrame_);
-    proxy_ = checkRow(proxyFrame_, grid, "Proxy");
+    proxy_ = checkRow(proxyFrame_, grid, "chkProxy", "Proxy");
     tabOrder_.push_back(proxy_->widget());
     QObject::connect(proxy_->widget(), &QCheckBox::clicked, [&events] { events.onProxyClick(); });
-    proxyServer_ = field(proxyFrame_, grid, "", "Server:");
-    proxyPort_ = field(proxyFrame_, grid, "", "Port:");
+    proxyServer_ = field(proxyFrame_, grid, "txtProxyServer", "", "Server:");
+    proxyPort_ = field(proxyFrame_, grid, "txtProxyPort", "", "Port:");
     return proxyFrame_;
 }
 
@@ -219,8 +225,10 @@ QtOptionsView::createServerEditor(ServerEditorViewEvents& events) {
     return std::make_unique<QtServerEditorView>(dialog_, events);
 }
 
-// Hiding the dialog also ends a modal showing.
+// The dialog opens with the focus in the server field. Hiding it also ends a
+// modal showing.
 void QtOptionsView::show(bool modal) {
+    server_->widget()->setFocus();
     if (modal) {
         dialog_->exec();
         return;

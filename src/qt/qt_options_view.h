@@ -61,7 +61,7 @@ private:
     QPushButton* button(QWidget* parent, const char* name, const char* caption,
                         void (OptionsViewEvents::*event)(), OptionsViewEvents& events);
     std::unique_ptr<QtLineEdit> field(QWidget* parent, QGridLayout* grid, const char* name,
-                                      const char* caption);
+                                      const char* labelName, const char* caption);
 
     QPointer<QDialog> dialog_;
     QStackedWidget* pages_ = nullptr;

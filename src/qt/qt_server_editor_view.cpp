@@ -15,22 +15,26 @@ QtServerEditorView::QtServerEditorView(QWidget* parent, ServerEditorViewEvents& 
     dialog_->setWindowTitle("VuviVAZ");
     auto* frame = new QGroupBox("Server", dialog_);
     auto* form = new QFormLayout(frame);
-    const auto field = [&](const char* name, const char* caption) {
+    const auto field = [&](const char* editName, const char* name, const char* caption) {
         auto line = std::make_unique<QtLineEdit>(frame);
+        line->widget()->setObjectName(editName);
         auto* label = new QLabel(caption, frame);
+        label->setBuddy(line->widget());
         form->addRow(label, line->widget());
         captions_.add(name, label);
         return line;
     };
-    server_ = field("Label1", "Server:");
-    port_ = field("Label2", "Port:");
-    description_ = field("Label3", "Description:");
-    group_ = field("Label4", "Group:");
+    server_ = field("txtServer", "Label1", "Server:");
+    port_ = field("txtPort", "Label2", "Port:");
+    description_ = field("txtDescription", "Label3", "Description:");
+    group_ = field("txtGroup", "Label4", "Group:");
     captions_.add("Frame1", frame);
     auto* buttons = new QDialogButtonBox(dialog_);
     QPushButton* add = buttons->addButton("Add", QDialogButtonBox::AcceptRole);
     QPushButton* cancel = buttons->addButton("Cancel", QDialogButtonBox::RejectRole);
     add->setDefault(true);
+    add->setObjectName("btnAdd");
+    cancel->setObjectName("btnCancel");
     captions_.add("btnAdd", add);
     captions_.add("btnCancel", cancel);
     auto* layout = new QVBoxLayout(dialog_);
@@ -65,6 +69,7 @@ void QtServerEditorView::show(bool modal) {
     dialog_->show();
     dialog_->raise();
     dialog_->activateWindow();
+    server_->focus();
 }
 
 void QtServerEditorView::close() {
