@@ -1,13 +1,12 @@
 # Fails when a file of the core includes a header of a layer above its own,
 # or when a platform interface names a class of the logic. The layers, lowest
-# first; folders on one line form one layer.
-set(layers "platform" "text" "config" "windows" "interpret;input" "app;plugins")
+# first; folders joined by "|" form one layer.
+set(layers "platform" "text" "config" "windows" "interpret|input" "app|plugins")
 
 function(layer_of folder out)
     set(rank 0)
     foreach(layer ${layers})
-        string(REPLACE ";" "|" alternatives "${layer}")
-        if(folder MATCHES "^(${alternatives})$")
+        if(folder MATCHES "^(${layer})$")
             set(${out} ${rank} PARENT_SCOPE)
             return()
         endif()

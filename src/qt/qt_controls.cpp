@@ -116,6 +116,12 @@ void QtListBox::setToolTip(const std::string& text) {
         list_->setToolTip(QString::fromStdString(text));
 }
 
+int QtListBox::selectedIndex() const {
+    return list_ && list_->currentItem() != nullptr && list_->currentItem()->isSelected()
+               ? list_->currentRow()
+               : -1;
+}
+
 bool QtListBox::eventFilter(QObject* watched, QEvent* event) {
     if (!list_ || watched != list_->viewport())
         return false;

@@ -56,6 +56,7 @@ public:
     void removeRow(int index) override;
     void clear() override;
     void setToolTip(const std::string& text) override;
+    int selectedIndex() const override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

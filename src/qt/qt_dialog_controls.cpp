@@ -1,8 +1,8 @@
-// Qt controls of the dialogs: check box, combo box and captions by name.
+// Qt controls of the dialogs: check box and combo box; captions by control
+// name, showing and tab order.
 #include "qt_dialog_controls.h"
 
 #include <QAbstractButton>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -16,17 +16,6 @@ QString qText(const std::string& text) {
 }
 
 } // namespace
-
-QtCheckBox::QtCheckBox(QWidget* parent) : box_(new QCheckBox(parent)) {}
-
-bool QtCheckBox::isChecked() const {
-    return box_ && box_->isChecked();
-}
-
-void QtCheckBox::setChecked(bool checked) {
-    if (box_)
-        box_->setChecked(checked);
-}
 
 QtComboBox::QtComboBox(QWidget* parent) : combo_(new QComboBox(parent)) {
     combo_->setEditable(true);
@@ -80,20 +69,25 @@ void QtComboBox::setText(const std::string& text) {
         combo_->setEditText(qText(text));
 }
 
-void QtCaptions::set(const std::string& name, const std::string& caption) const {
-    const auto found = widgets_.find(name);
-    if (found == widgets_.end() || !found->second)
-        return;
-    QWidget* widget = found->second;
-    if (auto* label = qobject_cast<QLabel*>(widget))
-        label->setText(qText(caption));
-    else if (auto* button = qobject_cast<QAbstractButton*>(widget))
-        button->setText(qText(caption));
-    else if (auto* frame = qobject_cast<QGroupBox*>(widget))
-        frame->setTitle(qText(caption));
+void setDialogCaption(QDialog& dialog, const std::string& control, const std::string& text) {
+    QWidget* widget = dialog.findChild<QWidget*>(QString::fromStdString(control));
+    const QString caption = QString::fromStdString(text);
+    if (auto* box = qobject_cast<QGroupBox*>(widget))
+        box->setTitle(caption);
+    else if (auto* pressable = qobject_cast<QAbstractButton*>(widget))
+        pressable->setText(caption);
+    else if (auto* label = qobject_cast<QLabel*>(widget))
+        label->setText(caption);
 }
 
-void SetTabOrder(const std::vector<QWidget*>& widgets) {
+void showDialog(QDialog& dialog, bool modal) {
+    dialog.setWindowModality(modal ? Qt::ApplicationModal : Qt::NonModal);
+    dialog.show();
+    dialog.raise();
+    dialog.activateWindow();
+}
+
+void setTabOrder(const std::vector<QWidget*>& widgets) {
     for (std::size_t i = 1; i < widgets.size(); ++i)
         QWidget::setTabOrder(widgets[i - 1], widgets[i]);
 }

@@ -1,25 +1,28 @@
-// Qt controls of the dialogs: check box, combo box and captions by name.
+// Qt controls of the dialogs: check box and combo box; captions by control
+// name, showing and tab order.
 #pragma once
 
-#include "platform/dialog_controls.h"
+#include "platform/controls.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QPointer>
 
-#include <map>
 #include <string>
 #include <vector>
 
 namespace vz {
 
+// A check box over a QCheckBox.
 class QtCheckBox final : public CheckBox {
 public:
-    explicit QtCheckBox(QWidget* parent);
-    QCheckBox* widget() const { return box_; }
-
-    bool isChecked() const override;
-    void setChecked(bool checked) override;
+    explicit QtCheckBox(QCheckBox* box) : box_(box) {}
+    bool isChecked() const override { return box_ && box_->isChecked(); }
+    void setChecked(bool checked) override {
+        if (box_)
+            box_->setChecked(checked);
+    }
 
 private:
     QPointer<QCheckBox> box_;
@@ -46,23 +49,13 @@ private:
     QPointer<QComboBox> combo_;
 };
 
-// The captioned controls of a dialog by the program's names: labels, buttons,
-// check boxes and frames.
-class QtCaptions {
-public:
-    // A control without a name (empty) gets no caption from the logic.
-    void add(const std::string& name, QWidget* widget) {
-        if (!name.empty())
-            widgets_[name] = widget;
-    }
-    // A name the dialog does not have changes nothing.
-    void set(const std::string& name, const std::string& caption) const;
-
-private:
-    std::map<std::string, QPointer<QWidget>> widgets_;
-};
-
+// Sets the text of the dialog's button, group box, check box or label named
+// `control`.
+void setDialogCaption(QDialog& dialog, const std::string& control, const std::string& text);
+// Shows a dialog without a nested event loop; a modal one blocks input to
+// the other windows only.
+void showDialog(QDialog& dialog, bool modal);
 // Chains the tab order through `widgets` as listed.
-void SetTabOrder(const std::vector<QWidget*>& widgets);
+void setTabOrder(const std::vector<QWidget*>& widgets);
 
 } // namespace vz

@@ -1,22 +1,12 @@
-// Qt dialogs: favourite channels and about.
+// Qt dialogs: the about box.
 #include "qt_dialogs.h"
 
-#include "config/globals.h"
-#include "config/version.h"
-
-#include <QMessageBox>
+#include "qt_about_box.h"
 
 namespace vz {
 
-void QtDialogs::showFavouriteChannels(bool) {}
-
 void QtDialogs::showAbout() {
-    const std::string text = std::string(ProgramTitle) + " v" + VersionText() + "\n\n" + CreditLine;
-    auto* box = new QMessageBox(QMessageBox::Information, ProgramTitle,
-                                QString::fromStdString(text), QMessageBox::Ok, &parent_);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setModal(false);
-    box->show();
+    showAboutBox(parent_);
 }
 
 } // namespace vz

@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
+
 namespace vz {
 
 namespace {
@@ -74,11 +76,14 @@ bool QtFileSystem::appendToFile(const std::string& path, const std::string& data
 std::vector<std::string> QtFileSystem::listFiles(const std::string& folder,
                                                  const std::string& pattern) const {
     const QDir dir(folder.empty() ? QStringLiteral(".") : qPath(folder));
-    const QStringList names = dir.entryList({qPath(pattern)}, QDir::Files, QDir::Name);
+    const QStringList names = dir.entryList({qPath(pattern)}, QDir::Files, QDir::NoSort);
     std::vector<std::string> result;
     result.reserve(static_cast<std::size_t>(names.size()));
     for (const QString& name : names)
         result.push_back(name.toStdString());
+    // Byte order of the UTF-8 names: QDir sorts by UTF-16 units, which puts
+    // characters beyond U+FFFF before U+E000 to U+FFFF.
+    std::sort(result.begin(), result.end());
     return result;
 }
 

@@ -9,6 +9,7 @@
 #include <QPointer>
 
 #include <memory>
+#include <vector>
 
 class QGridLayout;
 class QGroupBox;
@@ -19,14 +20,16 @@ namespace vz {
 
 // Three page buttons beside the page they show, and OK, Cancel and Apply
 // below. Enter is OK; Escape and the close box count as Cancel. The tab order
-// follows the layout: page buttons, the page's controls, then OK, Cancel,
-// Apply.
+// follows the layout: the page's controls, OK, Cancel, Apply, then the page
+// buttons.
 class QtOptionsView final : public OptionsView {
 public:
     QtOptionsView(QWidget* parent, OptionsViewEvents& events);
     ~QtOptionsView() override;
 
-    void setCaption(const std::string& name, const std::string& text) override;
+    void setCaption(const std::string& name, const std::string& text) override {
+        setDialogCaption(*dialog_, name, text);
+    }
     void showPage(int page) override;
     ComboBox& cmbServer() override { return *server_; }
     LineEdit& txtIrcPort() override { return *port_; }
@@ -37,7 +40,6 @@ public:
     LineEdit& txtPassword() override { return *password_; }
     CheckBox& chkConnOnStart() override { return *connOnStart_; }
     ListBox& lstPlugins() override { return *plugins_; }
-    int selectedPlugin() const override;
     ComboBox& cmbLang() override { return *language_; }
     CheckBox& Check2() override { return *openAtStart_; }
     CheckBox& chkChanLog() override { return *chanLog_; }
@@ -49,7 +51,7 @@ public:
     void hideProxyFrame() override;
     std::unique_ptr<ServerEditorView> createServerEditor(ServerEditorViewEvents& events) override;
     void show(bool modal) override;
-    void close() override;
+    void close() override { dialog_->hide(); }
 
     QDialog* dialog() const { return dialog_; }
 
@@ -62,17 +64,18 @@ private:
                         void (OptionsViewEvents::*event)(), OptionsViewEvents& events);
     std::unique_ptr<QtLineEdit> field(QWidget* parent, QGridLayout* grid, const char* name,
                                       const char* labelName, const char* caption);
+    std::unique_ptr<QtCheckBox> checkRow(QWidget* parent, QGridLayout* grid, const char* name,
+                                         const char* caption);
 
     QPointer<QDialog> dialog_;
     QStackedWidget* pages_ = nullptr;
-    QPushButton* pageButtons_[3] = {};
+    std::vector<QPushButton*> pageButtons_;
     std::unique_ptr<QtComboBox> server_, language_;
     std::unique_ptr<QtLineEdit> port_, fullName_, email_, nick_, alternative_, password_,
         proxyServer_, proxyPort_;
     std::unique_ptr<QtCheckBox> connOnStart_, openAtStart_, chanLog_, privLog_, proxy_;
     std::unique_ptr<QtListBox> plugins_;
     QGroupBox* proxyFrame_ = nullptr;
-    QtCaptions captions_;
     // Every control that takes the focus, in tab order.
     std::vector<QWidget*> tabOrder_;
 };

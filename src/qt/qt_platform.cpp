@@ -4,8 +4,8 @@
 namespace vz {
 
 Platform QtPlatform::platform(UiFactory& ui) {
-    return Platform{clock_,      pump_,    files_,        locale_,      ui,
-                    mainWindow_, dialogs_, serverSocket_, identSocket_, desktop_};
+    return Platform{clock_,   pump_,         files_,       locale_,  ui,      mainWindow_,
+                    dialogs_, serverSocket_, identSocket_, desktop_, plugins_};
 }
 
 } // namespace vz

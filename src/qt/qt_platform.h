@@ -1,6 +1,7 @@
 // Everything the Qt program hands the logic at start.
 #pragma once
 
+#include "dl_plugin_loader.h"
 #include "platform/platform.h"
 #include "qt_client_socket.h"
 #include "qt_clock.h"
@@ -34,6 +35,7 @@ private:
     QtClientSocket serverSocket_;
     QtIdentSocket identSocket_;
     QtDesktop desktop_;
+    DlPluginLoader plugins_;
     QtMainWindow mainWindow_;
     QtDialogs dialogs_{mainWindow_};
 };

@@ -19,20 +19,21 @@ public:
     QtServerEditorView(QWidget* parent, ServerEditorViewEvents& events);
     ~QtServerEditorView() override;
 
-    void setCaption(const std::string& name, const std::string& text) override;
+    void setCaption(const std::string& name, const std::string& text) override {
+        setDialogCaption(*dialog_, name, text);
+    }
     LineEdit& txtServer() override { return *server_; }
     LineEdit& txtPort() override { return *port_; }
     LineEdit& txtDescription() override { return *description_; }
     LineEdit& txtGroup() override { return *group_; }
     void show(bool modal) override;
-    void close() override;
+    void close() override { dialog_->hide(); }
 
     QDialog* dialog() const { return dialog_; }
 
 private:
     QPointer<QDialog> dialog_;
     std::unique_ptr<QtLineEdit> server_, port_, description_, group_;
-    QtCaptions captions_;
 };
 
 } // namespace vz

@@ -2,6 +2,7 @@
 #include "qt_ui_factory.h"
 
 #include "qt_chat_view.h"
+#include "qt_favourites_view.h"
 #include "qt_list_view.h"
 #include "qt_options_view.h"
 #include "qt_privat_view.h"
@@ -33,6 +34,15 @@ std::unique_ptr<PrivatView> QtUiFactory::createPrivatView(PrivatViewEvents& even
 
 std::unique_ptr<ListWindowView> QtUiFactory::createListView(ListViewEvents& events) {
     return std::make_unique<QtListView>(area_, events);
+}
+
+std::unique_ptr<FavouritesView> QtUiFactory::createFavouritesView(FavouritesViewEvents& events) {
+    return std::make_unique<QtFavouritesView>(area_.window(), events);
+}
+
+std::unique_ptr<ChannelEditorView>
+QtUiFactory::createChannelEditorView(ChannelEditorEvents& events) {
+    return std::make_unique<QtChannelEditorView>(area_.window(), events);
 }
 
 std::unique_ptr<PromptView> QtUiFactory::createPromptView(PromptViewEvents& events) {

@@ -24,6 +24,10 @@ public:
     std::unique_ptr<ListWindowView> createListView(ListViewEvents& events) override;
     // The prompt dialog, over the main window.
     std::unique_ptr<PromptView> createPromptView(PromptViewEvents& events) override;
+    // The favourite channels dialog and its editor, over the main window.
+    std::unique_ptr<FavouritesView> createFavouritesView(FavouritesViewEvents& events) override;
+    std::unique_ptr<ChannelEditorView>
+    createChannelEditorView(ChannelEditorEvents& events) override;
     // The options dialog, over the main window.
     std::unique_ptr<OptionsView> createOptionsView(OptionsViewEvents& events) override;
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/controls.h"
+#include "platform/favourites_view.h"
 #include "platform/prompt_view.h"
 #include "platform/window_views.h"
 
@@ -83,10 +84,12 @@ public:
         if (index >= 0 && index < count())
             rows.erase(rows.begin() + index);
     }
-    void clear() override { rows.clear(); }
+    void clear() override { rows.clear(), selected = -1; }
     void setToolTip(const std::string& text) override { toolTip = text; }
+    int selectedIndex() const override { return selected; }
 
     std::vector<std::string> rows;
+    int selected = -1;
     std::string toolTip;
     TwipRect placed;
 };
@@ -162,6 +165,55 @@ public:
     FakeLineEdit fieldLine;
     bool visible = false;
     int shows = 0;
+};
+
+class FakeCheckBox : public CheckBox {
+public:
+    bool isChecked() const override { return checked; }
+    void setChecked(bool on) override { checked = on; }
+    bool checked = false;
+};
+
+// A dialog's shown state and captions by control name.
+struct FakeDialogWindow {
+    void setCaption(const std::string& control, const std::string& text) {
+        captions[control] = text;
+    }
+    void show(bool isModal) { visible = true, modal = isModal; }
+    void close() { visible = false; }
+
+    std::map<std::string, std::string> captions;
+    bool visible = false, modal = false;
+};
+
+class FakeFavouritesView : public FavouritesView, public FakeDialogWindow {
+public:
+    ListBox& entries() override { return list; }
+    LineEdit& selectedChannel() override { return selectedLine; }
+    LineEdit& typedChannel() override { return typedLine; }
+    CheckBox& openAfterConnecting() override { return check; }
+    void setCaption(const std::string& c, const std::string& t) override {
+        FakeDialogWindow::setCaption(c, t);
+    }
+    void show(bool isModal) override { FakeDialogWindow::show(isModal); }
+    void close() override { FakeDialogWindow::close(); }
+
+    FakeListBox list;
+    FakeLineEdit selectedLine, typedLine;
+    FakeCheckBox check;
+};
+
+class FakeChannelEditorView : public ChannelEditorView, public FakeDialogWindow {
+public:
+    LineEdit& channel() override { return channelLine; }
+    LineEdit& description() override { return descriptionLine; }
+    void setCaption(const std::string& c, const std::string& t) override {
+        FakeDialogWindow::setCaption(c, t);
+    }
+    void show(bool isModal) override { FakeDialogWindow::show(isModal); }
+    void close() override { FakeDialogWindow::close(); }
+
+    FakeLineEdit channelLine, descriptionLine;
 };
 
 } // namespace vz::fake

@@ -10,13 +10,6 @@
 
 namespace vz::fake {
 
-class FakeCheckBox : public CheckBox {
-public:
-    bool isChecked() const override { return checked; }
-    void setChecked(bool on) override { checked = on; }
-    bool checked = false;
-};
-
 class FakeComboBox : public ComboBox {
 public:
     int count() const override { return static_cast<int>(rows.size()); }
@@ -37,18 +30,18 @@ public:
     std::string value;
 };
 
-// A dialog that counts its modal and non-modal showings; a modal showing
-// runs `whileModal`, as the user's time in front of it.
+// A dialog that keeps its captions and whether each showing was modal; it
+// runs `whenShown` at every showing.
 struct FakeDialogState {
     void show(bool modal) {
         visible = true;
         shows.push_back(modal);
-        if (modal && whileModal)
-            whileModal();
+        if (whenShown)
+            whenShown();
     }
     std::map<std::string, std::string> captions;
     std::vector<bool> shows;
-    std::function<void()> whileModal;
+    std::function<void()> whenShown;
     bool visible = false;
 };
 
@@ -82,7 +75,6 @@ public:
     LineEdit& txtPassword() override { return password; }
     CheckBox& chkConnOnStart() override { return connOnStart; }
     ListBox& lstPlugins() override { return plugins; }
-    int selectedPlugin() const override { return pluginRow; }
     ComboBox& cmbLang() override { return languages; }
     CheckBox& Check2() override { return openAtStart; }
     CheckBox& chkChanLog() override { return chanLog; }
@@ -101,7 +93,7 @@ public:
     void show(bool modal) override { FakeDialogState::show(modal); }
     void close() override { visible = false; }
 
-    int page = 0, pluginRow = -1;
+    int page = 0;
     FakeComboBox servers, languages;
     FakeLineEdit port, fullName, email, nick, alternative, password, proxyServer, proxyPort;
     FakeCheckBox connOnStart, openAtStart, chanLog, privLog, proxy;

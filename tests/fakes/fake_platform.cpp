@@ -33,6 +33,7 @@ std::optional<FileStamp> FakeFiles::stamp(const std::string& path) const {
                      static_cast<std::int64_t>(files.at(path).size())};
 }
 
+// The map keeps its keys in byte order, and so the names of one folder.
 std::vector<std::string> FakeFiles::listFiles(const std::string& folder,
                                               const std::string& pattern) const {
     const std::string prefix = folder.empty() ? "" : folder + "/";
@@ -69,7 +70,8 @@ FakeWorld::FakeWorld(RealParts real)
           Platform{pick(real.clock, clock), pick(real.pump, pump), pick(real.files, files),
                    pick(real.locale, locale), pick(real.ui, ui), pick(real.mainWindow, mainWindow),
                    pick(real.dialogs, dialogs), pick(real.server, server),
-                   pick(real.identSocket, identSocket), pick(real.desktop, desktop)})) {}
+                   pick(real.identSocket, identSocket), pick(real.desktop, desktop),
+                   pick(real.plugins, plugins)})) {}
 
 FakeWorld::~FakeWorld() = default;
 

@@ -2,6 +2,7 @@
 
 #include "fakes/fake_controls.h"
 #include "fakes/fake_options_view.h"
+#include "fakes/fake_plugin_loader.h"
 #include "fakes/printers.h"
 #include "platform/platform.h"
 
@@ -136,10 +137,16 @@ public:
         promptEvents = &e;
         return made(prompt);
     }
+    std::unique_ptr<FavouritesView> createFavouritesView(FavouritesViewEvents&) override {
+        return made(favourites);
+    }
+    std::unique_ptr<ChannelEditorView> createChannelEditorView(ChannelEditorEvents&) override {
+        return made(channelEditor);
+    }
     std::unique_ptr<OptionsView> createOptionsView(OptionsViewEvents& e) override {
         optionsEvents = &e;
         auto view = made(options);
-        view->whileModal = whileOptionsModal;
+        view->whenShown = whenOptionsShown;
         return view;
     }
 
@@ -156,11 +163,13 @@ public:
     std::map<const PrivatViewEvents*, FakePrivatView*> privats;
     FakeListWindowView* list = nullptr;
     FakePromptView* prompt = nullptr;
+    FakeFavouritesView* favourites = nullptr;
+    FakeChannelEditorView* channelEditor = nullptr;
     PromptViewEvents* promptEvents = nullptr;
     FakeOptionsView* options = nullptr;
     OptionsViewEvents* optionsEvents = nullptr;
-    // Runs while the options dialog is shown modally (it holds its caller).
-    std::function<void()> whileOptionsModal;
+    // Runs whenever the options dialog is shown.
+    std::function<void()> whenOptionsShown;
 
 private:
     template <class View> static std::unique_ptr<View> made(View*& slot) {
@@ -215,10 +224,7 @@ public:
 
 class FakeDialogs : public Dialogs {
 public:
-    void showFavouriteChannels(bool modal) override { favouritesShown.push_back(modal); }
     void showAbout() override { ++aboutShown; }
-
-    std::vector<bool> favouritesShown;
     int aboutShown = 0;
 };
 
@@ -299,11 +305,12 @@ struct RealParts {
     ClientSocket* server = nullptr;
     IdentSocket* identSocket = nullptr;
     Desktop* desktop = nullptr;
+    PluginLoader* plugins = nullptr;
 
     // Every part of `platform`.
     static RealParts all(const Platform& p) {
-        return {&p.clock,      &p.pump,    &p.files,        &p.locale,      &p.ui,
-                &p.mainWindow, &p.dialogs, &p.serverSocket, &p.identSocket, &p.desktop};
+        return {&p.clock,   &p.pump,         &p.files,       &p.locale,  &p.ui,     &p.mainWindow,
+                &p.dialogs, &p.serverSocket, &p.identSocket, &p.desktop, &p.plugins};
     }
 };
 
@@ -358,6 +365,7 @@ public:
     FakeClientSocket server;
     FakeIdentSocket identSocket;
     FakeDesktop desktop;
+    FakePluginLoader plugins;
     std::unique_ptr<frmMain> app;
 
 private:

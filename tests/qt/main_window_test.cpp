@@ -181,6 +181,17 @@ private slots:
         QVERIFY(window().isVisible());
     }
 
+    void aboutBoxIsNotModalAndEscapeClosesIt() {
+        w->world.start();
+        window().show();
+        action("mnuAbout")->trigger();
+        auto* box = window().findChild<QDialog*>();
+        QVERIFY(box != nullptr && box->isVisible() && !box->isModal());
+        QVERIFY(box->findChildren<QLabel*>().size() >= 3);
+        QTest::keyClick(box, Qt::Key_Escape);
+        QVERIFY(!box->isVisible());
+    }
+
     void terminationSignalClosesTheWindowNormally() {
         w->world.start();
         window().show();

@@ -71,11 +71,15 @@ private slots:
         QCOMPARE(QDir().entryList(QDir::Files | QDir::Hidden).filter("kept.ini").size(), 1);
     }
 
-    void listFilesMatchesThePatternOnly() {
+    // In byte order of the UTF-8 names: capitals first, U+FF5E before U+1F600.
+    void listFilesMatchesThePatternOnlyInByteOrder() {
         QVERIFY(QDir().mkpath("Plugins/sub.dll"));
-        for (const char* name : {"Plugins/b.dll", "Plugins/a.dll", "Plugins/readme.txt"})
-            QVERIFY(files.writeFileAtomic(name, "x"));
-        QCOMPARE(files.listFiles("Plugins", "*.dll"), (std::vector<std::string>{"a.dll", "b.dll"}));
+        const std::vector<std::string> sorted{"B.dll", "a.dll", "b.dll", "\uFF5E.dll",
+                                              "\U0001F600.dll"};
+        for (const char* name :
+             {"b.dll", "\U0001F600.dll", "a.dll", "\uFF5E.dll", "B.dll", "readme.txt"})
+            QVERIFY(files.writeFileAtomic("Plugins/"s + name, "x"));
+        QCOMPARE(files.listFiles("Plugins", "*.dll"), sorted);
         QVERIFY(files.listFiles("Nowhere", "*.dll").empty());
         QVERIFY(files.writeFileAtomic("English.lng", "x"));
         QCOMPARE(files.listFiles("", "*.lng"), std::vector<std::string>{"English.lng"});

@@ -5,6 +5,7 @@
 #include "app/frm_main.h"
 #include "app/frm_options.h"
 #include "config/list_file.h"
+#include "text/words.h"
 #include "windows/control_helpers.h"
 
 namespace vz {
@@ -40,7 +41,7 @@ void frmAddServer::Show(const std::string& mode, bool modal, const std::string& 
 void frmAddServer::SetLang() {
     if (!view_)
         return;
-    LanguageTexts& texts = main_.langTexts();
+    LanguageTexts& texts = main_.languageTexts();
     for (const char* name : {"Frame1", "Label1", "Label2", "Label3", "Label4"})
         SetCaptionFrom(texts, *view_, name, "AddServer", name);
     SetCaptionFrom(texts, *view_, "btnAdd", "AddServer", Mode == "Save" ? "btnSave" : "btnAdd");
@@ -52,13 +53,12 @@ void frmAddServer::onAdd() {
     const std::string entry =
         ListEntry(TypedText(editor.txtServer()), TypedText(editor.txtDescription()));
     ComboBox& servers = options_.view().cmbServer();
-    const int index = main_.globals().EditIndex;
     if (Mode == "Add") {
         AppendListEntry(main_.platform().files, ServerListFile, entry);
         options_.GetData();
-    } else if (Mode == "Save" && index >= 0) {
-        if (index < servers.count())
-            servers.setRow(index, entry);
+    } else if (Mode == "Save" && EditIndex >= 0) {
+        if (EditIndex < servers.count())
+            servers.setRow(EditIndex, entry);
         options_.SaveData();
         options_.GetData();
     }

@@ -17,21 +17,23 @@ public:
     ~frmAddServer();
 
     // Opens the editor in `mode`, "Add" or "Save", with the host and the
-    // description of `entry`, an empty group and the port "6669"; a modal
-    // call returns once the editor is closed.
+    // description of `entry`, an empty group and the port "6669".
     void Show(const std::string& mode, bool modal, const std::string& entry = "");
     // Captions from the language file; nothing before the editor is first shown.
     void SetLang();
 
     // Adds the entry to the server list file (mode "Add") or puts it in place
-    // of the entry at EditIndex (mode "Save"); then the options dialog shows
-    // the entry and the typed port, and the editor closes.
+    // of the entry at EditIndex (mode "Save", none below 0); then the options
+    // dialog shows the entry and the typed port, and the editor closes.
     void onAdd() override;
     void onCancel() override;
 
     ServerEditorView& view();
 
     std::string Mode;
+    // The list position of the entry being edited; -1 for none. The channel
+    // editor keeps its own, so neither editor writes over the other's list.
+    int EditIndex = -1;
 
 private:
     frmMain& main_;

@@ -26,7 +26,7 @@ frmMain::frmMain(const Platform& platform)
       logSettings_(globals_, platform.files, platform.locale), writer_(logSettings_),
       replyLimiter_(platform.clock), connection_(*this), ident_(*this), tables_(*this),
       status_(*this), list_(*this), interpreter_(*this), parser_(*this), command_(*this),
-      options_(*this) {
+      channels_(*this), plugins_(*this), options_(*this) {
     platform_.serverSocket.setEvents(&connection_);
     platform_.identSocket.setEvents(&ident_);
 }
@@ -101,6 +101,7 @@ void frmMain::LoadOptions() {
     globals_.LogPrivats = firstCharacter(settingsIni_.Value("Logs", "Privats"));
     globals_.Scrollback = ScrollbackOrDefault(settingsIni_.Value("Options", "Scrollback"));
     reportUnreadableSettings();
+    plugins_.LoadPlugins();
 }
 
 // Said once, after the banner: the program runs on defaults and will not

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/connection.h"
+#include "app/frm_channels.h"
 #include "app/frm_command.h"
 #include "app/frm_options.h"
 #include "app/ident_responder.h"
@@ -14,6 +15,7 @@
 #include "interpret/protocol_host.h"
 #include "interpret/reply_limiter.h"
 #include "platform/platform.h"
+#include "plugins/plugin_table.h"
 #include "text/color_writer.h"
 #include "windows/frm_list.h"
 #include "windows/frm_status.h"
@@ -75,6 +77,7 @@ public:
     ReplyLimiter& replyLimiter() override { return replyLimiter_; }
     ServerLink& link() override { return connection_; }
     void PromptNick() override { command_.Prompt("Nick", "NICK "); }
+    void ShowFavouriteChannels(bool modal) override { channels_.Show(modal); }
 
     void childDeactivated(const TextView& textView) override {
         if (activeTextView_ == &textView)
@@ -88,7 +91,9 @@ public:
     Interpreter& interpreter() { return interpreter_; }
     frmCommand& command() { return command_; }
     frmOptions& options() { return options_; }
-    LanguageTexts& langTexts() { return langTexts_; }
+    frmChannels& channels() { return channels_; }
+    LanguageTexts& languageTexts() { return langTexts_; }
+    PluginTable& plugins() { return plugins_; }
 
 private:
     void applyToolbarImages();
@@ -110,6 +115,8 @@ private:
     Interpreter interpreter_;
     CommandParser parser_;
     frmCommand command_;
+    frmChannels channels_;
+    PluginTable plugins_;
     frmOptions options_;
     TextView* activeTextView_ = nullptr;
     bool startedUp_ = false;

@@ -7,7 +7,6 @@
 #include "config/settings_values.h"
 #include "windows/control_helpers.h"
 
-#include <algorithm>
 #include <array>
 
 namespace vz {
@@ -78,7 +77,7 @@ void frmOptions::Show(bool modal) {
 void frmOptions::SetLang() {
     if (!view_)
         return;
-    LanguageTexts& texts = main_.langTexts();
+    LanguageTexts& texts = main_.languageTexts();
     for (const char* name : CaptionKeys)
         SetCaptionFrom(texts, *view_, name, "Options", name);
     for (const char* page : {"1", "2", "3"})
@@ -108,14 +107,11 @@ void frmOptions::loadIdentity() {
     showFlag(dialog.Check2(), ini.Value("Start", "Open"));
 }
 
-// Every "*.lng" of the working directory in byte order of the names, so the
-// order is the same on every file system.
+// Every "*.lng" of the working directory, in the listing's byte order.
 void frmOptions::fillLanguages() {
-    std::vector<std::string> names = main_.platform().files.listFiles("", "*.lng");
-    std::sort(names.begin(), names.end());
     ComboBox& languages = view_->cmbLang();
     languages.clear();
-    for (const std::string& name : names)
+    for (const std::string& name : main_.platform().files.listFiles("", "*.lng"))
         languages.addRow(name);
     const std::string chosen = ValueOrEmpty(main_.SettingsIni().Value("Lang", "Name"));
     ShowComboText(languages, chosen.empty() ? LanguageTexts::DefaultFile : chosen);
@@ -134,16 +130,8 @@ void frmOptions::loadLogsAndProxy() {
 void frmOptions::fillPlugins() {
     ListBox& plugins = view_->lstPlugins();
     plugins.clear();
-    for (const std::string& name : pluginNames())
+    for (const std::string& name : main_.plugins().ListPlugins())
         plugins.addRow(name);
-}
-
-std::vector<std::string> frmOptions::pluginNames() {
-    return {};
-}
-
-bool frmOptions::startPlugin(int) {
-    return false;
 }
 
 // Missing keys are added first, in one order, so a file made from nothing
@@ -236,7 +224,7 @@ void frmOptions::onAddServer() {
 
 void frmOptions::onEditServer() {
     const ComboBox& servers = view().cmbServer();
-    main_.globals().EditIndex = SelectedComboRow(servers);
+    addServer_.EditIndex = SelectedComboRow(servers);
     addServer_.Show("Save", false, TypedText(servers));
 }
 
@@ -266,9 +254,9 @@ void frmOptions::onLangEdit() {
         main_.PutStatus("*** Не вдалося відкрити " + name);
 }
 
-// A plug-in that fails leaves the dialog open.
+// A plug-in that fails, or no entry picked, leaves the dialog open.
 void frmOptions::onPlugin() {
-    if (startPlugin(view().selectedPlugin()))
+    if (main_.plugins().StartPlugin(view().lstPlugins().selectedIndex()))
         view().close();
 }
 

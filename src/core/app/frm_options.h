@@ -5,8 +5,6 @@
 #include "platform/options_view.h"
 
 #include <memory>
-#include <string>
-#include <vector>
 
 namespace vz {
 
@@ -18,7 +16,7 @@ public:
     ~frmOptions();
 
     // Opens the dialog on page 1 with the settings as the file holds them; a
-    // modal call returns once the user has closed it.
+    // modal one holds the user's input to the other windows.
     void Show(bool modal);
     // Captions from the language file; nothing before the dialog is first shown.
     void SetLang();
@@ -50,10 +48,6 @@ private:
     void fillLanguages();
     void loadLogsAndProxy();
     void fillPlugins();
-    // The plug-in table connects here: the names its listing gives, and
-    // starting the plug-in of a list entry (false: none was started).
-    std::vector<std::string> pluginNames();
-    bool startPlugin(int entry);
 
     frmMain& main_;
     std::unique_ptr<OptionsView> view_;

@@ -61,6 +61,7 @@ void frmMain::GetLang() {
     options_.SetLang();
     options_.addServer().SetLang();
     command_.SetLang();
+    channels_.SetLang();
 }
 
 } // namespace vz

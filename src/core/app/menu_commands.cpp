@@ -69,7 +69,7 @@ void MenuConnect(frmMain& main) {
 }
 
 void MenuFavourites(frmMain& main) {
-    main.platform().dialogs.showFavouriteChannels(false);
+    main.channels().Show(false);
 }
 
 void MenuExit(frmMain& main) {

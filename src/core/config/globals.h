@@ -39,9 +39,6 @@ struct Globals {
     std::string CurrentPrivat;
     std::string SelectedNick;
 
-    // The list position of the entry a list editor is changing; -1 for none.
-    int EditIndex = -1;
-
     // True while a names listing asked for by the user is awaited.
     bool NamesRequested = false;
 };

@@ -2,11 +2,8 @@
 #include "config/list_file.h"
 
 #include "platform/file_system.h"
-#include "text/codec.h"
+#include "text/file_lines.h"
 #include "text/typed_line.h"
-#include "text/utf8.h"
-
-#include <algorithm>
 
 namespace vz {
 
@@ -21,18 +18,11 @@ std::string fileLine(const std::string& entry) {
 
 } // namespace
 
-// CR LF, CR and LF alone all end a line.
 std::vector<std::string> ReadListFile(const FileSystem& files, const std::string& name) {
     std::vector<std::string> entries;
-    const auto bytes = files.readFile(name);
-    if (!bytes)
-        return entries;
-    for (std::size_t from = 0; from < bytes->size();) {
-        const std::size_t end = std::min(bytes->find_first_of("\r\n", from), bytes->size());
-        if (end > from)
-            entries.push_back(decodeLine(std::string_view(*bytes).substr(from, end - from)));
-        from = end + 1;
-    }
+    for (std::string& line : FileLines(files.readFile(name).value_or("")))
+        if (!line.empty())
+            entries.push_back(std::move(line));
     return entries;
 }
 
@@ -58,15 +48,6 @@ bool AppendListEntry(FileSystem& files, const std::string& name, const std::stri
 
 std::string ListEntry(const std::string& name, const std::string& description) {
     return description.empty() ? name : name + "<" + description + ">";
-}
-
-std::string BeforeAngle(const std::string& entry) {
-    return entry.substr(0, entry.find('<'));
-}
-
-std::string InsideAngle(const std::string& entry) {
-    const std::size_t angle = entry.find('<');
-    return angle == std::string::npos ? "" : utf8::dropLast(entry.substr(angle + 1));
 }
 
 } // namespace vz

@@ -23,10 +23,5 @@ bool AppendListEntry(FileSystem& files, const std::string& name, const std::stri
 // The entry for a name with a description: "name<description>", or the name
 // alone when the description is empty.
 std::string ListEntry(const std::string& name, const std::string& description);
-// The text before the first "<"; the whole entry when it has none.
-std::string BeforeAngle(const std::string& entry);
-// The text after the first "<" up to, not including, the entry's last
-// character; "" when it has no "<".
-std::string InsideAngle(const std::string& entry);
 
 } // namespace vz

@@ -89,7 +89,7 @@ void OnMotdStart(ProtocolHost& main, const IrcMessage& msg, const std::string&) 
     settings.setFileName(SettingsFileName);
     const auto openForm = ParseSingle(settings.Value("Connect", "OpenChannelsForm"));
     if (openForm && *openForm == 1.0f)
-        main.platform().dialogs.showFavouriteChannels(true);
+        main.ShowFavouriteChannels(true);
 }
 
 void OnIgnored(ProtocolHost&, const IrcMessage&, const std::string&) {}

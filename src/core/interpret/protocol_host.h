@@ -38,6 +38,8 @@ public:
     virtual ServerLink& link() = 0;
     // Asks the user for a new nick, without blocking the server's lines.
     virtual void PromptNick() = 0;
+    // The favourite channels dialog; a modal one still lets lines be handled.
+    virtual void ShowFavouriteChannels(bool modal) = 0;
 
 protected:
     ~ProtocolHost() = default;

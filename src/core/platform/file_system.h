@@ -39,7 +39,8 @@ public:
                                  FileAccess access = FileAccess::Usual) = 0;
     // Appends to a file, creating it when missing.
     virtual bool appendToFile(const std::string& path, const std::string& data) = 0;
-    // File names (without folder) in `folder` that match a `*`/`?` pattern.
+    // File names (without folder) in `folder` that match a `*`/`?` pattern,
+    // sorted in byte order, so every file system lists them alike.
     virtual std::vector<std::string> listFiles(const std::string& folder,
                                                const std::string& pattern) const = 0;
 };

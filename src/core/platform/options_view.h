@@ -2,7 +2,6 @@
 #pragma once
 
 #include "platform/controls.h"
-#include "platform/dialog_controls.h"
 
 #include <memory>
 #include <string>
@@ -32,7 +31,7 @@ public:
     virtual LineEdit& txtDescription() = 0;
     virtual LineEdit& txtGroup() = 0;
     // Shows the editor in front of the options dialog with the focus in the
-    // host field; a modal call returns once the editor is closed.
+    // host field; a modal one holds the user's input to the other windows.
     virtual void show(bool modal) = 0;
     virtual void close() = 0;
 };
@@ -83,8 +82,6 @@ public:
     virtual CheckBox& chkConnOnStart() = 0;
     // Page 2: the plug-ins.
     virtual ListBox& lstPlugins() = 0;
-    // The selected row of the plug-in list, -1 for none.
-    virtual int selectedPlugin() const = 0;
     // Page 3: language, start-up, logs and the proxy frame.
     virtual ComboBox& cmbLang() = 0;
     virtual CheckBox& Check2() = 0;
@@ -99,7 +96,8 @@ public:
     // The server editor, in front of this dialog.
     virtual std::unique_ptr<ServerEditorView>
     createServerEditor(ServerEditorViewEvents& events) = 0;
-    // Shows the dialog in front; a modal call returns once it is closed.
+    // Shows the dialog in front with the focus in the server field; a modal
+    // one holds the user's input to the other windows.
     virtual void show(bool modal) = 0;
     virtual void close() = 0;
 };

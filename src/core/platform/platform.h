@@ -8,6 +8,7 @@
 #include "platform/file_system.h"
 #include "platform/locale_format.h"
 #include "platform/main_window_view.h"
+#include "platform/plugin_loader.h"
 #include "platform/sockets.h"
 #include "platform/ui_factory.h"
 
@@ -25,6 +26,7 @@ struct Platform {
     ClientSocket& serverSocket;
     IdentSocket& identSocket;
     Desktop& desktop;
+    PluginLoader& plugins;
 };
 
 } // namespace vz

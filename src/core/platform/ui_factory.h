@@ -1,6 +1,7 @@
 // Building the child windows' views.
 #pragma once
 
+#include "platform/favourites_view.h"
 #include "platform/options_view.h"
 #include "platform/prompt_view.h"
 #include "platform/window_views.h"
@@ -24,6 +25,9 @@ public:
     virtual std::unique_ptr<PrivatView> createPrivatView(PrivatViewEvents& events) = 0;
     virtual std::unique_ptr<ListWindowView> createListView(ListViewEvents& events) = 0;
     virtual std::unique_ptr<PromptView> createPromptView(PromptViewEvents& events) = 0;
+    virtual std::unique_ptr<FavouritesView> createFavouritesView(FavouritesViewEvents& events) = 0;
+    virtual std::unique_ptr<ChannelEditorView>
+    createChannelEditorView(ChannelEditorEvents& events) = 0;
     virtual std::unique_ptr<OptionsView> createOptionsView(OptionsViewEvents& events) = 0;
 };
 

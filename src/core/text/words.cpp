@@ -1,6 +1,8 @@
 // Splitting text at blanks (or another separator) and joining words back.
 #include "text/words.h"
 
+#include "text/utf8.h"
+
 namespace vz {
 
 std::vector<std::string> SplitAll(std::string_view text, char separator) {
@@ -42,6 +44,18 @@ std::string GetWords(std::span<const std::string> words, int first, int last) {
     }
     std::erase(out, '\r');
     return out;
+}
+
+std::string BeforeAngle(std::string_view entry) {
+    return std::string(entry.substr(0, entry.find('<')));
+}
+
+std::string InsideAngle(std::string_view entry) {
+    const std::size_t angle = entry.find('<');
+    if (angle == std::string_view::npos)
+        return {};
+    const std::string withoutLast = utf8::dropLast(entry);
+    return angle + 1 < withoutLast.size() ? withoutLast.substr(angle + 1) : std::string();
 }
 
 } // namespace vz

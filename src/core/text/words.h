@@ -21,4 +21,11 @@ void SplitAtFirst(const std::string& source, char sep, std::string& left, std::s
 // numbered from 1: words[0] is not a word.
 std::string GetWords(std::span<const std::string> words, int first, int last);
 
+// A list entry "name<description>": the text before the first "<" (the whole
+// entry without one) ...
+std::string BeforeAngle(std::string_view entry);
+// ... and the text after the first "<" without the entry's last character
+// (empty without a "<").
+std::string InsideAngle(std::string_view entry);
+
 } // namespace vz

@@ -2,7 +2,6 @@
 #pragma once
 
 #include "platform/controls.h"
-#include "platform/dialog_controls.h"
 
 #include <string>
 

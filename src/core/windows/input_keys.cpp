@@ -31,6 +31,7 @@ FieldKeys keysOf(InputField field) {
         return {false, true};
     case InputField::StatusLine:
     case InputField::PromptField:
+    case InputField::FavouriteChannel:
         break;
     }
     return {false, false};

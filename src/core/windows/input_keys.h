@@ -11,7 +11,14 @@ class LineEdit;
 struct Platform;
 
 // The fields that share the keys.
-enum class InputField { StatusLine, ChannelLine, PrivatLine, TopicBox, PromptField };
+enum class InputField {
+    StatusLine,
+    ChannelLine,
+    PrivatLine,
+    TopicBox,
+    PromptField,
+    FavouriteChannel
+};
 
 enum class KeyAction {
     Type,       // no special meaning: the field handles the key itself

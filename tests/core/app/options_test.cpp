@@ -133,7 +133,7 @@ TEST(OptionsTest, ServerListCycle) {
          [](OptionsWorld& w) {
              w.view().servers.value = "irc.x";
              w.events().onEditServer();
-             EXPECT_EQ(w.app->globals().EditIndex, -1);
+             EXPECT_EQ(w.app->options().addServer().EditIndex, -1);
              w.editor().server.value = "irc.y", w.editor().description.value = "Y";
              w.view().editorEvents->onAdd();
          },
@@ -175,6 +175,22 @@ TEST(OptionsTest, ProxyBoxesFollowTheCheckBox) {
     world.files.files["vuvivaz.ini"] = crlf("[Proxy]|Proxy=0");
     ToolbarOptions(*world.app);
     EXPECT_FALSE(view.proxyBoxesEnabled);
+}
+
+// Starting needs a picked entry; a started plug-in closes the dialog.
+TEST(OptionsTest, PluginButtonStartsThePickedPlugIn) {
+    fake::FakeWorld world;
+    world.files.files["Plugins/Echo.dll"] = "";
+    world.plugins.classes.try_emplace("Echo.Data", "Echo");
+    world.start();
+    ToolbarOptions(*world.app);
+    FakeOptionsView& view = *world.ui.options;
+    EXPECT_EQ(view.plugins.rows, std::vector<std::string>{"Echo"});
+    world.ui.optionsEvents->onPlugin();
+    EXPECT_EQ(world.plugins.started + (view.visible ? "open" : "closed"), "open");
+    view.plugins.selected = 0;
+    world.ui.optionsEvents->onPlugin();
+    EXPECT_EQ(world.plugins.started + (view.visible ? " open" : " closed"), "Echo.Data closed");
 }
 
 } // namespace

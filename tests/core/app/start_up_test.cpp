@@ -44,7 +44,7 @@ TEST(StartUpTest, ConnectsAndShowsTheOptionsOnlyWhenTheSettingsSayExactly1) {
     world.files.files["vuvivaz.ini"] =
         "[Options]\nConnOnStart=1\n[Start]\nOpen=1\n[Last]\nServer=irc.example.net\nPort=6697";
     std::string behindTheDialog;
-    world.ui.whileOptionsModal = [&] {
+    world.ui.whenOptionsShown = [&] {
         behindTheDialog =
             world.server.host + ":" + std::to_string(world.server.port) + ", " +
             world.statusText().lineText(2) + world.statusLast() +

@@ -217,11 +217,13 @@ TEST(Interpreter, MotdStartOffersFavouriteChannelsOnlyForANumberOne) {
     for (const std::string value : {"", "0", "yes", "1x", "1"}) {
         stage.world.files.files["vuvivaz.ini"] = "[Connect]\r\nOpenChannelsForm=" + value + "\r\n";
         stage.world.serverSays(":s 375 me :- s Message of the day -");
-        EXPECT_EQ(stage.world.dialogs.favouritesShown.size(), value == "1" ? 1u : 0u) << value;
+        const auto* dialog = stage.world.ui.favourites;
+        EXPECT_EQ(dialog && dialog->visible && dialog->modal, value == "1") << value;
     }
+    stage.world.ui.favourites->close();
     stage.world.files.files.erase("vuvivaz.ini");
     stage.world.serverSays(":s 375 me :- s Message of the day -");
-    EXPECT_EQ(stage.world.dialogs.favouritesShown, std::vector<bool>{true});
+    EXPECT_FALSE(stage.world.ui.favourites->visible);
 }
 
 TEST(Interpreter, OwnJoinOpensAWindowWhileSlotsAreFree) {
