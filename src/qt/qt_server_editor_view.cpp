@@ -42,6 +42,7 @@ QtServerEditorView::QtServerEditorView(QWidget* parent, ServerEditorViewEvents& 
     auto* layout = new QVBoxLayout(dialog_);
     layout->addWidget(frame);
     layout->addLayout(buttons);
+    dialog_->resize(340, dialog_->sizeHint().height());
     setTabOrder({server_->widget(), port_->widget(), description_->widget(), group_->widget(), add,
                  cancel});
     QObject::connect(add, &QPushButton::clicked, [&events] { events.onAdd(); });
