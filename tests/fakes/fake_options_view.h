@@ -19,52 +19,45 @@ public:
     void removeRow(int i) override { rows.erase(rows.begin() + i); }
     void clear() override { rows.clear(), current = -1, value.clear(); }
     int currentRow() const override { return current; }
+    // Also what the user does picking a row from the list.
     void setCurrentRow(int i) override { current = i, value = row(i); }
     std::string text() const override { return value; }
     void setText(const std::string& text) override { value = text; }
-    // The user picks row `i` from the list.
-    void pick(int i) { setCurrentRow(i); }
 
     std::vector<std::string> rows;
     int current = -1;
     std::string value;
 };
 
-// A dialog that keeps its captions and whether each showing was modal; it
-// runs `whenShown` at every showing.
-struct FakeDialogState {
-    void show(bool modal) {
+// A dialog view that keeps its captions and whether each showing was modal;
+// it runs `whenShown` at every showing.
+template <class View> struct FakeDialog : View {
+    void setCaption(const std::string& name, const std::string& text) override {
+        captions[name] = text;
+    }
+    void show(bool modal) override {
         visible = true;
         shows.push_back(modal);
         if (whenShown)
             whenShown();
     }
+    void close() override { visible = false; }
+
     std::map<std::string, std::string> captions;
     std::vector<bool> shows;
     std::function<void()> whenShown;
     bool visible = false;
 };
 
-class FakeServerEditorView : public ServerEditorView, public FakeDialogState {
-public:
-    void setCaption(const std::string& name, const std::string& text) override {
-        captions[name] = text;
-    }
+struct FakeServerEditorView : FakeDialog<ServerEditorView> {
     LineEdit& txtServer() override { return server; }
     LineEdit& txtPort() override { return port; }
     LineEdit& txtDescription() override { return description; }
     LineEdit& txtGroup() override { return group; }
-    void show(bool modal) override { FakeDialogState::show(modal); }
-    void close() override { visible = false; }
-
     FakeLineEdit server, port, description, group;
 };
 
-class FakeOptionsView : public OptionsView, public FakeDialogState {
-public:
-    void setCaption(const std::string& name, const std::string& text) override {
-        captions[name] = text;
-    }
+struct FakeOptionsView : FakeDialog<OptionsView> {
     void showPage(int p) override { page = p; }
     ComboBox& cmbServer() override { return servers; }
     LineEdit& txtIrcPort() override { return port; }
@@ -90,8 +83,6 @@ public:
         editorEvents = &e;
         return view;
     }
-    void show(bool modal) override { FakeDialogState::show(modal); }
-    void close() override { visible = false; }
 
     int page = 0;
     FakeComboBox servers, languages;

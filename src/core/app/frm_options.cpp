@@ -179,8 +179,7 @@ void frmOptions::Apply() {
 }
 
 void frmOptions::onPage(int page) {
-    if (page >= 1 && page <= 3)
-        view().showPage(page);
+    view().showPage(page);
 }
 
 void frmOptions::onOk() {
