@@ -160,6 +160,7 @@ TEST(OptionsTest, ServerListCycle) {
 
 // The dialog opens on page 1 with its lists filled anew; the proxy frame
 // stays hidden, and its two boxes take typing only while the box is ticked.
+// Connect takes what the dialog shows.
 TEST(OptionsTest, OpensOnPageOneAndTheProxyBoxesFollowTheCheckBox) {
     OptionsWorld world({{"vuvivaz.ini", "[Proxy]|Proxy=1"}, {"x.lng", ""}});
     FakeOptionsView& view = world.view();
@@ -178,6 +179,11 @@ TEST(OptionsTest, OpensOnPageOneAndTheProxyBoxesFollowTheCheckBox) {
     EXPECT_EQ(view.page, 1);
     EXPECT_FALSE(view.proxyBoxesEnabled);
     EXPECT_EQ(view.languages.rows, std::vector<std::string>{"x.lng"});
+    view.servers.value = "irc.x<X>", view.port.value = "7000", view.password.value = "p";
+    world.events().onConnect();
+    EXPECT_EQ(world.server.host + ":" + std::to_string(world.server.port) + " " +
+                  world.app->globals().Password + (view.visible ? " open" : ""),
+              "irc.x:7000 p");
 }
 
 // Starting needs a picked entry; a started plug-in closes the dialog.
