@@ -3,7 +3,8 @@
 and peak memory.
 
 The client runs from a scratch working directory seeded like a first start,
-with [Last] Server/Port pointing here and ConnOnStart=1. The server welcomes
+with [Last] Server/Port pointing here, ConnOnStart=1 and no options dialog
+at start. The server welcomes
 it, forces it into a channel, sends the names, waits for a PONG (so the names
 are handled), then sends the flood and a PING: the rate counts the flood lines
 from the first one sent to the PONG. Peak memory is VmHWM of the client.
@@ -125,6 +126,7 @@ def seed(workdir, port, logging):
     text = text.replace("Server=irc.libera.chat", "Server=127.0.0.1")
     text = text.replace("Port=6667", f"Port={port}")
     text = text.replace("ConnOnStart=0", "ConnOnStart=1")
+    text = text.replace("Open=1", "Open=0")  # no options dialog at start
     if logging:
         text = text.replace("Channels=0", "Channels=1")
     with open(path, "w", encoding="utf-8", newline="") as f:

@@ -16,6 +16,5 @@ int main(int argc, char* argv[]) {
     qt.mainWindow().attach(program);
     const vz::QtSignals signalHandlers([&qt]() { qt.mainWindow().close(); });
     program.startUp();
-    qt.mainWindow().show();
     return QApplication::exec();
 }

@@ -1,11 +1,9 @@
-// Qt dialogs: options, favourite channels and about.
+// Qt dialogs: the about box.
 #include "qt_dialogs.h"
 
 #include "qt_about_box.h"
 
 namespace vz {
-
-void QtDialogs::showOptions(bool) {}
 
 void QtDialogs::showAbout() {
     showAboutBox(parent_);

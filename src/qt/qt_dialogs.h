@@ -1,4 +1,4 @@
-// Qt dialogs: options, favourite channels and about.
+// Qt dialogs: the about box.
 #pragma once
 
 #include "platform/dialogs.h"
@@ -7,13 +7,12 @@ class QWidget;
 
 namespace vz {
 
-// The dialogs of the main window; each shows nothing until it is built.
+// The main window's about box.
 class QtDialogs : public Dialogs {
 public:
     // The dialogs open over `parent`.
     explicit QtDialogs(QWidget& parent) : parent_(parent) {}
 
-    void showOptions(bool modal) override;
     void showAbout() override;
 
 private:

@@ -36,24 +36,6 @@ QHBoxLayout* row(std::initializer_list<QWidget*> widgets) {
 
 } // namespace
 
-void setDialogCaption(QDialog& dialog, const std::string& control, const std::string& text) {
-    QWidget* widget = dialog.findChild<QWidget*>(QString::fromStdString(control));
-    const QString caption = QString::fromStdString(text);
-    if (auto* box = qobject_cast<QGroupBox*>(widget))
-        box->setTitle(caption);
-    else if (auto* pressable = qobject_cast<QAbstractButton*>(widget))
-        pressable->setText(caption);
-    else if (auto* label = qobject_cast<QLabel*>(widget))
-        label->setText(caption);
-}
-
-void showDialog(QDialog& dialog, bool modal) {
-    dialog.setWindowModality(modal ? Qt::ApplicationModal : Qt::NonModal);
-    dialog.show();
-    dialog.raise();
-    dialog.activateWindow();
-}
-
 QtFavouritesView::QtFavouritesView(QWidget* parent, FavouritesViewEvents& events)
     : dialog_(new QDialog(parent)) {
     dialog_->setWindowTitle("VuviVAZ");

@@ -3,34 +3,14 @@
 
 #include "platform/favourites_view.h"
 #include "qt_controls.h"
+#include "qt_dialog_controls.h"
 
-#include <QCheckBox>
 #include <QDialog>
 #include <QPointer>
 
 #include <memory>
 
 namespace vz {
-
-// A check box over a QCheckBox.
-class QtCheckBox final : public CheckBox {
-public:
-    explicit QtCheckBox(QCheckBox* box) : box_(box) {}
-    bool isChecked() const override { return box_ && box_->isChecked(); }
-    void setChecked(bool checked) override {
-        if (box_)
-            box_->setChecked(checked);
-    }
-
-private:
-    QPointer<QCheckBox> box_;
-};
-
-// Sets the text of the dialog's button, group box or check box named `control`.
-void setDialogCaption(QDialog& dialog, const std::string& control, const std::string& text);
-// Shows a dialog without a nested event loop; a modal one blocks input to
-// the other windows only.
-void showDialog(QDialog& dialog, bool modal);
 
 // The favourite channels, a box for a channel typed by hand and the check
 // box that opens the dialog after connecting. Escape and the close box close

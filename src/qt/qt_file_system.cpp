@@ -50,10 +50,18 @@ std::optional<std::string> QtFileSystem::readFile(const std::string& path) const
     return bytes.toStdString();
 }
 
-bool QtFileSystem::writeFileAtomic(const std::string& path, const std::string& data) {
+// QSaveFile gives the new file the old one's permissions; an owner-only file
+// is narrowed before any byte is written.
+bool QtFileSystem::writeFileAtomic(const std::string& path, const std::string& data,
+                                   FileAccess access) {
     QSaveFile file(qPath(path));
     if (!file.open(QIODevice::WriteOnly))
         return false;
+    if (access == FileAccess::OwnerOnly &&
+        !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
+        file.cancelWriting();
+        return false;
+    }
     if (!writeAll(file, data)) {
         file.cancelWriting();
         return false;

@@ -11,7 +11,8 @@ public:
     bool isFile(const std::string& path) const override;
     std::optional<FileStamp> stamp(const std::string& path) const override;
     std::optional<std::string> readFile(const std::string& path) const override;
-    bool writeFileAtomic(const std::string& path, const std::string& data) override;
+    bool writeFileAtomic(const std::string& path, const std::string& data,
+                         FileAccess access = FileAccess::Usual) override;
     bool appendToFile(const std::string& path, const std::string& data) override;
     std::unique_ptr<AppendingFile> openAppending(const std::string& path) override;
     std::vector<std::string> listFiles(const std::string& folder,

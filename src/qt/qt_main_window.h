@@ -32,6 +32,7 @@ public:
     // The nick list's pop-up menu (mnuUser), which the menu bar does not show.
     QMenu* userMenu() { return userMenu_; }
 
+    void show() override { QMainWindow::show(); }
     void setCaption(const std::string& caption) override;
     std::string caption() const override;
     void setIcon(int image) override;

@@ -4,6 +4,7 @@
 #include "qt_chat_view.h"
 #include "qt_favourites_view.h"
 #include "qt_list_view.h"
+#include "qt_options_view.h"
 #include "qt_privat_view.h"
 #include "qt_prompt_view.h"
 #include "qt_status_view.h"
@@ -46,6 +47,10 @@ QtUiFactory::createChannelEditorView(ChannelEditorEvents& events) {
 
 std::unique_ptr<PromptView> QtUiFactory::createPromptView(PromptViewEvents& events) {
     return std::make_unique<QtPromptView>(area_.window(), events);
+}
+
+std::unique_ptr<OptionsView> QtUiFactory::createOptionsView(OptionsViewEvents& events) {
+    return std::make_unique<QtOptionsView>(area_.window(), events);
 }
 
 } // namespace vz

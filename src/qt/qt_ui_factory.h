@@ -28,6 +28,8 @@ public:
     std::unique_ptr<FavouritesView> createFavouritesView(FavouritesViewEvents& events) override;
     std::unique_ptr<ChannelEditorView>
     createChannelEditorView(ChannelEditorEvents& events) override;
+    // The options dialog, over the main window.
+    std::unique_ptr<OptionsView> createOptionsView(OptionsViewEvents& events) override;
 
 private:
     QMdiArea& area_;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fakes/fake_controls.h"
+#include "fakes/fake_options_view.h"
 #include "fakes/fake_plugin_loader.h"
 #include "fakes/printers.h"
 #include "platform/platform.h"
@@ -78,10 +79,12 @@ public:
         ++reads;
         return files.at(path);
     }
-    bool writeFileAtomic(const std::string& path, const std::string& data) override {
+    bool writeFileAtomic(const std::string& path, const std::string& data,
+                         FileAccess access = FileAccess::Usual) override {
         if (failWrites)
             return false;
         files[path] = data;
+        accessOf[path] = access;
         lastWrite_[path] = ++writes_;
         return true;
     }
@@ -94,6 +97,8 @@ public:
                                        const std::string& pattern) const override;
 
     std::map<std::string, std::string> files;
+    // How each file was last written.
+    std::map<std::string, FileAccess> accessOf;
     bool failWrites = false;
     // Files that exist but cannot be read.
     std::set<std::string> unreadable;
@@ -141,6 +146,12 @@ public:
     std::unique_ptr<ChannelEditorView> createChannelEditorView(ChannelEditorEvents&) override {
         return made(channelEditor);
     }
+    std::unique_ptr<OptionsView> createOptionsView(OptionsViewEvents& e) override {
+        optionsEvents = &e;
+        auto view = made(options);
+        view->whenShown = whenOptionsShown;
+        return view;
+    }
 
     // The status window's text; throws before the status window is made.
     FakeTextView& statusText() {
@@ -158,6 +169,10 @@ public:
     FakeFavouritesView* favourites = nullptr;
     FakeChannelEditorView* channelEditor = nullptr;
     PromptViewEvents* promptEvents = nullptr;
+    FakeOptionsView* options = nullptr;
+    OptionsViewEvents* optionsEvents = nullptr;
+    // Runs whenever the options dialog is shown.
+    std::function<void()> whenOptionsShown;
 
 private:
     template <class View> static std::unique_ptr<View> made(View*& slot) {
@@ -169,6 +184,7 @@ private:
 
 class FakeMainWindow : public MainWindowView {
 public:
+    void show() override { visible = true; }
     void setCaption(const std::string& text) override { captionText = text; }
     std::string caption() const override { return captionText; }
     void setIcon(int image) override { icon = image; }
@@ -206,21 +222,12 @@ public:
     std::map<int, std::string> toolTips;
     std::vector<Arrangement> arrangements;
     std::vector<std::string> messages;
-    bool answerYes = true, closed = false;
+    bool answerYes = true, closed = false, visible = false;
 };
 
 class FakeDialogs : public Dialogs {
 public:
-    void showOptions(bool modal) override {
-        optionsShown.push_back(modal);
-        if (whileOptionsShown)
-            whileOptionsShown();
-    }
     void showAbout() override { ++aboutShown; }
-
-    std::vector<bool> optionsShown;
-    // Runs while the options dialog is open (a modal dialog holds its caller).
-    std::function<void()> whileOptionsShown;
     int aboutShown = 0;
 };
 

@@ -142,6 +142,8 @@ private slots:
         vz::MenuJoin(*w->world.app);
         auto* prompt = window().findChild<QDialog*>();
         QVERIFY(prompt != nullptr && prompt->isVisible());
+        vz::ToolbarOptions(*w->world.app);
+        auto* pageButton = window().findChild<QAbstractButton*>("cmdOption1");
         auto& tables = w->world.app->tables();
         vz::frmChat& chat = tables.channel(tables.OpenChannel("#x"));
         chat.AddNick("me");
@@ -151,15 +153,16 @@ private slots:
                 vz::test::subWindowOf(w->world.app->status().window())->windowTitle()};
             for (auto* child : prompt->findChildren<QAbstractButton*>())
                 texts << child->text();
+            texts << pageButton->text();
             return texts << vz::test::subWindowOf(chat.window())->windowTitle();
         };
         QTRY_COMPARE(captions(), (QStringList{"&Файл", "Вихід", "Статус", "Гаразд", "Скасувати",
-                                              "#x - 1 учасників"}));
+                                              "З'єднання", "#x - 1 учасників"}));
         globals().LangName = "English.lng";
         w->world.app->GetLang();
         chat.AddNick("you");
-        QTRY_COMPARE(captions(),
-                     (QStringList{"&File", "Exit", "Status", "OK", "Cancel", "#x - 2 учасників"}));
+        QTRY_COMPARE(captions(), (QStringList{"&File", "Exit", "Status", "OK", "Cancel",
+                                              "Connection", "#x - 2 учасників"}));
     }
 
     void exitButtonAsksFirst() {

@@ -2,8 +2,8 @@
 #include "app/frm_channels.h"
 
 #include "app/frm_main.h"
+#include "config/list_file.h"
 #include "config/settings_values.h"
-#include "text/file_lines.h"
 #include "text/words.h"
 #include "windows/input_keys.h"
 
@@ -64,19 +64,16 @@ void frmChannels::SetLang() {
 void frmChannels::GetData() {
     ListBox& list = view().entries();
     list.clear();
-    const auto bytes = main_.platform().files.readFile(FileName);
-    for (const std::string& line : FileLines(bytes.value_or("")))
-        if (!line.empty())
-            list.addRow(line);
+    for (const std::string& entry : ReadListFile(main_.platform().files, FileName))
+        list.addRow(entry);
 }
 
 void frmChannels::SaveData() {
     const ListBox& list = view().entries();
-    std::string text;
+    std::vector<std::string> entries;
     for (int row = 0; row < list.count(); ++row)
-        if (!list.row(row).empty())
-            text += list.row(row) + "\r\n";
-    main_.platform().files.writeFileAtomic(FileName, text);
+        entries.push_back(list.row(row));
+    WriteListFile(main_.platform().files, FileName, entries);
 }
 
 void frmChannels::onEntryClick(int row) {
@@ -161,9 +158,9 @@ void frmChannels::deleteSelected() {
 void frmChannels::onEditorSave() {
     const std::string channel = editor().channel().text();
     const std::string description = editor().description().text();
-    const std::string entry = description.empty() ? channel : channel + "<" + description + ">";
+    const std::string entry = ListEntry(channel, description);
     if (editorMode_ == "Add") {
-        appendToFile(entry);
+        AppendListEntry(main_.platform().files, FileName, entry);
         GetData();
     } else if (EditIndex >= 0 && EditIndex < view().entries().count()) {
         view().entries().setRow(EditIndex, entry);
@@ -176,15 +173,6 @@ void frmChannels::onEditorSave() {
 
 void frmChannels::onEditorCancel() {
     editor().close();
-}
-
-// The file keeps what it holds; the entry goes on a line of its own.
-void frmChannels::appendToFile(const std::string& entry) {
-    FileSystem& files = main_.platform().files;
-    std::string text = files.readFile(FileName).value_or("");
-    if (!text.empty() && text.back() != '\n' && text.back() != '\r')
-        text += "\r\n";
-    files.writeFileAtomic(FileName, text + entry + "\r\n");
 }
 
 } // namespace vz

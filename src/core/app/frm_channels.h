@@ -44,7 +44,6 @@ private:
     void openEditor(const std::string& mode);
     void editSelected();
     void deleteSelected();
-    void appendToFile(const std::string& entry);
     void storeCheckBox();
 
     frmMain& main_;

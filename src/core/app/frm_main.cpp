@@ -26,7 +26,7 @@ frmMain::frmMain(const Platform& platform)
       logSettings_(globals_, platform.files, platform.locale), writer_(logSettings_),
       replyLimiter_(platform.clock), connection_(*this), ident_(*this), tables_(*this),
       status_(*this), list_(*this), interpreter_(*this), parser_(*this), command_(*this),
-      channels_(*this), plugins_(*this) {
+      channels_(*this), plugins_(*this), options_(*this) {
     platform_.serverSocket.setEvents(&connection_);
     platform_.identSocket.setEvents(&ident_);
 }
@@ -41,6 +41,7 @@ void frmMain::startUp() {
     globals_.ArrangeMode = Arrangement::TileHorizontal;
     LoadOptions();
     SetLang();
+    mainWindow().show();
     status_.show();
     PutStatus(std::string(ProgramTitle) + " v" + VersionText());
     PutStatus(CreditLine);
@@ -54,7 +55,7 @@ void frmMain::startUp() {
     if (settingsIni_.Value("Options", "ConnOnStart") == "1")
         connection_.ConnectToIRC(globals_.Server, globals_.ServerPort);
     if (settingsIni_.Value("Start", "Open") == "1")
-        platform_.dialogs.showOptions(true);
+        options_.Show(true);
 }
 
 void frmMain::applyToolbarImages() {

@@ -4,6 +4,7 @@
 #include "app/connection.h"
 #include "app/frm_channels.h"
 #include "app/frm_command.h"
+#include "app/frm_options.h"
 #include "app/ident_responder.h"
 #include "config/globals.h"
 #include "config/ini_store.h"
@@ -90,6 +91,7 @@ public:
     IdentResponder& ident() { return ident_; }
     Interpreter& interpreter() { return interpreter_; }
     frmCommand& command() { return command_; }
+    frmOptions& options() { return options_; }
     frmChannels& channels() { return channels_; }
     LanguageTexts& languageTexts() { return langTexts_; }
     PluginTable& plugins() { return plugins_; }
@@ -116,6 +118,7 @@ private:
     frmCommand command_;
     frmChannels channels_;
     PluginTable plugins_;
+    frmOptions options_;
     TextView* activeTextView_ = nullptr;
     bool startedUp_ = false;
     bool unreadableReported_ = false;

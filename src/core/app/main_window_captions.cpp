@@ -58,6 +58,8 @@ void frmMain::SetLang() {
 void frmMain::GetLang() {
     SetLang();
     status_.SetLang();
+    options_.SetLang();
+    options_.addServer().SetLang();
     command_.SetLang();
     channels_.SetLang();
 }

@@ -65,7 +65,7 @@ void openLog(frmMain& main, const std::string& logName) {
 } // namespace
 
 void MenuConnect(frmMain& main) {
-    disconnectOrReload(main, MenuServer);
+    disconnectOrReload(main, ToolbarOptions);
 }
 
 void MenuFavourites(frmMain& main) {
@@ -161,7 +161,7 @@ void ToolbarConnect(frmMain& main) {
 }
 
 void ToolbarOptions(frmMain& main) {
-    MenuServer(main);
+    main.options().Show(false);
 }
 
 void ToolbarArrange(frmMain& main) {

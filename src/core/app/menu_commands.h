@@ -11,7 +11,7 @@ class frmMain;
 // forwards each entry to one of these.
 
 // File > Connect: disconnects while connected, otherwise reloads the options
-// and prompts for a server.
+// and shows the options dialog, not modal; the user connects from there.
 void MenuConnect(frmMain& main);
 // File > Channels and toolbar button 2: the favourite channels dialog.
 void MenuFavourites(frmMain& main);
@@ -55,7 +55,7 @@ void UserMenuMsg(frmMain& main);
 // Toolbar button 1: disconnects while connected, otherwise reloads the
 // options and connects to the server and port they name.
 void ToolbarConnect(frmMain& main);
-// Toolbar button 3: as File > Connect while idle, prompts for a server.
+// Toolbar button 3: the options dialog, not modal.
 void ToolbarOptions(frmMain& main);
 // Toolbar button 4: the arrangement that ArrangeMode names.
 void ToolbarArrange(frmMain& main);

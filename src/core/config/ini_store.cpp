@@ -63,6 +63,16 @@ auto findByName(Items& items, const std::string& name) -> decltype(items.data())
     return nullptr;
 }
 
+// A file that keeps a password, under any section, is for its owner's eyes.
+FileAccess accessFor(const std::vector<IniSection>& sections) {
+    const std::string password = foldCase("Password");
+    for (const IniSection& section : sections)
+        for (const IniEntry& entry : section.Entries)
+            if (foldCase(entry.Name) == password && !ValueOrEmpty(entry.Value).empty())
+                return FileAccess::OwnerOnly;
+    return FileAccess::Usual;
+}
+
 } // namespace
 
 const std::string clsINI::NoValue(1, '\0');
@@ -200,7 +210,7 @@ bool clsINI::UpdateFile() {
             text += fileText(entry.Name) + "=" + fileText(entry.Value) + "\r\n";
         text += "\r\n";
     }
-    return files_.writeFileAtomic(FileName, text);
+    return files_.writeFileAtomic(FileName, text, accessFor(Sections));
 }
 
 } // namespace vz

@@ -50,7 +50,8 @@ public:
     int SectionsCount() const;
     // Writes the whole store atomically; false when there is no file name,
     // the load failed, or the file cannot be written (the old file then stays
-    // as it was).
+    // as it was). While a key named Password holds a value, the file is
+    // written readable by its owner alone.
     bool UpdateFile();
 
 private:

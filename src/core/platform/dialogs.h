@@ -3,8 +3,7 @@
 
 namespace vz {
 
-// Dialogs that later parts of the program fill in. Modal calls return when
-// the user has closed the dialog.
+// Dialogs with no logic of their own.
 class Dialogs {
 public:
     Dialogs() = default;
@@ -12,7 +11,6 @@ public:
     Dialogs& operator=(const Dialogs&) = delete;
     virtual ~Dialogs() = default;
 
-    virtual void showOptions(bool modal) = 0;
     virtual void showAbout() = 0;
 };
 

@@ -16,6 +16,7 @@ struct FileStamp {
     bool operator==(const FileStamp&) const = default;
 };
 
+<<<<<<< HEAD
 // A file kept open for appending, for a writer that appends often.
 class AppendingFile {
 public:
@@ -28,6 +29,11 @@ public:
     // created, first: nothing is written to a file the name lost.
     virtual bool append(const std::string& data) = 0;
 };
+=======
+// Who may read a file that is written: as the folder gives it, or its owner
+// alone (a file that holds a password).
+enum class FileAccess { Usual, OwnerOnly };
+>>>>>>> main
 
 // Files relative to the working directory. Contents are raw bytes.
 class FileSystem {
@@ -43,8 +49,10 @@ public:
     // The whole file, or nothing when it is missing or cannot be read.
     virtual std::optional<std::string> readFile(const std::string& path) const = 0;
     // Writes a temporary file beside `path` and renames it over `path`;
-    // false (old file intact) when that fails.
-    virtual bool writeFileAtomic(const std::string& path, const std::string& data) = 0;
+    // false (old file intact) when that fails. OwnerOnly makes the new file
+    // readable and writable by its owner alone before it takes the name.
+    virtual bool writeFileAtomic(const std::string& path, const std::string& data,
+                                 FileAccess access = FileAccess::Usual) = 0;
     // Appends to a file, creating it when missing.
     virtual bool appendToFile(const std::string& path, const std::string& data) = 0;
     // A file to append to again and again; it is opened (created when

@@ -17,6 +17,8 @@ public:
     MainWindowView& operator=(const MainWindowView&) = delete;
     virtual ~MainWindowView() = default;
 
+    // Shows the main window; start-up does it once the position is restored.
+    virtual void show() = 0;
     virtual void setCaption(const std::string& caption) = 0;
     virtual std::string caption() const = 0;
     // Icon 1 idle, 2 connected, 3 ident error, 4 server error.

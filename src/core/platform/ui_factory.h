@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/favourites_view.h"
+#include "platform/options_view.h"
 #include "platform/prompt_view.h"
 #include "platform/window_views.h"
 
@@ -27,6 +28,7 @@ public:
     virtual std::unique_ptr<FavouritesView> createFavouritesView(FavouritesViewEvents& events) = 0;
     virtual std::unique_ptr<ChannelEditorView>
     createChannelEditorView(ChannelEditorEvents& events) = 0;
+    virtual std::unique_ptr<OptionsView> createOptionsView(OptionsViewEvents& events) = 0;
 };
 
 } // namespace vz

@@ -22,6 +22,24 @@ std::string TypedText(const LineEdit& input) {
     return BlanksForLineBreaks(input.text());
 }
 
+std::string TypedText(const ComboBox& combo) {
+    return BlanksForLineBreaks(combo.text());
+}
+
+void ShowComboText(ComboBox& combo, const std::string& text) {
+    int match = -1;
+    for (int row = 0; row < combo.count() && match == -1; ++row)
+        if (combo.row(row) == text)
+            match = row;
+    combo.setCurrentRow(match);
+    combo.setText(text);
+}
+
+int SelectedComboRow(const ComboBox& combo) {
+    const int row = combo.currentRow();
+    return row >= 0 && row < combo.count() && combo.row(row) == combo.text() ? row : -1;
+}
+
 void AddressWord(LineEdit& input, const std::string& word) {
     const std::string line = TypedText(input) + " " + word + ", ";
     input.setText(line);

@@ -30,7 +30,7 @@ TEST_F(MenuCommandsTest, ConnectEntriesDisconnectOrElseOfferTheOptionsOrConnect)
     MenuConnect(app());
     EXPECT_EQ(g().Server, "irc.example.net");
     EXPECT_EQ(world.server.connects, 0);
-    EXPECT_EQ(app().command().strMode, "SERVER ");
+    EXPECT_EQ(world.ui.options->shows, std::vector<bool>{false});
     world.connect();
     MenuConnect(app());
     EXPECT_FALSE(world.server.open);
@@ -42,7 +42,8 @@ TEST_F(MenuCommandsTest, ConnectEntriesDisconnectOrElseOfferTheOptionsOrConnect)
     ToolbarConnect(app());
     EXPECT_FALSE(g().Connected);
     EXPECT_EQ(world.server.connects, 2);
-    EXPECT_EQ(world.ui.prompt->shows, 1);
+    ToolbarOptions(app());
+    EXPECT_EQ(world.ui.options->shows, (std::vector<bool>{false, false}));
 }
 
 // Button 4 offers the arrangement after the one just made.

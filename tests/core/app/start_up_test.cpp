@@ -35,7 +35,7 @@ TEST(StartUpTest, ConnectsAndShowsTheOptionsOnlyWhenTheSettingsSayExactly1) {
     for (const std::string value : {" 1", "1x", "0", "", "yes"}) {
         const auto world = started("[Options]|ConnOnStart=" + value + "|[Start]|Open=" + value);
         EXPECT_EQ(world->server.connects, 0) << value;
-        EXPECT_TRUE(world->dialogs.optionsShown.empty()) << value;
+        EXPECT_EQ(world->ui.options, nullptr) << value;
         EXPECT_TRUE(world->ui.status->win.isVisible());
         EXPECT_EQ(world->mainWindow.toolImages,
                   (std::map<int, int>{{1, 1}, {2, 3}, {3, 4}, {4, 5}, {5, 8}, {6, 9}}));
@@ -44,14 +44,16 @@ TEST(StartUpTest, ConnectsAndShowsTheOptionsOnlyWhenTheSettingsSayExactly1) {
     world.files.files["vuvivaz.ini"] =
         "[Options]\nConnOnStart=1\n[Start]\nOpen=1\n[Last]\nServer=irc.example.net\nPort=6697";
     std::string behindTheDialog;
-    world.dialogs.whileOptionsShown = [&] {
-        behindTheDialog = world.server.host + ":" + std::to_string(world.server.port) + ", " +
-                          world.statusText().lineText(2) + world.statusLast();
+    world.ui.whenOptionsShown = [&] {
+        behindTheDialog =
+            world.server.host + ":" + std::to_string(world.server.port) + ", " +
+            world.statusText().lineText(2) + world.statusLast() +
+            (world.mainWindow.visible && world.ui.status->win.visible ? ", shown" : "");
     };
     world.start();
-    EXPECT_EQ(world.dialogs.optionsShown, std::vector<bool>{true}); // modal
+    EXPECT_EQ(world.ui.options->shows, std::vector<bool>{true}); // modal
     EXPECT_EQ(behindTheDialog,
-              "irc.example.net:6697,  >>> ***  Connecting to irc.example.net:6697");
+              "irc.example.net:6697,  >>> ***  Connecting to irc.example.net:6697, shown");
 }
 
 // Texts that are missing read as empty, a bad port as 6667; the log flags

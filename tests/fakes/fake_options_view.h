@@ -1,0 +1,97 @@
+#pragma once
+
+#include "fakes/fake_controls.h"
+#include "platform/options_view.h"
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace vz::fake {
+
+class FakeComboBox : public ComboBox {
+public:
+    int count() const override { return static_cast<int>(rows.size()); }
+    std::string row(int i) const override { return i >= 0 && i < count() ? rows[i] : ""; }
+    void addRow(const std::string& text) override { rows.push_back(text); }
+    void setRow(int i, const std::string& text) override { rows.at(i) = text; }
+    void removeRow(int i) override { rows.erase(rows.begin() + i); }
+    void clear() override { rows.clear(), current = -1, value.clear(); }
+    int currentRow() const override { return current; }
+    // Also what the user does picking a row from the list.
+    void setCurrentRow(int i) override { current = i, value = row(i); }
+    std::string text() const override { return value; }
+    void setText(const std::string& text) override { value = text; }
+
+    std::vector<std::string> rows;
+    int current = -1;
+    std::string value;
+};
+
+// A dialog view that keeps its captions and whether each showing was modal;
+// it runs `whenShown` at every showing.
+template <class View> struct FakeDialog : View {
+    void setCaption(const std::string& name, const std::string& text) override {
+        captions[name] = text;
+    }
+    void show(bool modal) override {
+        visible = true;
+        shows.push_back(modal);
+        if (whenShown)
+            whenShown();
+    }
+    void close() override { visible = false; }
+
+    std::map<std::string, std::string> captions;
+    std::vector<bool> shows;
+    std::function<void()> whenShown;
+    bool visible = false;
+};
+
+struct FakeServerEditorView : FakeDialog<ServerEditorView> {
+    LineEdit& txtServer() override { return server; }
+    LineEdit& txtPort() override { return port; }
+    LineEdit& txtDescription() override { return description; }
+    LineEdit& txtGroup() override { return group; }
+    FakeLineEdit server, port, description, group;
+};
+
+struct FakeOptionsView : FakeDialog<OptionsView> {
+    void showPage(int p) override { page = p; }
+    ComboBox& cmbServer() override { return servers; }
+    LineEdit& txtIrcPort() override { return port; }
+    LineEdit& txtFullName() override { return fullName; }
+    LineEdit& txtEmail() override { return email; }
+    LineEdit& txtNick() override { return nick; }
+    LineEdit& txtAlternative() override { return alternative; }
+    LineEdit& txtPassword() override { return password; }
+    CheckBox& chkConnOnStart() override { return connOnStart; }
+    ListBox& lstPlugins() override { return plugins; }
+    ComboBox& cmbLang() override { return languages; }
+    CheckBox& Check2() override { return openAtStart; }
+    CheckBox& chkChanLog() override { return chanLog; }
+    CheckBox& chkPrivLog() override { return privLog; }
+    CheckBox& chkProxy() override { return proxy; }
+    LineEdit& txtProxyServer() override { return proxyServer; }
+    LineEdit& txtProxyPort() override { return proxyPort; }
+    void setProxyBoxesEnabled(bool on) override { proxyBoxesEnabled = on; }
+    void hideProxyFrame() override { proxyFrameHidden = true; }
+    std::unique_ptr<ServerEditorView> createServerEditor(ServerEditorViewEvents& e) override {
+        auto view = std::make_unique<FakeServerEditorView>();
+        editor = view.get();
+        editorEvents = &e;
+        return view;
+    }
+
+    int page = 0;
+    FakeComboBox servers, languages;
+    FakeLineEdit port, fullName, email, nick, alternative, password, proxyServer, proxyPort;
+    FakeCheckBox connOnStart, openAtStart, chanLog, privLog, proxy;
+    FakeListBox plugins;
+    bool proxyBoxesEnabled = false, proxyFrameHidden = false;
+    FakeServerEditorView* editor = nullptr;
+    ServerEditorViewEvents* editorEvents = nullptr;
+};
+
+} // namespace vz::fake

@@ -1,0 +1,102 @@
+#include "app/frm_main.h"
+#include "app/menu_commands.h"
+#include "qt_options_view.h"
+#include "qt_server_editor_view.h"
+#include "qt_world.h"
+
+#include <QComboBox>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+// The widgets the focus visits, one Tab at a time, from where it is when the
+// dialog opens until it comes back there.
+QStringList tabWalk(QDialog& dialog) {
+    QApplication::setActiveWindow(&dialog);
+    QWidget* first = QApplication::focusWidget();
+    QStringList names{first->objectName()};
+    for (int i = 0; i < 40; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        if (QApplication::focusWidget() == first)
+            break;
+        names << QApplication::focusWidget()->objectName();
+    }
+    return names;
+}
+
+} // namespace
+
+// The options dialog and the server editor on real widgets: Enter confirms,
+// Escape cancels, Tab follows the layout.
+class OptionsDialogTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<vz::test::QtWorld> world;
+
+    QDialog& options() {
+        return *dynamic_cast<vz::QtOptionsView&>(world->app->options().view()).dialog();
+    }
+    QDialog& editor() {
+        return *dynamic_cast<vz::QtServerEditorView&>(world->app->options().addServer().view())
+                    .dialog();
+    }
+
+private slots:
+    void init() {
+        world = std::make_unique<vz::test::QtWorld>();
+        world->files.files["Server.txt"] = "irc.a\r\nirc.b<B>\r\n";
+        vz::ToolbarOptions(*world->app);
+        options().findChild<QComboBox*>("cmbServer")->setCurrentIndex(0);
+    }
+    void cleanup() { world.reset(); }
+
+    void tabOrderFollowsTheLayout() {
+        QCOMPARE(tabWalk(options()),
+                 (QStringList{"cmbServer", "btnAdd", "btnEdit", "btnDelete", "txtIrcPort",
+                              "txtFullName", "txtEmail", "txtNick", "txtAlternative", "txtPassword",
+                              "chkConnOnStart", "btnConnect", "btnOk", "btnCancel", "btnApply",
+                              "cmdOption1", "cmdOption2", "cmdOption3"}));
+        world->app->options().onEditServer();
+        QCOMPARE(tabWalk(editor()), (QStringList{"txtServer", "txtPort", "txtDescription",
+                                                 "txtGroup", "btnAdd", "btnCancel"}));
+    }
+
+    // Each row types "x" into a field of the dialog or of the editor (opened
+    // by Edit on irc.a), presses a key, and reads the file it writes.
+    void keysConfirmOrCancel_data() {
+        QTest::addColumn<bool>("inEditor");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("Enter in a text box") << false << "txtNick" << int(Qt::Key_Return) << "x";
+        QTest::newRow("Enter in the server box")
+            << false << "cmbServer" << int(Qt::Key_Enter) << "x";
+        QTest::newRow("Escape") << false << "txtNick" << int(Qt::Key_Escape) << "";
+        QTest::newRow("Enter in the editor") << true << "txtServer" << int(Qt::Key_Return) << "x";
+        QTest::newRow("Escape in the editor") << true << "txtServer" << int(Qt::Key_Escape) << "";
+    }
+    void keysConfirmOrCancel() {
+        QFETCH(bool, inEditor);
+        QFETCH(QString, field);
+        QFETCH(int, key);
+        QFETCH(QString, written);
+        if (inEditor)
+            world->app->options().onEditServer();
+        QDialog& dialog = inEditor ? editor() : options();
+        auto* line = dialog.findChild<QLineEdit*>(field);
+        line = line != nullptr ? line : dialog.findChild<QComboBox*>(field)->lineEdit();
+        line->setText("x");
+        QTest::keyClick(dialog.findChild<QWidget*>(field), Qt::Key(key));
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(options().isVisible(), inEditor);
+        const std::string file = world->files.files[inEditor ? "Server.txt" : "vuvivaz.ini"];
+        const std::string stored = inEditor ? "x\r\nirc.b<B>" : "=x\r\n";
+        QCOMPARE(file.find(stored) != std::string::npos, !written.isEmpty());
+        QCOMPARE(options().findChild<QComboBox*>("cmbServer")->count(), 2);
+    }
+};
+
+QTEST_MAIN(OptionsDialogTest)
+#include "options_dialog_test.moc"
