@@ -4,10 +4,10 @@ and peak memory.
 
 The client runs from a scratch working directory seeded like a first start,
 with [Last] Server/Port pointing here, ConnOnStart=1 and no options dialog
-at start. The server welcomes
-it, forces it into a channel, sends the names, waits for a PONG (so the names
-are handled), then sends the flood and a PING: the rate counts the flood lines
-from the first one sent to the PONG. Peak memory is VmHWM of the client.
+at start. The server welcomes it, forces it into a channel, sends the names,
+waits for a PONG (so the names are handled), then sends the flood and a
+PING: the rate counts the flood lines from the first one sent to the PONG.
+Peak memory is VmHWM of the client.
 """
 
 import argparse

@@ -5,6 +5,7 @@
 #include <QTcpSocket>
 #include <QtTest>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -16,7 +17,10 @@ namespace {
 class Recorder : public vz::ClientSocketEvents, public vz::IdentSocketEvents {
 public:
     void onConnected() override { events.push_back("connected"); }
-    void onDataArrived(const std::string& bytes) override { data += bytes; }
+    void onDataArrived(const std::string& bytes) override {
+        data += bytes;
+        largestRead = std::max(largestRead, bytes.size());
+    }
     void onError(int number, const std::string& description) override {
         events.push_back("error " + std::to_string(number));
         errorText = description;
@@ -32,6 +36,7 @@ public:
 
     std::vector<std::string> events;
     std::string data, errorText;
+    std::size_t largestRead = 0;
     vz::IdentSocket* acceptOnRequest = nullptr;
     std::function<void()> retry;
 };
@@ -113,6 +118,19 @@ private slots:
         settle();
         QCOMPARE(recorder.events, (Events{"connected", "closed"}));
         QCOMPARE(recorder.data, "PING :x\r\n\xE9\0\x03"s);
+    }
+
+    // A flood reaches the logic in bounded pieces, all of it before the close.
+    void aFloodArrivesInBoundedPiecesBeforeTheClose() {
+        connectClient();
+        std::string flood;
+        for (int line = 0; flood.size() < 1000000; ++line)
+            flood += ":a!b@c PRIVMSG #x :line " + std::to_string(line) + "\r\n";
+        peer->write(bytesOf(flood));
+        peer->disconnectFromHost();
+        QTRY_COMPARE(recorder.events, (Events{"connected", "closed"}));
+        QVERIFY(recorder.data == flood);
+        QVERIFY(recorder.largestRead <= 64 * 1024);
     }
 
     void noEventAfterCloseOrWithoutReceiver_data() {

@@ -16,7 +16,6 @@ struct FileStamp {
     bool operator==(const FileStamp&) const = default;
 };
 
-<<<<<<< HEAD
 // A file kept open for appending, for a writer that appends often.
 class AppendingFile {
 public:
@@ -29,11 +28,10 @@ public:
     // created, first: nothing is written to a file the name lost.
     virtual bool append(const std::string& data) = 0;
 };
-=======
+
 // Who may read a file that is written: as the folder gives it, or its owner
 // alone (a file that holds a password).
 enum class FileAccess { Usual, OwnerOnly };
->>>>>>> main
 
 // Files relative to the working directory. Contents are raw bytes.
 class FileSystem {
