@@ -25,9 +25,10 @@ public:
     std::size_t size() const { return live_; }
     bool empty() const { return live_ == 0; }
 
+    // Forgets every item and gives their memory back.
     void clear() {
-        slots_.clear();
-        heads_.clear();
+        slots_ = {};
+        heads_ = {};
         positions_.build({});
         live_ = 0;
     }
