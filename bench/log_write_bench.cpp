@@ -29,7 +29,7 @@ void BM_LogOpenedForEachEntry(benchmark::State& state) {
     ScratchFolder scratch;
     vz::QtFileSystem files;
     for (auto _ : state)
-        files.appendToFile("#flood.txt", Entry);
+        files.openAppending("#flood.txt")->append(Entry);
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_LogOpenedForEachEntry);

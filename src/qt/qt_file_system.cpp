@@ -69,15 +69,6 @@ bool QtFileSystem::writeFileAtomic(const std::string& path, const std::string& d
     return file.commit();
 }
 
-bool QtFileSystem::appendToFile(const std::string& path, const std::string& data) {
-    QFile file(qPath(path));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
-        return false;
-    const bool written = writeAll(file, data);
-    file.close();
-    return written && file.error() == QFileDevice::NoError;
-}
-
 namespace {
 
 // A file descriptor opened for appending; every append is one write to the

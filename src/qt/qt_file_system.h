@@ -13,7 +13,6 @@ public:
     std::optional<std::string> readFile(const std::string& path) const override;
     bool writeFileAtomic(const std::string& path, const std::string& data,
                          FileAccess access = FileAccess::Usual) override;
-    bool appendToFile(const std::string& path, const std::string& data) override;
     std::unique_ptr<AppendingFile> openAppending(const std::string& path) override;
     std::vector<std::string> listFiles(const std::string& folder,
                                        const std::string& pattern) const override;

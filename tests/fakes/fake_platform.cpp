@@ -35,14 +35,16 @@ std::optional<FileStamp> FakeFiles::stamp(const std::string& path) const {
 
 namespace {
 
-// Appends through the fake's own appendToFile, counting itself while open.
+// Appends to the fake's file, counting itself while open.
 class FakeAppendingFile : public AppendingFile {
 public:
     FakeAppendingFile(FakeFiles& files, std::string path) : files_(files), path_(std::move(path)) {
         ++files_.openAppenders;
     }
     ~FakeAppendingFile() override { --files_.openAppenders; }
-    bool append(const std::string& data) override { return files_.appendToFile(path_, data); }
+    bool append(const std::string& data) override {
+        return !files_.failWrites && files_.writeFileAtomic(path_, files_.files[path_] + data);
+    }
 
 private:
     FakeFiles& files_;

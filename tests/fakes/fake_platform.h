@@ -88,9 +88,6 @@ public:
         lastWrite_[path] = ++writes_;
         return true;
     }
-    bool appendToFile(const std::string& path, const std::string& data) override {
-        return !failWrites && writeFileAtomic(path, files[path] + data);
-    }
     std::unique_ptr<AppendingFile> openAppending(const std::string& path) override;
     // Patterns are "*" and a suffix ("*.lng").
     std::vector<std::string> listFiles(const std::string& folder,

@@ -61,7 +61,7 @@ private slots:
 
     void filesAreBytesAndAFailedWriteKeepsTheOldFile() {
         const std::string data = "[Last]\r\nServer=\xD0\x86rc\r\n\0x"s;
-        QVERIFY(files.writeFileAtomic("kept.ini", data) && files.appendToFile("kept.ini", "+"));
+        QVERIFY(files.writeFileAtomic("kept.ini", data) && files.openAppending("kept.ini")->append("+"));
         QVERIFY(files.isFile("kept.ini") && !files.isFile("missing.ini"));
         QVERIFY(!files.readFile("missing.ini"));
         QVERIFY(QDir().mkdir("folder.ini"));

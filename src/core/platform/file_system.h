@@ -51,8 +51,6 @@ public:
     // readable and writable by its owner alone before it takes the name.
     virtual bool writeFileAtomic(const std::string& path, const std::string& data,
                                  FileAccess access = FileAccess::Usual) = 0;
-    // Appends to a file, creating it when missing.
-    virtual bool appendToFile(const std::string& path, const std::string& data) = 0;
     // A file to append to again and again; it is opened (created when
     // missing) at the first append, and a failed open is tried again at the next.
     virtual std::unique_ptr<AppendingFile> openAppending(const std::string& path) = 0;
