@@ -14,7 +14,6 @@ namespace {
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
-using Lines = std::vector<std::string>;
 using Flags = std::vector<bool>;
 
 constexpr int Enter = 13;
