@@ -25,14 +25,6 @@ TEST(SettingsValuesTest, NumbersAreReadOnlyWhenTheWholeTextIsOne) {
     EXPECT_EQ(ParseTwips("x"), std::nullopt);
 }
 
-TEST(SettingsValuesTest, FormatIsShortestAndReadsBack) {
-    for (const auto& [value, text] :
-         {std::pair{1440.0f, "1440"}, {1234.5f, "1234.5"}, {-15.0f, "-15"}, {0.1f, "0.1"}})
-        EXPECT_EQ(FormatSingle(value), text);
-    for (const float value : {0.1f, 1.0f / 3.0f, 16777216.0f, -7.25f})
-        EXPECT_EQ(ParseSingle(FormatSingle(value)), value);
-}
-
 TEST(SettingsValuesTest, UserLocaleDoesNotChangeTheDecimalPoint) {
     const char* chosen = nullptr;
     for (const char* name : {"uk_UA.UTF-8", "de_DE.UTF-8", "ru_RU.UTF-8", "fr_FR.UTF-8"})

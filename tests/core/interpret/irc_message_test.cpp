@@ -49,15 +49,5 @@ TEST(Words, GetWordsJoinsTheRangeWithoutCarriageReturns) {
         EXPECT_EQ(GetWords(words, first, last), joined) << first << ".." << last;
 }
 
-TEST(Words, SplitAtFirstGivesBothSidesOrTheWholeTextTwice) {
-    std::string left, right, same = "x:y";
-    SplitAtFirst("a b c", ' ', left, right);
-    EXPECT_EQ(left + "|" + right, "a|b c");
-    SplitAtFirst("abc", ' ', left, right);
-    EXPECT_EQ(left + "|" + right, "abc|abc");
-    SplitAtFirst(same, ':', left, same);
-    EXPECT_EQ(left + "|" + same, "x|y");
-}
-
 } // namespace
 } // namespace vz
