@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
-ensure_packages
+ensure_packages xvfb python3
 
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release > /dev/null
 cmake --build build/release -j "${VUVIVAZ_JOBS:-2}"
