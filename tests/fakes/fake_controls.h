@@ -154,14 +154,13 @@ public:
 
 class FakePromptView : public PromptView {
 public:
-    void setLabel(const std::string& text) override { label = text; }
-    void setOkCaption(const std::string& text) override { okCaption = text; }
-    void setCancelCaption(const std::string& text) override { cancelCaption = text; }
+    void setLabel(const std::string&) override {}
+    void setOkCaption(const std::string&) override {}
+    void setCancelCaption(const std::string&) override {}
     LineEdit& field() override { return fieldLine; }
     void show() override { visible = true, ++shows; }
     void close() override { visible = false; }
 
-    std::string label, okCaption, cancelCaption;
     FakeLineEdit fieldLine;
     bool visible = false;
     int shows = 0;
@@ -174,45 +173,39 @@ public:
     bool checked = false;
 };
 
-// A dialog's shown state and captions by control name.
-struct FakeDialogWindow {
-    void setCaption(const std::string& control, const std::string& text) {
-        captions[control] = text;
+// A dialog view that keeps its captions and whether each showing was modal;
+// it runs `whenShown` at every showing.
+template <class View> struct FakeDialog : View {
+    void setCaption(const std::string& name, const std::string& text) override {
+        captions[name] = text;
     }
-    void show(bool isModal) { visible = true, modal = isModal; }
-    void close() { visible = false; }
+    void show(bool modal) override {
+        visible = true;
+        shows.push_back(modal);
+        if (whenShown)
+            whenShown();
+    }
+    void close() override { visible = false; }
 
     std::map<std::string, std::string> captions;
-    bool visible = false, modal = false;
+    std::vector<bool> shows;
+    std::function<void()> whenShown;
+    bool visible = false;
 };
 
-class FakeFavouritesView : public FavouritesView, public FakeDialogWindow {
-public:
+struct FakeFavouritesView : FakeDialog<FavouritesView> {
     ListBox& entries() override { return list; }
     LineEdit& selectedChannel() override { return selectedLine; }
     LineEdit& typedChannel() override { return typedLine; }
     CheckBox& openAfterConnecting() override { return check; }
-    void setCaption(const std::string& c, const std::string& t) override {
-        FakeDialogWindow::setCaption(c, t);
-    }
-    void show(bool isModal) override { FakeDialogWindow::show(isModal); }
-    void close() override { FakeDialogWindow::close(); }
-
     FakeListBox list;
     FakeLineEdit selectedLine, typedLine;
     FakeCheckBox check;
 };
 
-class FakeChannelEditorView : public ChannelEditorView, public FakeDialogWindow {
-public:
+struct FakeChannelEditorView : FakeDialog<ChannelEditorView> {
     LineEdit& channel() override { return channelLine; }
     LineEdit& description() override { return descriptionLine; }
-    void setCaption(const std::string& c, const std::string& t) override {
-        FakeDialogWindow::setCaption(c, t);
-    }
-    void show(bool isModal) override { FakeDialogWindow::show(isModal); }
-    void close() override { FakeDialogWindow::close(); }
-
     FakeLineEdit channelLine, descriptionLine;
 };
 

@@ -3,8 +3,6 @@
 #include "fakes/fake_controls.h"
 #include "platform/options_view.h"
 
-#include <functional>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -27,26 +25,6 @@ public:
     std::vector<std::string> rows;
     int current = -1;
     std::string value;
-};
-
-// A dialog view that keeps its captions and whether each showing was modal;
-// it runs `whenShown` at every showing.
-template <class View> struct FakeDialog : View {
-    void setCaption(const std::string& name, const std::string& text) override {
-        captions[name] = text;
-    }
-    void show(bool modal) override {
-        visible = true;
-        shows.push_back(modal);
-        if (whenShown)
-            whenShown();
-    }
-    void close() override { visible = false; }
-
-    std::map<std::string, std::string> captions;
-    std::vector<bool> shows;
-    std::function<void()> whenShown;
-    bool visible = false;
 };
 
 struct FakeServerEditorView : FakeDialog<ServerEditorView> {

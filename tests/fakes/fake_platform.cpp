@@ -72,6 +72,24 @@ std::vector<std::string> FakeFiles::listFiles(const std::string& folder,
     return out;
 }
 
+namespace {
+
+std::string replaced(std::string text, const std::string& from, const std::string& to) {
+    for (std::size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size())
+        text.replace(at, from.size(), to);
+    return text;
+}
+
+} // namespace
+
+std::string crlf(const std::string& text) {
+    return replaced(text, "|", "\r\n");
+}
+
+std::string bars(const std::string& text) {
+    return replaced(text, "\r\n", "|");
+}
+
 std::vector<std::string> FakeClientSocket::sentLines() const {
     std::vector<std::string> lines;
     for (std::size_t from = 0, end = 0; from < sent.size(); from = end + 1) {

@@ -109,6 +109,10 @@ private:
     std::int64_t writes_ = 0;
 };
 
+// Settings text as tests write it, "|" for each CR LF, and back.
+std::string crlf(const std::string& text);
+std::string bars(const std::string& text);
+
 // A default file the program ships in data/.
 inline std::string shippedFile(const std::string& name) {
     std::ifstream in(std::string(VUVIVAZ_DATA_DIR) + "/" + name, std::ios::binary);
@@ -148,13 +152,6 @@ public:
         auto view = made(options);
         view->whenShown = whenOptionsShown;
         return view;
-    }
-
-    // The status window's text; throws before the status window is made.
-    FakeTextView& statusText() {
-        if (!status)
-            throw std::logic_error("status window not created");
-        return status->textView;
     }
 
     FakeStatusView* status = nullptr;
@@ -224,8 +221,7 @@ public:
 
 class FakeDialogs : public Dialogs {
 public:
-    void showAbout() override { ++aboutShown; }
-    int aboutShown = 0;
+    void showAbout() override {}
 };
 
 class FakeClientSocket : public ClientSocket {
@@ -247,7 +243,6 @@ public:
 
     // Lines sent so far, without their line feeds (in order).
     std::vector<std::string> sentLines() const;
-    void clearSent() { sent.clear(); }
 
     ClientSocketEvents* events = nullptr;
     std::string host;
@@ -337,7 +332,7 @@ public:
     // Lines sent to the server since the last call.
     std::vector<std::string> takeSent() {
         auto lines = server.sentLines();
-        server.clearSent();
+        server.sent.clear();
         return lines;
     }
     // The lines sent and shown (in the status, channel and private windows)
@@ -346,7 +341,10 @@ public:
     // EXPECT_EQ(world.news(), "").
     std::string news();
 
-    FakeTextView& statusText() { return ui.statusText(); }
+    // The status window's text; throws before the status window is made.
+    FakeTextView& statusText() {
+        return ui.status ? ui.status->textView : throw std::logic_error("no status window");
+    }
     std::string statusLast() { return statusText().lastLine(); }
     // The channel window of `name`; throws when there is none.
     frmChat& chat(const std::string& name);

@@ -3,7 +3,6 @@
 #pragma once
 
 #include "platform/controls.h"
-#include "platform/file_system.h"
 #include "platform/main_window_view.h"
 
 #include <ostream>
@@ -17,12 +16,6 @@ inline bool operator==(const TwipRect& a, const TwipRect& b) {
 inline void PrintTo(const TextRun& r, std::ostream* os) {
     *os << "{\"" << r.text << "\" #" << std::hex << r.attr.rgb << std::dec
         << (r.attr.bold ? " bold" : "") << (r.attr.underline ? " underline" : "") << "}";
-}
-inline void PrintTo(const TwipRect& r, std::ostream* os) {
-    *os << "{left " << r.left << ", top " << r.top << ", " << r.width << " x " << r.height << "}";
-}
-inline void PrintTo(const FileStamp& s, std::ostream* os) {
-    *os << "{modified " << s.modifiedMs << ", " << s.size << " bytes}";
 }
 inline void PrintTo(Arrangement a, std::ostream* os) {
     *os << (a == Arrangement::Cascade        ? "Cascade"

@@ -18,10 +18,6 @@ TEST_F(ClientAndPeerTest, ChannelPrivateNoticeAndCtcpTrafficReachBothSides) {
     other.say("vuvi", ctcp("VERSION"));
     EXPECT_TRUE(other.waitFor("^:vuvi!\\S+ NOTICE other :\x01VERSION VuviVAZ for Windows\x01$"))
         << other.transcript();
-    other.say("vuvi", ctcp("PING 1234567890"));
-    EXPECT_TRUE(
-        other.waitFor("^:vuvi!\\S+ NOTICE other :\x01PING 0 seconds, cause VuviVAZ is elite\x01$"))
-        << other.transcript();
 
     client.typeInStatus("/join #test");
     ASSERT_TRUE(rowsBecome({"@vuvi"})) << dump();
@@ -30,26 +26,22 @@ TEST_F(ClientAndPeerTest, ChannelPrivateNoticeAndCtcpTrafficReachBothSides) {
     other.say("#test", "hello vuvi ");
     EXPECT_TRUE(client.waitForLine(client.chatView("#test").textView, "^ other: \thello vuvi$"))
         << dump();
-    client.typeInChannel("#test", "good morning");
+    client.type(client.chat("#test"), "good morning");
     EXPECT_TRUE(other.waitFor("^:vuvi!\\S+ PRIVMSG #test :good morning$")) << other.transcript();
-    other.say("#test", ctcp("VERSION"));
-    EXPECT_TRUE(other.waitFor(
-        "^:vuvi!\\S+ NOTICE other :\x01VERSION VuviVAZ v1\\.15 for Windows9x, 2000, XP\x01$"))
-        << other.transcript();
 
-    client.typeInChannel("#test", "/raw MODE #test +o other");
+    client.type(client.chat("#test"), "/raw MODE #test +o other");
     EXPECT_TRUE(other.waitFor("^:vuvi!\\S+ MODE #test \\+o other$")) << other.transcript();
     EXPECT_TRUE(rowsBecome({"@vuvi", "@other"})) << dump();
     other.sendLine("TOPIC #test :Fresh topic");
     EXPECT_TRUE(waitUntil([&] {
         return client.chatView("#test").topicView.text() == "Fresh topic";
     })) << dump();
-    client.typeInChannel("#test", "/kick #test other behave");
+    client.type(client.chat("#test"), "/kick #test other behave");
     EXPECT_TRUE(other.waitFor("^:vuvi!\\S+ KICK #test other :behave$")) << other.transcript();
     EXPECT_TRUE(rowsBecome({"@vuvi"})) << dump();
     ASSERT_TRUE(other.join("#test")) << other.transcript();
     ASSERT_TRUE(rowsBecome({"@vuvi", "other"})) << dump();
-    client.typeInChannel("#test", "/part #test bye");
+    client.type(client.chat("#test"), "/part #test bye");
     EXPECT_FALSE(client.hasChannel("#test"));
     EXPECT_TRUE(other.waitFor("^:vuvi!\\S+ PART #test")) << other.transcript();
 
@@ -57,7 +49,7 @@ TEST_F(ClientAndPeerTest, ChannelPrivateNoticeAndCtcpTrafficReachBothSides) {
     ASSERT_TRUE(waitUntil([&] { return client.hasPrivat("other"); })) << client.statusTranscript();
     EXPECT_TRUE(client.waitForLine(client.privatView("other").textView, "^ other: \thi there$"))
         << client.privatView("other").textView.text();
-    client.typeInPrivat("other", "hello back");
+    client.type(client.privat("other"), "hello back");
     EXPECT_TRUE(other.waitFor("^:vuvi!\\S+ PRIVMSG other :hello back$")) << other.transcript();
     other.sendLine("NOTICE vuvi :heads up");
     EXPECT_TRUE(client.waitForStatus("^ NOTICE other:\theads up$")) << client.statusTranscript();

@@ -62,18 +62,11 @@ public:
     }
 
     // Typing a line and pressing Enter in a window's input line.
-    void typeInStatus(const std::string& line) {
-        ui.status->inputLine.setText(line);
-        app->status().onInputEnter();
+    template <class Window> static void type(Window& window, const std::string& line) {
+        window.txtIn().setText(line);
+        window.onInputEnter();
     }
-    void typeInChannel(const std::string& channel, const std::string& line) {
-        chatView(channel).inputLine.setText(line);
-        chat(channel).onInputEnter();
-    }
-    void typeInPrivat(const std::string& nick, const std::string& line) {
-        privatView(nick).inputLine.setText(line);
-        privat(nick).onInputEnter();
-    }
+    void typeInStatus(const std::string& line) { type(app->status(), line); }
 
     bool hasChannel(const std::string& name) const { return app->tables().FindChannel(name) != -1; }
     bool hasPrivat(const std::string& nick) const { return app->tables().FindPrivat(nick) != -1; }

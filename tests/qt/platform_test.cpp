@@ -61,7 +61,8 @@ private slots:
 
     void filesAreBytesAndAFailedWriteKeepsTheOldFile() {
         const std::string data = "[Last]\r\nServer=\xD0\x86rc\r\n\0x"s;
-        QVERIFY(files.writeFileAtomic("kept.ini", data) && files.openAppending("kept.ini")->append("+"));
+        QVERIFY(files.writeFileAtomic("kept.ini", data) &&
+                files.openAppending("kept.ini")->append("+"));
         QVERIFY(files.isFile("kept.ini") && !files.isFile("missing.ini"));
         QVERIFY(!files.readFile("missing.ini"));
         QVERIFY(QDir().mkdir("folder.ini"));
@@ -115,6 +116,8 @@ private slots:
         const vz::QtLocaleFormat locale;
         QVERIFY(!locale.shortDate().empty() && !locale.timeOfDay().empty());
         QVERIFY(locale.timeOfDay().back() != ' ');
+        QVERIFY(QString::fromStdString(locale.timeOfDay())
+                    .contains(QRegularExpression(R"(\d:\d\d:\d\d)")));
         const int dpi = qRound(QGuiApplication::primaryScreen()->logicalDotsPerInch());
         QCOMPARE(vz::twipsToPixels(1440), dpi);
         QCOMPARE(vz::pixelsToTwips(dpi), 1440);

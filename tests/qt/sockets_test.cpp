@@ -105,6 +105,8 @@ private slots:
         peer = nullptr;
     }
 
+    // A flood reaches the logic in bounded pieces, its unfinished last line
+    // included, before the one close.
     void bytesTravelUnchangedAndTheServerClosesOnceAfterTheLast() {
         connectClient();
         const std::string sent = "NICK \xD0\x86\xFF\x01\r\n\0end"s;
@@ -112,23 +114,15 @@ private slots:
         QTRY_COMPARE(peer->bytesAvailable(), qint64(sent.size()));
         QCOMPARE(peer->readAll(), bytesOf(sent));
         QCOMPARE(client.localAddress(), std::string("127.0.0.1"));
-        peer->write(bytesOf("PING :x\r\n\xE9\0\x03"s));
+        std::string flood;
+        for (int line = 0; flood.size() < 1000000; ++line)
+            flood += ":a!b@c PRIVMSG #x :line " + std::to_string(line) + "\r\n";
+        flood += "PING :x\r\n\xE9\0\x03"s;
+        peer->write(bytesOf(flood));
         peer->disconnectFromHost();
         QTRY_COMPARE(recorder.events, (Events{"connected", "closed"}));
         settle();
         QCOMPARE(recorder.events, (Events{"connected", "closed"}));
-        QCOMPARE(recorder.data, "PING :x\r\n\xE9\0\x03"s);
-    }
-
-    // A flood reaches the logic in bounded pieces, all of it before the close.
-    void aFloodArrivesInBoundedPiecesBeforeTheClose() {
-        connectClient();
-        std::string flood;
-        for (int line = 0; flood.size() < 1000000; ++line)
-            flood += ":a!b@c PRIVMSG #x :line " + std::to_string(line) + "\r\n";
-        peer->write(bytesOf(flood));
-        peer->disconnectFromHost();
-        QTRY_COMPARE(recorder.events, (Events{"connected", "closed"}));
         QVERIFY(recorder.data == flood);
         QVERIFY(recorder.largestRead <= 64 * 1024);
     }

@@ -1,10 +1,9 @@
 #include "app/frm_main.h"
 #include "app/menu_commands.h"
 #include "fakes/fake_platform.h"
+#include "text/words.h"
 
 #include <gtest/gtest.h>
-
-#include <functional>
 
 namespace vz {
 namespace {
@@ -22,65 +21,51 @@ public:
         world.files.files[frmChannels::FileName] = file;
         MenuFavourites(*world.app);
     }
-    void save(const std::string& channel, const std::string& description) {
-        editor().channelLine.value = channel;
-        editor().descriptionLine.value = description;
-        dialog().onEditorSave();
-    }
     fake::FakeWorld world;
 };
 
-// Each row opens the dialog over a file, edits the list and reads the file
-// and the selected-channel box back.
+// Each row opens the dialog over a file, picks an entry (-1: none), presses
+// a button, checks what the editor opened with ("channel|description";
+// nullptr: not checked), saves an entry typed there ("channel<description>";
+// nullptr: none), and reads the file and the selected-channel box back.
 TEST_F(FavouritesTest, ListEditsReachTheFile) {
-    using Edit = std::function<void(FavouritesTest&)>;
-    const std::tuple<const char*, const char*, Edit, const char*, const char*> rows[] = {
-        {"add with a description", "",
-         [](auto& t) {
-             t.dialog().onButton("btnAdd");
-             t.save("#a", "Alpha");
-         },
-         "#a<Alpha>\r\n", "#a"},
-        {"add to a file without its last line end", "#a",
-         [](auto& t) {
-             t.dialog().onButton("btnAdd");
-             t.save("#b", "");
-         },
-         "#a\r\n#b\r\n", "#b"},
-        {"edit with nothing selected", "#a\r\n",
-         [](auto& t) {
-             t.dialog().onButton("btnEdit");
-             t.save("#x", "");
-         },
-         "#a\r\n", "#x"},
-        {"edit the selected entry", "#a\r\n#b<B>\r\n",
-         [](auto& t) {
-             t.view().list.selected = 1;
-             t.dialog().onButton("btnEdit");
-             EXPECT_EQ(t.editor().channelLine.value + "|" + t.editor().descriptionLine.value,
-                       "#b|B");
-             t.save("#c", "C");
-         },
-         "#a\r\n#c<C>\r\n", "#c"},
-        {"delete the selected entry", "#a\r\n#b\r\n",
-         [](auto& t) {
-             t.view().list.selected = 0;
-             t.dialog().onButton("btnDelete");
-         },
-         "#b\r\n", ""},
-        {"delete with nothing selected rewrites", "#a\n\n#b",
-         [](auto& t) { t.dialog().onButton("btnDelete"); }, "#a\r\n#b\r\n", ""},
+    struct Row {
+        const char *name, *file;
+        int pick;
+        const char *button, *opened, *saved, *after, *selected;
     };
-    for (const auto& [name, file, edit, after, selected] : rows) {
-        SCOPED_TRACE(name);
-        open(file);
-        edit(*this);
-        EXPECT_EQ(world.files.files[frmChannels::FileName], after);
-        EXPECT_EQ(view().selectedLine.value, selected);
+    const Row rows[] = {
+        {"add with a description", "", -1, "btnAdd", nullptr, "#a<Alpha>", "#a<Alpha>\r\n", "#a"},
+        {"add to a file without its last line end", "#a", -1, "btnAdd", nullptr, "#b",
+         "#a\r\n#b\r\n", "#b"},
+        {"edit with nothing selected", "#a\r\n", -1, "btnEdit", nullptr, "#x", "#a\r\n", "#x"},
+        {"edit the selected entry", "#a\r\n#b<B>\r\n", 1, "btnEdit", "#b|B", "#c<C>",
+         "#a\r\n#c<C>\r\n", "#c"},
+        {"delete the selected entry", "#a\r\n#b\r\n", 0, "btnDelete", nullptr, nullptr, "#b\r\n",
+         ""},
+        {"delete with nothing selected rewrites", "#a\n\n#b", -1, "btnDelete", nullptr, nullptr,
+         "#a\r\n#b\r\n", ""},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        open(row.file);
+        view().list.selected = row.pick;
+        dialog().onButton(row.button);
+        if (row.opened != nullptr) {
+            EXPECT_EQ(editor().channelLine.value + "|" + editor().descriptionLine.value,
+                      row.opened);
+        }
+        if (row.saved != nullptr) {
+            editor().channelLine.value = BeforeAngle(row.saved);
+            editor().descriptionLine.value = InsideAngle(row.saved);
+            dialog().onEditorSave();
+        }
+        EXPECT_EQ(world.files.files[frmChannels::FileName], row.after);
+        EXPECT_EQ(view().selectedLine.value, row.selected);
         std::string rows;
-        for (const std::string& row : view().list.rows)
-            rows += row + "\r\n";
-        EXPECT_EQ(rows, after);
+        for (const std::string& entry : view().list.rows)
+            rows += entry + "\r\n";
+        EXPECT_EQ(rows, row.after);
     }
 }
 
@@ -103,6 +88,9 @@ TEST_F(FavouritesTest, RequestsCloseTheDialogAndTheCheckBoxIsStoredOnEveryClose)
     EXPECT_TRUE(dialog().onChannelKey(13));
     EXPECT_EQ(world.news(), "sent: JOIN #kyiv\nsent: \nsent: names #kyiv\nsent: JOIN #й\nsent: \n"
                             "Status:  join\nStatus:  names\nStatus:  join\n");
+    view().check.checked = false;
+    dialog().onClosed();
+    EXPECT_NE(world.files.files["vuvivaz.ini"].find("OpenChannelsForm=0\r\n"), std::string::npos);
 }
 
 } // namespace

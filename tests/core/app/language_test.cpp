@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <sstream>
 
 namespace vz {
@@ -34,9 +33,7 @@ TEST(LanguageFilesTest, ShippedFilesHoldEveryKey) {
     fake::FakeFiles files;
     for (const char* name : {"Ukrainian.lng", "English.lng"}) {
         SCOPED_TRACE(name);
-        std::ostringstream text;
-        text << std::ifstream(std::string(VUVIVAZ_DATA_DIR) + "/" + name, std::ios::binary).rdbuf();
-        files.files[name] = text.str();
+        files.files[name] = fake::shippedFile(name);
         clsINI ini(files);
         ini.setFileName(name);
         for (const auto& [section, keys] : LanguageKeys) {

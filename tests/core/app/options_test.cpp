@@ -9,14 +9,8 @@
 namespace vz {
 namespace {
 
+using fake::crlf;
 using fake::FakeOptionsView;
-
-// CR LF written as "|".
-std::string crlf(std::string text) {
-    for (std::size_t at; (at = text.find('|')) != std::string::npos;)
-        text.replace(at, 1, "\r\n");
-    return text;
-}
 
 // A started world with `files` (CR LF as "|") and the options dialog opened
 // from the toolbar.
@@ -160,7 +154,7 @@ TEST(OptionsTest, ServerListCycle) {
 
 // The dialog opens on page 1 with its lists filled anew; the proxy frame
 // stays hidden, and its two boxes take typing only while the box is ticked.
-// Connect takes what the dialog shows.
+// Connect takes what the dialog shows without storing it.
 TEST(OptionsTest, OpensOnPageOneAndTheProxyBoxesFollowTheCheckBox) {
     OptionsWorld world({{"vuvivaz.ini", "[Proxy]|Proxy=1"}, {"x.lng", ""}});
     FakeOptionsView& view = world.view();
@@ -184,6 +178,7 @@ TEST(OptionsTest, OpensOnPageOneAndTheProxyBoxesFollowTheCheckBox) {
     EXPECT_EQ(world.server.host + ":" + std::to_string(world.server.port) + " " +
                   world.app->globals().Password + (view.visible ? " open" : ""),
               "irc.x:7000 p");
+    EXPECT_EQ(world.files.files["vuvivaz.ini"], crlf("[Proxy]|Proxy=0")); // nothing stored
 }
 
 // Starting needs a picked entry; a started plug-in closes the dialog.

@@ -14,21 +14,11 @@ using Lines = std::vector<std::string>;
 using World = fake::FakeWorld;
 
 // A world started with `settings` as its settings file, CR LF written as "|".
-std::unique_ptr<World> started(std::string settings) {
+std::unique_ptr<World> started(const std::string& settings) {
     auto world = std::make_unique<World>();
-    for (std::size_t at; (at = settings.find('|')) != std::string::npos;)
-        settings.replace(at, 1, "\r\n");
-    world->files.files["vuvivaz.ini"] = settings;
+    world->files.files["vuvivaz.ini"] = fake::crlf(settings);
     world->start();
     return world;
-}
-
-// The settings file, CR LF shown as "|".
-std::string settingsFile(World& world) {
-    std::string text = world.files.files["vuvivaz.ini"];
-    for (std::size_t at; (at = text.find("\r\n")) != std::string::npos;)
-        text.replace(at, 2, "|");
-    return text;
 }
 
 TEST(StartUpTest, ConnectsAndShowsTheOptionsOnlyWhenTheSettingsSayExactly1) {
@@ -122,7 +112,7 @@ TEST(StartUpTest, ShutdownSavesTheServerAndThePosition) {
         world->mainWindow.rect = TwipRect{-300, 450, 14400, 10800};
         world->mainWindow.minimized = minimised;
         world->app->shutDown();
-        EXPECT_EQ(settingsFile(*world), after);
+        EXPECT_EQ(fake::bars(world->files.files["vuvivaz.ini"]), after);
     }
 }
 

@@ -19,10 +19,7 @@ protected:
     // The file as the store writes it back, each CR LF shown as "|".
     std::string written() {
         EXPECT_TRUE(ini.UpdateFile());
-        std::string text = files.files["test.ini"];
-        for (std::size_t at; (at = text.find("\r\n")) != std::string::npos;)
-            text.replace(at, 2, "|");
-        return text;
+        return fake::bars(files.files["test.ini"]);
     }
 
     fake::FakeFiles files;

@@ -42,7 +42,8 @@ struct Stage {
             return world.statusLast();
         if (where == "nick")
             return world.app->globals().Nick + " asked " +
-                   std::to_string(world.ui.prompt ? world.ui.prompt->shows : 0) + " |" + world.statusLast();
+                   std::to_string(world.ui.prompt ? world.ui.prompt->shows : 0) + " |" +
+                   world.statusLast();
         if (where == "privats")
             return std::to_string(world.app->tables().PrivatCount()) + " |" + world.statusLast();
         if (where == "list") {
@@ -218,7 +219,7 @@ TEST(Interpreter, MotdStartOffersFavouriteChannelsOnlyForANumberOne) {
         stage.world.files.files["vuvivaz.ini"] = "[Connect]\r\nOpenChannelsForm=" + value + "\r\n";
         stage.world.serverSays(":s 375 me :- s Message of the day -");
         const auto* dialog = stage.world.ui.favourites;
-        EXPECT_EQ(dialog && dialog->visible && dialog->modal, value == "1") << value;
+        EXPECT_EQ(dialog && dialog->visible && dialog->shows.back(), value == "1") << value;
     }
     stage.world.ui.favourites->close();
     stage.world.files.files.erase("vuvivaz.ini");

@@ -135,8 +135,10 @@ TYPED_TEST(WindowTest, LayoutSkipsANegativeSize) {
 }
 
 // Each row: who says the line ("" when the user types it) and what is sent
-// and shown then. The reply limit is the limiter's own test.
+// and shown then; every line shown goes to the window's log. The reply
+// limit is the limiter's own test.
 TYPED_TEST(ConversationTest, LinesOfBothSides) {
+    this->world.app->globals().LogChannels = this->world.app->globals().LogPrivats = "1";
     const std::string at = std::string(TypeParam::name) + ": ", speaker = TypeParam::speakerOfBOB;
     const std::string to = "sent: PRIVMSG " + std::string(TypeParam::name) + " :";
     const std::string version = "sent: NOTICE bob :\1VERSION " + std::string(TypeParam::version);
@@ -161,6 +163,9 @@ TYPED_TEST(ConversationTest, LinesOfBothSides) {
     }
     EXPECT_EQ(this->text().lines.at(0).back().attr.rgb, 0x7F007Fu);
     EXPECT_EQ(this->text().lines.at(4).at(1), (TextRun{speaker, {0, true, false}}));
+    const std::string log = this->world.files.files[std::string(TypeParam::name) + ".txt"];
+    EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 2 * 8) << log;
+    EXPECT_TRUE(log.ends_with("- me:\tpasted QUIT\r\n----------------------\r\n")) << log;
 }
 
 TYPED_TEST(ConversationTest, ClickAddressesTheWordUnderThePointer) {
