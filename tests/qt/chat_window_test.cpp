@@ -1,3 +1,4 @@
+#include "config/translit.h"
 #include "qt_world.h"
 #include "windows/frm_chat.h"
 #include "windows/frm_privat.h"
@@ -59,6 +60,29 @@ private slots:
         QTest::keyClick(&widgetOf(input), Qt::Key(key),
                         ctrl ? Qt::ControlModifier : Qt::NoModifier);
         QCOMPARE(news(*world), sent);
+    }
+
+    // Whatever the layout, the conversion keys replace the line and put the
+    // caret at its end.
+    void conversionKeys_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("converted");
+        QTest::newRow("Ctrl+R") << int(Qt::Key_R) << QString("pryvit") << "привіт";
+        QTest::newRow("Ctrl+К, no Latin layout") << 0x41A << QString("pryvit") << "привіт";
+        QTest::newRow("Ctrl+Д") << 0x414 << QString("привіт") << "pryvit";
+        QTest::newRow("Ctrl+Ы") << 0x42B << QString("руддщ") << "hello";
+    }
+    void conversionKeys() {
+        QFETCH(int, key);
+        QFETCH(QString, typed);
+        world->files.files[TranslitFileName] = fake::shippedFile(TranslitFileName);
+        QLineEdit& edit = widgetOf(chat->txtIn());
+        edit.insert(typed);
+        edit.setCursorPosition(0);
+        QTest::sendKeyEvent(QTest::Press, &edit, Qt::Key(key), QString(), Qt::ControlModifier);
+        QTEST(edit.text(), "converted");
+        QCOMPARE(edit.cursorPosition(), edit.text().size());
     }
 
     void topicBoxKeysAndFocusReachTheLogic() {

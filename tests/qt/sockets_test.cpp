@@ -1,3 +1,4 @@
+#include "integration/free_port.h"
 #include "qt_client_socket.h"
 #include "qt_ident_socket.h"
 
@@ -41,13 +42,6 @@ public:
     std::function<void()> retry;
 };
 
-// A port on the loopback interface that nothing listens on right now.
-quint16 freePort() {
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    return probe.serverPort();
-}
-
 QByteArray bytesOf(const std::string& text) {
     return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -70,7 +64,7 @@ class SocketsTest : public QObject {
     vz::QtClientSocket client;
     vz::QtIdentSocket ident;
     QTcpSocket requester;
-    quint16 port = 0;
+    int port = 0;
     Recorder recorder;
 
     void connectClient() {
@@ -81,7 +75,7 @@ class SocketsTest : public QObject {
     }
 
     void listenAndConnect() {
-        port = freePort();
+        port = vz::it::freeLoopbackPort();
         ident.listen(port);
         requester.connectToHost(QHostAddress::LocalHost, port);
         QTRY_COMPARE(recorder.events, Events{"request"});
@@ -150,7 +144,7 @@ private slots:
             recorder.retry = nullptr;
             client.connectTo("127.0.0.1", server.serverPort());
         };
-        client.connectTo("127.0.0.1", freePort());
+        client.connectTo("127.0.0.1", vz::it::freeLoopbackPort());
         const std::string refused =
             "error " + std::to_string(QAbstractSocket::ConnectionRefusedError);
         QTRY_COMPARE(recorder.events, (Events{refused, "connected"}));
@@ -159,7 +153,7 @@ private slots:
 
     void acceptedRequesterIsServedAloneAndMayHangUp() {
         listenAndConnect();
-        QCOMPARE(ident.localPort(), int(port));
+        QCOMPARE(ident.localPort(), port);
         QTRY_COMPARE(ident.remotePort(), int(requester.localPort()));
         QTcpSocket second;
         second.connectToHost(QHostAddress::LocalHost, port);

@@ -28,9 +28,9 @@ QStringList tabWalk(QDialog& dialog) {
 
 } // namespace
 
-// The options dialog and the server editor on real widgets: Enter confirms,
-// Escape cancels, Tab follows the layout.
-class OptionsDialogTest : public QObject {
+// The options dialog, the server editor and the favourite channels dialog on
+// real widgets: Enter confirms, Escape cancels, Tab follows the layout.
+class DialogsTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<vz::test::QtWorld> world;
@@ -96,7 +96,24 @@ private slots:
         QCOMPARE(file.find(stored) != std::string::npos, !written.isEmpty());
         QCOMPARE(options().findChild<QComboBox*>("cmbServer")->count(), 2);
     }
+
+    void favouritesEnterJoinsTheTypedChannelAndEscapeClosesStoringTheCheckBox() {
+        vz::MenuFavourites(*world->app);
+        QLineEdit& typed = *world->area.window()->findChild<QLineEdit*>("txtChannel");
+        auto* dialog = qobject_cast<QDialog*>(typed.window());
+        QVERIFY(dialog != nullptr && dialog->isVisible() && !dialog->isModal());
+        QTest::keyClicks(&typed, "#qt");
+        QTest::keyClick(&typed, Qt::Key_Return);
+        QCOMPARE(vz::test::news(*world), QString("sent: JOIN #qt\nsent: \n"));
+        QVERIFY(!dialog->isVisible());
+        world->app->channels().Show(true);
+        QVERIFY(dialog->isModal());
+        dialog->findChild<QCheckBox*>("Check1")->setChecked(true);
+        QTest::keyClick(dialog, Qt::Key_Escape);
+        QVERIFY(!dialog->isVisible());
+        QVERIFY(world->files.files["vuvivaz.ini"].find("OpenChannelsForm=1") != std::string::npos);
+    }
 };
 
-QTEST_MAIN(OptionsDialogTest)
-#include "options_dialog_test.moc"
+QTEST_MAIN(DialogsTest)
+#include "dialogs_test.moc"
