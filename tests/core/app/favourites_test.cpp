@@ -59,6 +59,7 @@ TEST_F(FavouritesTest, ListEditsReachTheFile) {
             editor().channelLine.value = BeforeAngle(row.saved);
             editor().descriptionLine.value = InsideAngle(row.saved);
             dialog().onEditorSave();
+            EXPECT_FALSE(editor().visible);
         }
         EXPECT_EQ(world.files.files[frmChannels::FileName], row.after);
         EXPECT_EQ(view().selectedLine.value, row.selected);
@@ -67,6 +68,9 @@ TEST_F(FavouritesTest, ListEditsReachTheFile) {
             rows += entry + "\r\n";
         EXPECT_EQ(rows, row.after);
     }
+    dialog().onButton("btnAdd");
+    dialog().onEditorCancel();
+    EXPECT_FALSE(editor().visible);
 }
 
 TEST_F(FavouritesTest, RequestsCloseTheDialogAndTheCheckBoxIsStoredOnEveryClose) {

@@ -144,6 +144,7 @@ TEST(OptionsTest, ServerListCycle) {
             if (row.port != nullptr)
                 editor.port.value = row.port;
             view.editorEvents->onAdd();
+            EXPECT_FALSE(editor.visible);
         }
         EXPECT_EQ(world.files.files["Server.txt"], crlf(row.after));
         EXPECT_EQ(view.servers.rows, ReadListFile(world.files, ServerListFile));

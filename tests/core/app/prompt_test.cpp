@@ -20,7 +20,8 @@ TEST(PromptTest, EachModeBuildsItsCommand) {
         bool staysOpen = false;
     };
     const Row rows[] = {
-        {"join paces channels", MenuJoin, "#a,#b", "sent: JOIN #a\nsent: JOIN #b\nsent: \nStatus:  join\n"},
+        {"join paces channels", MenuJoin, "#a,#b",
+         "sent: JOIN #a\nsent: JOIN #b\nsent: \nStatus:  join\n"},
         {"whois as typed", MenuWhois, "bob x", "sent: whois bob x\nStatus:  whois\n"},
         {"part then the window's own", MenuPart, "#X", "sent: PART #X\nsent: PART #x\n"},
         {"part of no window", MenuPart, "#nowhere", "sent: PART #nowhere\n"},
