@@ -143,6 +143,10 @@ public:
     std::unique_ptr<ChannelEditorView> createChannelEditorView(ChannelEditorEvents&) override {
         return made(channelEditor);
     }
+    std::unique_ptr<CertificateView> createCertificateView(CertificateViewEvents& e) override {
+        certificateEvents = &e;
+        return made(certificate);
+    }
     std::unique_ptr<OptionsView> createOptionsView(OptionsViewEvents& e) override {
         optionsEvents = &e;
         auto view = made(options);
@@ -168,6 +172,8 @@ public:
     PromptViewEvents* promptEvents = nullptr;
     FakeOptionsView* options = nullptr;
     OptionsViewEvents* optionsEvents = nullptr;
+    FakeCertificateView* certificate = nullptr;
+    CertificateViewEvents* certificateEvents = nullptr;
     // Runs whenever the options dialog is shown.
     std::function<void()> whenOptionsShown;
 
@@ -232,8 +238,14 @@ class FakeClientSocket : public ClientSocket {
 public:
     void setEvents(ClientSocketEvents* e) override { events = e; }
     void connectTo(const std::string& toHost, int toPort) override {
-        host = toHost, port = toPort, open = true;
+        host = toHost, port = toPort, open = true, acceptedFingerprint = "-";
         ++connects;
+    }
+    // `acceptedFingerprint` keeps what a TLS attempt was given; "-" for plain.
+    void connectSecurely(const std::string& toHost, int toPort,
+                         const std::string& fingerprint) override {
+        connectTo(toHost, toPort);
+        acceptedFingerprint = fingerprint;
     }
     void close() override {
         ++closes;
@@ -254,6 +266,7 @@ public:
     int port = 0, connects = 0, closes = 0;
     bool open = false;
     std::string sent; // raw bytes
+    std::string acceptedFingerprint;
 };
 
 class FakeIdentSocket : public IdentSocket {

@@ -23,6 +23,8 @@ struct ClientSettings {
     int identPort = 0;
     // [Last] Password; left out when empty.
     std::string password{};
+    // [Last] Port written with "+".
+    bool tls = false;
 };
 
 constexpr int DefaultIdentPort = 113;

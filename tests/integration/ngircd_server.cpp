@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSslCertificate>
 #include <QStandardPaths>
 
 #include <fstream>
@@ -17,7 +18,8 @@ constexpr int StartTimeoutMs = 10000;
 constexpr auto Readable = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
                           QFile::ReadOther | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther;
 
-std::string configText(const std::string& folder, int port, const NgircdOptions& options) {
+std::string configText(const std::string& folder, int port, int tlsPort,
+                       const NgircdOptions& options) {
     const char* lookUp = options.lookUpNamesAndIdent ? "yes" : "no";
     std::ostringstream out;
     out << "[Global]\nName = irc.test.local\nInfo = VuviVAZ integration test server\n"
@@ -31,6 +33,9 @@ std::string configText(const std::string& folder, int port, const NgircdOptions&
         << "PAM = no\nRequireAuthPing = yes\nOperCanUseMode = yes\n"
         << "[Operator]\nName = " << NgircdServer::OperatorName
         << "\nPassword = " << NgircdServer::OperatorPassword << "\n";
+    if (tlsPort != 0)
+        out << "[SSL]\nCertFile = " << folder << "/cert.pem\nKeyFile = " << folder
+            << "/key.pem\nDHFile = " << folder << "/dh.pem\nPorts = " << tlsPort << "\n";
     return out.str();
 }
 
@@ -55,15 +60,54 @@ NgircdServer::NgircdServer(const NgircdOptions& options) {
     QDir(folder).mkdir("run");
     QFile::setPermissions(folder + "/run", QFile::Permissions(0x7777));
     writeReadable(path("ngircd.motd"), "Welcome to the VuviVAZ test server\n");
-    // Another program may take the free port before ngircd binds it.
+    if (options.tls && !makeCertificate())
+        return;
+    // Another program may take the free ports before ngircd binds them.
     for (int attempt = 0; attempt < 3 && port_ == 0; ++attempt) {
         const int port = freeLoopbackPort();
-        writeReadable(path("ngircd.conf"), configText(folder.toStdString(), port, options));
-        if (start(port))
+        int tlsPort = 0;
+        while (options.tls && (tlsPort == 0 || tlsPort == port))
+            tlsPort = freeLoopbackPort();
+        writeReadable(path("ngircd.conf"),
+                      configText(folder.toStdString(), port, tlsPort, options));
+        if (start(tlsPort != 0 ? tlsPort : port)) {
             port_ = port;
-        else
+            tlsPort_ = tlsPort;
+        } else {
             stop();
+        }
     }
+}
+
+// A fresh self-signed certificate and key, and the standard Diffie-Hellman
+// group that ngircd would otherwise take seconds to generate (openssl:
+// scripts/deps.sh).
+bool NgircdServer::makeCertificate() {
+    const auto file = [this](const char* name) { return QString::fromStdString(path(name)); };
+    const QStringList runs[] = {{"req", "-x509", "-newkey", "ec", "-pkeyopt",
+                                 "ec_paramgen_curve:prime256v1", "-nodes", "-days", "2", "-subj",
+                                 "/CN=irc.test.local", "-keyout", file("key.pem"), "-out",
+                                 file("cert.pem")},
+                                {"genpkey", "-genparam", "-algorithm", "DH", "-pkeyopt",
+                                 "group:ffdhe2048", "-out", file("dh.pem")}};
+    for (const QStringList& arguments : runs) {
+        QProcess openssl;
+        openssl.setProcessChannelMode(QProcess::MergedChannels);
+        openssl.setStandardOutputFile(file("ngircd.log"), QIODevice::Append);
+        openssl.start("openssl", arguments);
+        if (!openssl.waitForFinished(StartTimeoutMs) || openssl.exitCode() != 0)
+            return false;
+    }
+    for (const char* name : {"key.pem", "cert.pem", "dh.pem"})
+        QFile::setPermissions(file(name), Readable);
+    return true;
+}
+
+std::string NgircdServer::certificateFingerprint() const {
+    const auto certificates = QSslCertificate::fromPath(QString::fromStdString(path("cert.pem")));
+    return certificates.isEmpty()
+               ? std::string()
+               : certificates.first().digest(QCryptographicHash::Sha256).toHex().toStdString();
 }
 
 std::string NgircdServer::diagnostics() const {
@@ -73,13 +117,13 @@ std::string NgircdServer::diagnostics() const {
 
 // Waits for the line ngircd logs once it listens: probing the port instead
 // would bring stray connections (and their ident lookups) to the server.
-bool NgircdServer::start(int port) {
+bool NgircdServer::start(int lastPort) {
     const QString program =
         QStandardPaths::findExecutable("ngircd", {"/usr/sbin", "/usr/local/sbin"});
     process_.setProcessChannelMode(QProcess::MergedChannels);
     process_.setStandardOutputFile(QString::fromStdString(path("ngircd.log")), QIODevice::Append);
     process_.start(program, {"-n", "-f", QString::fromStdString(path("ngircd.conf"))});
-    const std::string listening = "Now listening on [127.0.0.1]:" + std::to_string(port);
+    const std::string listening = "Now listening on [127.0.0.1]:" + std::to_string(lastPort);
     return waitUntil(
                [&] {
                    return process_.state() == QProcess::NotRunning ||

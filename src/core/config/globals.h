@@ -1,6 +1,7 @@
 // The program-wide values that every part of the logic reads.
 #pragma once
 
+#include "config/settings_values.h"
 #include "platform/main_window_view.h"
 
 #include <string>
@@ -14,7 +15,7 @@ constexpr const char* ProgramTitle = "VuviVAZ";
 struct Globals {
     // Filled from the settings file by LoadOptions.
     std::string Server;
-    int ServerPort = 6667; // 1 to 65535
+    IrcPort ServerPort; // 1 to 65535, "+" for TLS
     std::string Nick;
     std::string Alternative;
     std::string FullName;

@@ -28,7 +28,8 @@ const std::pair<const char*, const char*> LanguageKeys[] = {
     {"Command", "btnOk btnCancel Join Nick Server Whois Part Privat Topic"},
     {"Chat", "strUsersCount"},
     {"Private", "strCaption"},
-    {"List", "Caption1 Caption2 Caption3"}};
+    {"List", "Caption1 Caption2 Caption3"},
+    {"Certificate", "Caption lblWarning lblServer lblReason lblSha256 btnAccept btnReject"}};
 
 TEST(LanguageFilesTest, ShippedFilesHoldEveryKey) {
     fake::FakeFiles files;

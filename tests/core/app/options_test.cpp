@@ -89,8 +89,8 @@ TEST(OptionsTest, ApplyAddsMissingKeysInOrderThenSetsEveryKey) {
         EXPECT_EQ(world.files.files["vuvivaz.ini"], crlf(row.after));
         EXPECT_EQ(world.files.accessOf["vuvivaz.ini"], row.access);
         const Globals& g = world.app->globals();
-        EXPECT_EQ(g.Server + ":" + std::to_string(g.ServerPort) + " " + g.LangName + " " +
-                      g.LogChannels + g.LogPrivats + " " + world.view().captions["cmdOption1"],
+        EXPECT_EQ(g.Server + ":" + g.ServerPort.text() + " " + g.LangName + " " + g.LogChannels +
+                      g.LogPrivats + " " + world.view().captions["cmdOption1"],
                   row.taken);
         EXPECT_EQ(world.view().visible, !row.ok);
     }
