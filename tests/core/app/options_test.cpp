@@ -49,16 +49,16 @@ TEST(OptionsTest, ApplyAddsMissingKeysInOrderThenSetsEveryKey) {
          [](FakeOptionsView& v) {
              v.fullName.value = "Taras", v.email.value = "t@example.net", v.nick.value = "taras";
              v.alternative.value = "taras_", v.servers.value = "irc.example.net<Ex>";
-             v.port.value = "7000", v.connOnStart.checked = v.chanLog.checked = true;
+             v.port.value = "+7000", v.connOnStart.checked = v.chanLog.checked = true;
              v.proxy.checked = true, v.proxyServer.value = "proxy.example";
              v.proxyPort.value = "1080";
          },
          false,
          "[Options]|FullName=Taras|Email=t@example.net|Nick=taras|Alternative=taras_|"
-         "ConnOnStart=1||[Last]|Server=irc.example.net<Ex>|Port=7000||[Start]|Open=0||"
+         "ConnOnStart=1||[Last]|Server=irc.example.net<Ex>|Port=+7000||[Start]|Open=0||"
          "[Lang]|Name=Ukrainian.lng||[Logs]|Channels=1|Privats=0||[Proxy]|Proxy=1|"
          "Server=proxy.example|Port=1080||",
-         FileAccess::Usual, "irc.example.net<Ex>:7000 Ukrainian.lng 10 "},
+         FileAccess::Usual, "irc.example.net<Ex>:+7000 Ukrainian.lng 10 "},
         {"over foreign sections and one written meanwhile, the password emptied",
          "[Mine]|a=1|[options]|NICK=old|Email=e|ConnOnStart=1|[Position]|Top=1|[Last]|"
          "Password=x|Server=irc.old|Port=no|[Start]|Open=1|[Logs]|Privats=1",
