@@ -65,9 +65,7 @@ NgircdServer::NgircdServer(const NgircdOptions& options) {
     // Another program may take the free ports before ngircd binds them.
     for (int attempt = 0; attempt < 3 && port_ == 0; ++attempt) {
         const int port = freeLoopbackPort();
-        int tlsPort = 0;
-        while (options.tls && (tlsPort == 0 || tlsPort == port))
-            tlsPort = freeLoopbackPort();
+        const int tlsPort = options.tls ? freeLoopbackPort() : 0;
         writeReadable(path("ngircd.conf"),
                       configText(folder.toStdString(), port, tlsPort, options));
         if (start(tlsPort != 0 ? tlsPort : port)) {
@@ -80,34 +78,22 @@ NgircdServer::NgircdServer(const NgircdOptions& options) {
 }
 
 // A fresh self-signed certificate and key, and the standard Diffie-Hellman
-// group that ngircd would otherwise take seconds to generate (openssl:
+// group that ngircd would otherwise take seconds to make (openssl:
 // scripts/deps.sh).
 bool NgircdServer::makeCertificate() {
-    const auto file = [this](const char* name) { return QString::fromStdString(path(name)); };
-    const QStringList runs[] = {{"req", "-x509", "-newkey", "ec", "-pkeyopt",
-                                 "ec_paramgen_curve:prime256v1", "-nodes", "-days", "2", "-subj",
-                                 "/CN=irc.test.local", "-keyout", file("key.pem"), "-out",
-                                 file("cert.pem")},
-                                {"genpkey", "-genparam", "-algorithm", "DH", "-pkeyopt",
-                                 "group:ffdhe2048", "-out", file("dh.pem")}};
-    for (const QStringList& arguments : runs) {
-        QProcess openssl;
-        openssl.setProcessChannelMode(QProcess::MergedChannels);
-        openssl.setStandardOutputFile(file("ngircd.log"), QIODevice::Append);
-        openssl.start("openssl", arguments);
-        if (!openssl.waitForFinished(StartTimeoutMs) || openssl.exitCode() != 0)
-            return false;
-    }
-    for (const char* name : {"key.pem", "cert.pem", "dh.pem"})
-        QFile::setPermissions(file(name), Readable);
-    return true;
+    QProcess openssl;
+    openssl.setWorkingDirectory(folder_.path());
+    openssl.setStandardErrorFile(QString::fromStdString(path("ngircd.log")));
+    openssl.start("sh", {"-c", "openssl req -x509 -newkey ec -pkeyopt ec_paramgen_curve:prime256v1 "
+                               "-nodes -days 2 -subj /CN=irc.test.local -keyout key.pem -out "
+                               "cert.pem && openssl genpkey -genparam -algorithm DH -pkeyopt "
+                               "group:ffdhe2048 -out dh.pem && chmod a+r *.pem"});
+    return openssl.waitForFinished(StartTimeoutMs) && openssl.exitCode() == 0;
 }
 
 std::string NgircdServer::certificateFingerprint() const {
-    const auto certificates = QSslCertificate::fromPath(QString::fromStdString(path("cert.pem")));
-    return certificates.isEmpty()
-               ? std::string()
-               : certificates.first().digest(QCryptographicHash::Sha256).toHex().toStdString();
+    const auto found = QSslCertificate::fromPath(QString::fromStdString(path("cert.pem")));
+    return found.value(0).digest(QCryptographicHash::Sha256).toHex().toStdString();
 }
 
 std::string NgircdServer::diagnostics() const {

@@ -145,6 +145,39 @@ TEST_F(ConnectionTest, DisconnectingEndsRetrying) {
     }
 }
 
+// A TLS attempt hands the socket the fingerprint stored for its host and
+// port. A certificate the socket rejects ends the attempt as a disconnect
+// does, without a retry, and asks the user: Accept stores it under the host
+// as typed and the port without "+" and tries again at once; Reject does not.
+TEST_F(ConnectionTest, RejectedCertificateEndsTheAttemptAndAsksTheUser) {
+    const std::string fingerprint(64, 'b');
+    g().Server = "IRC.Test";
+    g().ServerPort = IrcPort{6697, true};
+    world.files.files["Ukrainian.lng"] = "[Certificate]\r\nbtnAccept=Так\r\n";
+    for (const bool accept : {false, true}) {
+        SCOPED_TRACE(accept ? "accept" : "reject");
+        connection().ConnectTo();
+        const int connects = world.server.connects;
+        world.server.events->onCertificateRejected("self-signed", fingerprint);
+        world.clock.advance(120000);
+        EXPECT_EQ(statusTail(2), (Lines{" ***  Connecting to IRC.Test:+6697",
+                                        " *** Сертифікат сервера не пройшов перевірку: "
+                                        "self-signed (SHA-256 " +
+                                            fingerprint + ")"}));
+        EXPECT_EQ(state(), "VuviVAZ, icon 1, button 1");
+        EXPECT_EQ(world.ui.certificate->details, "IRC.Test:6697 | self-signed | " + fingerprint);
+        EXPECT_EQ(world.server.acceptedFingerprint, "");
+        accept ? world.ui.certificateEvents->onAccept() : world.ui.certificateEvents->onReject();
+        EXPECT_FALSE(world.ui.certificate->visible);
+        EXPECT_EQ(world.server.connects, connects + (accept ? 1 : 0));
+    }
+    EXPECT_EQ(world.ui.certificate->shows, 2);
+    EXPECT_EQ(world.ui.certificate->captions["btnAccept"], "Так");
+    EXPECT_EQ(world.server.acceptedFingerprint, fingerprint);
+    EXPECT_NE(world.files.files["vuvivaz.ini"].find("\nIRC.Test:6697=" + fingerprint + "\r\n"),
+              std::string::npos);
+}
+
 TEST_F(ConnectionTest, ReceivedBytesAreJoinedIntoLinesAndDecoded) {
     world.connect();
     world.takeSent();
