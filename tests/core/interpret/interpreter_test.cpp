@@ -42,7 +42,8 @@ struct Stage {
             return world.statusLast();
         if (where == "nick")
             return world.app->globals().Nick + " asked " +
-                   std::to_string(world.ui.prompt ? world.ui.prompt->shows : 0) + " |" + world.statusLast();
+                   std::to_string(world.ui.prompt ? world.ui.prompt->shows : 0) + " |" +
+                   world.statusLast();
         if (where == "privats")
             return std::to_string(world.app->tables().PrivatCount()) + " |" + world.statusLast();
         if (where == "list") {
@@ -289,6 +290,30 @@ TEST(Interpreter, NoticeAfterTheActiveWindowWentAwayGoesToTheStatusWindow) {
         stage.world.serverSays(":a!u@h NOTICE me :hi");
         EXPECT_EQ(stage.world.statusLast(), " NOTICE a:\thi");
     }
+}
+
+// A private message, or a channel line naming the user as a whole word in any
+// case, marks the main window for attention while it is not the active one.
+TEST(Interpreter, LinesForTheUserAskForAttentionWhileTheMainWindowIsInactive) {
+    const std::pair<const char*, int> rows[] = {
+        {":a!u@h PRIVMSG me :hi", 1},
+        {":a!u@h PRIVMSG me :\001ACTION waves\001", 1},
+        {":a!u@h PRIVMSG me :\001PING 1\001", 0},
+        {":a!u@h PRIVMSG #x :hey ME: look", 1},
+        {":a!u@h PRIVMSG #x :thanks,Me", 1},
+        {":a!u@h PRIVMSG #x :meet me_ or me2 or -me", 0},
+        {":ME!u@h PRIVMSG #x :me again", 0},
+        {":me!u@h PRIVMSG me :a note", 0},
+        {":a!u@h NOTICE me :me", 0},
+    };
+    for (const bool active : {false, true})
+        for (const auto& [line, alerts] : rows) {
+            SCOPED_TRACE(line);
+            Stage stage;
+            stage.world.mainWindow.active = active;
+            stage.world.serverSays(line);
+            EXPECT_EQ(stage.world.mainWindow.alerts, active ? 0 : alerts);
+        }
 }
 
 } // namespace
