@@ -4,6 +4,8 @@
 #include "text/case_fold.h"
 #include "text/utf8.h"
 
+#include <cctype>
+
 namespace vz {
 
 std::vector<std::string> SplitAll(std::string_view text, char separator) {
@@ -51,8 +53,7 @@ namespace {
 
 bool isNickCharacter(char c) {
     const auto byte = static_cast<unsigned char>(c);
-    return byte >= 0x80 || (byte >= '0' && byte <= '9') || (byte >= 'a' && byte <= 'z') ||
-           (byte >= 'A' && byte <= 'Z') ||
+    return byte >= 0x80 || std::isalnum(byte) != 0 ||
            std::string_view("-[]\\`^{}_|").find(c) != std::string_view::npos;
 }
 

@@ -97,7 +97,9 @@ const std::string Asked = " has just requested your client version";
 const std::string V = " :\001VERSION VuviVAZ for Windows\001\n", Me = "NOTICE me" + V;
 const std::string Pong = "NOTICE a :\001PING 0 seconds, cause VuviVAZ is elite\001\n";
 
-const std::string Ls = ":s CAP * LS :sasl\n", Sasl = Ls + ":s CAP * ACK :sasl\nAUTHENTICATE +";
+const std::string Ls = ":s CAP * LS :sasl\n", Ack = ":s CAP * ACK :sasl\nAUTHENTICATE +";
+const std::string Sasl = Ls + Ack,
+                  LsOverLines = ":s CAP * LS * :a\n:s CAP * LS :sasl=EXTERNAL,PLAIN\n";
 const std::string Plain = "CAP REQ :sasl\nAUTHENTICATE PLAIN\nAUTHENTICATE ";
 
 // Three letters "a" in base64, `times` times.
@@ -191,7 +193,7 @@ const Row Rows[] = {
     {"not inside a word", ":a!u@h PRIVMSG #x :meet me_ or -me", "alerts", "0"},
     {"not for own lines", ":ME!u@h PRIVMSG #x :me again\n:me!u@h PRIVMSG me :note", "alerts", "0"},
     // The SASL sign-in (a whole one is the integration test's)
-    {"sasl: pieces of 400, the last followed by an empty one", Sasl, "status", Same,
+    {"sasl: pieces of 400, the last followed by an empty one", LsOverLines + Ack, "status", Same,
      Plain + "bWUAbWUA" + aaa(98) + "\nAUTHENTICATE " + aaa(100) + "\nAUTHENTICATE +\n",
      "sasl long"},
     {"sasl: no PLAIN", ":s CAP * LS :saslx sasl=EXTERNAL", "status", Same, "CAP END\n", "sasl"},
