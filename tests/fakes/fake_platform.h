@@ -197,6 +197,8 @@ public:
     void setWidth(int twips) override { rect.width = twips; }
     void setHeight(int twips) override { rect.height = twips; }
     bool isMinimized() const override { return minimized; }
+    bool isActive() const override { return active; }
+    void alert() override { ++alerts; }
     void setMenuCaption(const std::string& name, const std::string& text) override {
         menuCaptions[name] = text;
     }
@@ -218,7 +220,8 @@ public:
     std::string captionText = "VuviVAZ";
     int icon = 1;
     TwipRect rect{1000, 2000, 9000, 7000};
-    bool minimized = false;
+    bool minimized = false, active = false;
+    int alerts = 0;
     std::map<std::string, std::string> menuCaptions;
     std::map<std::string, bool> menuEnabled;
     std::map<int, int> toolImages;

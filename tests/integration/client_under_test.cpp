@@ -20,6 +20,7 @@ ClientUnderTest::ClientUnderTest(ClientSettings settings)
                       "[Last]\r\nServer=127.0.0.1\r\nPort=" + (settings.tls ? "+" : "") +
                       std::to_string(settings.serverPort) + "\r\n" +
                       (settings.password.empty() ? "" : "Password=" + settings.password + "\r\n") +
+                      (settings.saslUser.empty() ? "" : "SaslUser=" + settings.saslUser + "\r\n") +
                       "[Start]\r\nOpen=0\r\n[Logs]\r\nChannels=0\r\nPrivats=0\r\n";
     if (identPort_ != DefaultIdentPort)
         ini += "[Ident]\r\nPort=" + std::to_string(identPort_) + "\r\n";

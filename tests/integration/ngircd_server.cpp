@@ -3,8 +3,6 @@
 #include "free_port.h"
 #include "line_client.h"
 
-#include <QDir>
-#include <QFile>
 #include <QSslCertificate>
 #include <QStandardPaths>
 
@@ -15,33 +13,20 @@ namespace vz::it {
 namespace {
 
 constexpr int StartTimeoutMs = 10000;
-constexpr auto Readable = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
-                          QFile::ReadOther | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther;
 
-std::string configText(const std::string& folder, int port, int tlsPort,
-                       const NgircdOptions& options) {
-    const char* lookUp = options.lookUpNamesAndIdent ? "yes" : "no";
-    std::ostringstream out;
-    out << "[Global]\nName = irc.test.local\nInfo = VuviVAZ integration test server\n"
-        << "AdminInfo1 = test\nAdminInfo2 = test\nAdminEMail = test@localhost\n"
-        << "Listen = 127.0.0.1\nPorts = " << port << "\n"
-        << "MotdFile = " << folder << "/ngircd.motd\n"
-        << "PidFile = " << folder << "/run/ngircd.pid\n"
-        << (options.password.empty() ? "" : "Password = " + options.password + "\n")
-        << "[Limits]\nMaxConnectionsIP = 0\nPingTimeout = 120\nPongTimeout = 20\n"
-        << "[Options]\nDNS = " << lookUp << "\nIdent = " << lookUp << "\n"
-        << "PAM = no\nRequireAuthPing = yes\nOperCanUseMode = yes\n"
-        << "[Operator]\nName = " << NgircdServer::OperatorName
-        << "\nPassword = " << NgircdServer::OperatorPassword << "\n";
+// The configuration, from the script that also serves `scripts/run.sh --local`.
+bool writeConfiguration(const QString& folder, int port, int tlsPort,
+                        const NgircdOptions& options) {
+    QStringList arguments = {VUVIVAZ_NGIRCD_CONFIG,      folder,
+                             QString::number(port),      "--operator",
+                             NgircdServer::OperatorName, NgircdServer::OperatorPassword};
+    if (!options.password.empty())
+        arguments << "--password" << QString::fromStdString(options.password);
+    if (options.lookUpNamesAndIdent)
+        arguments << "--look-up";
     if (tlsPort != 0)
-        out << "[SSL]\nCertFile = " << folder << "/cert.pem\nKeyFile = " << folder
-            << "/key.pem\nDHFile = " << folder << "/dh.pem\nPorts = " << tlsPort << "\n";
-    return out.str();
-}
-
-void writeReadable(const std::string& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
-    QFile::setPermissions(QString::fromStdString(path), Readable);
+        arguments << "--tls" << QString::number(tlsPort);
+    return QProcess::execute("bash", arguments) == 0;
 }
 
 std::string readAll(const std::string& path) {
@@ -53,22 +38,14 @@ std::string readAll(const std::string& path) {
 } // namespace
 
 NgircdServer::NgircdServer(const NgircdOptions& options) {
-    // ngircd started as root runs as nobody: it must reach its files and
-    // write its pid file.
-    const QString folder = folder_.path();
-    QFile::setPermissions(folder, Readable);
-    QDir(folder).mkdir("run");
-    QFile::setPermissions(folder + "/run", QFile::Permissions(0x7777));
-    writeReadable(path("ngircd.motd"), "Welcome to the VuviVAZ test server\n");
     if (options.tls && !makeCertificate())
         return;
     // Another program may take the free ports before ngircd binds them.
     for (int attempt = 0; attempt < 3 && port_ == 0; ++attempt) {
         const int port = freeLoopbackPort();
         const int tlsPort = options.tls ? freeLoopbackPort() : 0;
-        writeReadable(path("ngircd.conf"),
-                      configText(folder.toStdString(), port, tlsPort, options));
-        if (start(tlsPort != 0 ? tlsPort : port)) {
+        if (writeConfiguration(folder_.path(), port, tlsPort, options) &&
+            start(tlsPort != 0 ? tlsPort : port)) {
             port_ = port;
             tlsPort_ = tlsPort;
         } else {

@@ -123,7 +123,12 @@ void Connection::onConnected() {
     window.setCaption(std::string(ProgramTitle) + " - " + g.Server);
     g.NamesRequested = false;
     setConnectionMenus(true);
-    if (!g.Password.empty())
+    // With a SASL account the password goes to the SASL sign-in, never to PASS.
+    g.Sasl = g.SaslUser.empty() ? SaslStep::Off : SaslStep::Listing;
+    g.SaslListed = false;
+    if (g.Sasl == SaslStep::Listing)
+        SendData("CAP LS 302");
+    else if (!g.Password.empty())
         SendData("PASS " + g.Password);
     SendData("NICK " + g.Nick);
     SendData("USER " + g.Nick + " " + main_.platform().serverSocket.localAddress() +

@@ -96,6 +96,7 @@ void frmMain::LoadOptions() {
     globals_.Server = ValueOrEmpty(settingsIni_.Value("Last", "Server"));
     globals_.ServerPort = PortOrDefault(settingsIni_.Value("Last", "Port"));
     globals_.Password = ValueOrEmpty(settingsIni_.Value("Last", "Password"));
+    globals_.SaslUser = ValueOrEmpty(settingsIni_.Value("Last", "SaslUser"));
     globals_.LangName = ValueOrEmpty(settingsIni_.Value("Lang", "Name"));
     globals_.LogChannels = firstCharacter(settingsIni_.Value("Logs", "Channels"));
     globals_.LogPrivats = firstCharacter(settingsIni_.Value("Logs", "Privats"));

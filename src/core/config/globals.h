@@ -11,6 +11,14 @@ namespace vz {
 constexpr const char* SettingsFileName = "vuvivaz.ini";
 constexpr const char* ProgramTitle = "VuviVAZ";
 
+// Where the SASL sign-in of the current connection stands.
+enum class SaslStep {
+    Off,            // not asked for, finished or given up
+    Listing,        // "CAP LS 302" sent, the capability list awaited
+    Requested,      // "CAP REQ :sasl" sent
+    Authenticating, // "AUTHENTICATE PLAIN" sent
+};
+
 // Program-wide values shared by every part of the logic.
 struct Globals {
     // Filled from the settings file by LoadOptions.
@@ -20,8 +28,11 @@ struct Globals {
     std::string Alternative;
     std::string FullName;
     std::string Email;
-    // Sent as PASS at sign-on when not empty ([Last] Password).
+    // Sent as PASS at sign-on when not empty ([Last] Password); with a
+    // SaslUser it goes to the SASL sign-in instead.
     std::string Password;
+    // The SASL account ([Last] SaslUser); empty: no SASL sign-in.
+    std::string SaslUser;
     std::string LangName;
     std::string LogChannels; // exactly one character
     std::string LogPrivats;  // exactly one character
@@ -42,6 +53,9 @@ struct Globals {
 
     // True while a names listing asked for by the user is awaited.
     bool NamesRequested = false;
+    SaslStep Sasl = SaslStep::Off;
+    // The capability list being read names SASL PLAIN.
+    bool SaslListed = false;
 };
 
 } // namespace vz

@@ -78,12 +78,14 @@ protected:
 
 // A line typed before the socket reports the connection would reach the
 // server before the sign-on lines. The last connection's windows close
-// without a word.
+// without a word. A SASL account asks for the capabilities instead of PASS.
 TEST_F(ConnectionTest, SignOnComesFirstWithPassOnlyForAPassword) {
-    for (const auto& [password, signOn] :
-         {std::pair{"", "NICK me\nUSER me 127.0.0.1 irc :Real Name\n"},
-          {"s3cret", "PASS s3cret\nNICK me\nUSER me 127.0.0.1 irc :Real Name\n"}}) {
+    for (const auto& [password, account, signOn] :
+         {std::tuple{"", "", "NICK me\nUSER me 127.0.0.1 irc :Real Name\n"},
+          {"s3cret", "", "PASS s3cret\nNICK me\nUSER me 127.0.0.1 irc :Real Name\n"},
+          {"s3cret", "me", "CAP LS 302\nNICK me\nUSER me 127.0.0.1 irc :Real Name\n"}}) {
         g().Password = password;
+        g().SaslUser = account;
         world.app->tables().OpenChannel("#old");
         world.app->tables().OpenPrivat("bob", "Vorn");
         if (world.server.open)
@@ -99,8 +101,8 @@ TEST_F(ConnectionTest, SignOnComesFirstWithPassOnlyForAPassword) {
         EXPECT_FALSE(world.app->tables().PrivatExists("bob"));
     }
     world.clock.advance(60000); // connecting cancelled the retry after the error
-    EXPECT_EQ(world.server.connects, 2);
-    EXPECT_EQ(state(), "VuviVAZ - irc.test, icon 2, button 2, menus, try 3");
+    EXPECT_EQ(world.server.connects, 3);
+    EXPECT_EQ(state(), "VuviVAZ - irc.test, icon 2, button 2, menus, try 4");
 }
 
 TEST_F(ConnectionTest, RetryWaitsTwiceAsLongAfterEachFailureInARowUpToAMinute) {
