@@ -23,9 +23,9 @@ struct ClientSettings {
     int identPort = 0;
     // [Last] Password and SaslUser; each left out when empty.
     std::string password{};
+    std::string saslUser{};
     // [Last] Port written with "+".
     bool tls = false;
-    std::string saslUser{};
 };
 
 constexpr int DefaultIdentPort = 113;
