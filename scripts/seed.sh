@@ -1,8 +1,13 @@
 #!/usr/bin/env bash
 # Seeds a working directory with the default files; existing files stay.
+#
+#   seed.sh WORKDIR [DEFAULTS]
+#
+# DEFAULTS is the folder of default files: data/ of the source tree unless
+# given (the installed launcher gives share/vuvivaz/).
 set -euo pipefail
-repo=$(cd "$(dirname "$0")/.." && pwd)
 workdir="$1"
+defaults="${2:-$(cd "$(dirname "$0")/../data" && pwd)}"
 mkdir -p "$workdir"
 
 login=$(id -un)
@@ -18,10 +23,10 @@ if [ ! -e "$workdir/vuvivaz.ini" ]; then
         line=${line//@LOGIN@/"$login"}
         line=${line//@FULLNAME@/"$full_name"}
         printf '%s\r\n' "$line"
-    done < "$repo/data/vuvivaz.ini.in" > "$workdir/vuvivaz.ini.tmp"
+    done < "$defaults/vuvivaz.ini.in" > "$workdir/vuvivaz.ini.tmp"
     mv "$workdir/vuvivaz.ini.tmp" "$workdir/vuvivaz.ini"
 fi
-for file in "$repo"/data/*; do
+for file in "$defaults"/*; do
     name=$(basename "$file")
     case "$name" in *.in|*.svg) continue ;; esac
     [ -e "$workdir/$name" ] || cp "$file" "$workdir/$name"

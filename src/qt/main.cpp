@@ -9,6 +9,8 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(vz::ProgramTitle));
+    // The desktop finds the icon and the menu entry by this name.
+    QApplication::setDesktopFileName("vuvivaz");
     vz::QtPlatform qt;
     vz::QtUiFactory ui(qt.mainWindow().mdiArea());
     ui.setUserMenu(qt.mainWindow().userMenu());

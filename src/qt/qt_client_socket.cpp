@@ -2,7 +2,9 @@
 #include "qt_client_socket.h"
 
 #include <QHostAddress>
-#include <QTcpSocket>
+#include <QSslSocket>
+
+#include <string>
 
 namespace vz {
 
@@ -28,24 +30,56 @@ QtClientSocket::~QtClientSocket() {
 }
 
 void QtClientSocket::connectTo(const std::string& host, int port) {
-    close();
-    socket_ = new QTcpSocket;
-    finished_ = false;
-    socket_->setReadBufferSize(ReadAhead);
-    wire(socket_);
+    open();
+    tls_ = false;
     socket_->connectToHost(QString::fromStdString(host), static_cast<quint16>(port));
 }
 
-void QtClientSocket::wire(QTcpSocket* socket) {
-    QObject::connect(socket, &QTcpSocket::connected, socket, [this]() {
-        if (events_ != nullptr && !finished_)
+void QtClientSocket::connectSecurely(const std::string& host, int port,
+                                     const std::string& acceptedFingerprint) {
+    open();
+    tls_ = true;
+    acceptedFingerprint_ = acceptedFingerprint;
+    socket_->connectToHostEncrypted(QString::fromStdString(host), static_cast<quint16>(port));
+}
+
+void QtClientSocket::open() {
+    close();
+    socket_ = new QSslSocket;
+    finished_ = false;
+    socket_->setReadBufferSize(ReadAhead);
+    wire(socket_);
+}
+
+void QtClientSocket::wire(QSslSocket* socket) {
+    const auto made = [this](bool encrypted) {
+        if (events_ != nullptr && !finished_ && encrypted == tls_)
             events_->onConnected();
-    });
-    QObject::connect(socket, &QTcpSocket::readyRead, socket, [this]() { deliverChunk(); });
-    QObject::connect(socket, &QTcpSocket::errorOccurred, socket,
+    };
+    QObject::connect(socket, &QSslSocket::connected, socket, [made]() { made(false); });
+    QObject::connect(socket, &QSslSocket::encrypted, socket, [made]() { made(true); });
+    QObject::connect(socket, &QSslSocket::sslErrors, socket,
+                     [this](const QList<QSslError>& errors) { onSslErrors(errors); });
+    QObject::connect(socket, &QSslSocket::readyRead, socket, [this]() { deliverChunk(); });
+    QObject::connect(socket, &QSslSocket::errorOccurred, socket,
                      [this](QAbstractSocket::SocketError error) { onSocketError(error); });
-    QObject::connect(socket, &QTcpSocket::disconnected, socket,
+    QObject::connect(socket, &QSslSocket::disconnected, socket,
                      [this]() { onSocketDisconnected(); });
+}
+
+// Only the certificate the user accepted passes despite the errors.
+void QtClientSocket::onSslErrors(const QList<QSslError>& errors) {
+    const std::string fingerprint =
+        socket_->peerCertificate().digest(QCryptographicHash::Sha256).toHex().toStdString();
+    if (!acceptedFingerprint_.empty() && fingerprint == acceptedFingerprint_) {
+        socket_->ignoreSslErrors();
+        return;
+    }
+    QStringList reasons;
+    for (const QSslError& error : errors)
+        reasons << error.errorString();
+    if (finish() && events_ != nullptr)
+        events_->onCertificateRejected(reasons.join("; ").toStdString(), fingerprint);
 }
 
 bool QtClientSocket::deliverData() {
@@ -93,7 +127,7 @@ bool QtClientSocket::finish() {
 void QtClientSocket::close() {
     if (socket_ == nullptr)
         return;
-    QTcpSocket* socket = socket_;
+    QSslSocket* socket = socket_;
     socket_ = nullptr;
     finished_ = true;
     QObject::disconnect(socket, nullptr, nullptr, nullptr);

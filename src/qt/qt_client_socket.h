@@ -3,12 +3,16 @@
 
 #include "platform/sockets.h"
 
-class QTcpSocket;
+#include <QtContainerFwd>
+
+class QSslError;
+class QSslSocket;
 
 namespace vz {
 
-// The server connection over QTcpSocket. Each connection gets a fresh socket,
-// so a close from inside an event leaves the old socket to finish on its own.
+// The server connection over QSslSocket, plain or TLS. Each connection gets a
+// fresh socket, so a close from inside an event leaves the old socket to
+// finish on its own.
 class QtClientSocket : public ClientSocket {
 public:
     QtClientSocket() = default;
@@ -16,12 +20,16 @@ public:
 
     void setEvents(ClientSocketEvents* events) override { events_ = events; }
     void connectTo(const std::string& host, int port) override;
+    void connectSecurely(const std::string& host, int port,
+                         const std::string& acceptedFingerprint) override;
     void close() override;
     void send(const std::string& bytes) override;
     std::string localAddress() const override;
 
 private:
-    void wire(QTcpSocket* socket);
+    void open();
+    void wire(QSslSocket* socket);
+    void onSslErrors(const QList<QSslError>& errors);
     // Hands the logic one chunk of the bytes that arrived; true when more wait.
     bool deliverData();
     void deliverChunk();
@@ -31,8 +39,11 @@ private:
     bool finish();
 
     ClientSocketEvents* events_ = nullptr;
-    QTcpSocket* socket_ = nullptr;
+    QSslSocket* socket_ = nullptr;
     bool finished_ = false;
+    // The attempt is TLS: it is made once the handshake is over.
+    bool tls_ = false;
+    std::string acceptedFingerprint_;
 };
 
 } // namespace vz

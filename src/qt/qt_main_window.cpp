@@ -7,6 +7,7 @@
 #include "qt_signals.h"
 #include "twips.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
@@ -215,6 +216,10 @@ void QtMainWindow::setHeight(int twips) {
 
 bool QtMainWindow::isMinimized() const {
     return QWidget::isMinimized();
+}
+
+void QtMainWindow::alert() {
+    QApplication::alert(this);
 }
 
 QAction* QtMainWindow::findAction(const std::string& name) const {

@@ -43,6 +43,8 @@ public:
     void setWidth(int twips) override;
     void setHeight(int twips) override;
     bool isMinimized() const override;
+    bool isActive() const override { return isActiveWindow(); }
+    void alert() override;
 
     void setMenuCaption(const std::string& name, const std::string& caption) override;
     void setMenuEnabled(const std::string& name, bool enabled) override;

@@ -129,6 +129,7 @@ QWidget* QtOptionsView::buildConnectionPage(OptionsViewEvents& events) {
     alternative_ = field(page, grid, "txtAlternative", "Label6", "Запасний нік:");
     password_ = field(page, grid, "txtPassword", "lblPassword", "Пароль сервера:");
     password_->widget()->setEchoMode(QLineEdit::Password);
+    saslUser_ = field(page, grid, "txtSaslUser", "lblSaslUser", "Обліковий запис SASL:");
     connOnStart_ = checkRow(page, grid, "chkConnOnStart", "Підключатися під час запуску");
     grid->addWidget(
         button(page, "btnConnect", "Підключитися", &OptionsViewEvents::onConnect, events),

@@ -38,6 +38,7 @@ public:
     LineEdit& txtNick() override { return *nick_; }
     LineEdit& txtAlternative() override { return *alternative_; }
     LineEdit& txtPassword() override { return *password_; }
+    LineEdit& txtSaslUser() override { return *saslUser_; }
     CheckBox& chkConnOnStart() override { return *connOnStart_; }
     ListBox& lstPlugins() override { return *plugins_; }
     ComboBox& cmbLang() override { return *language_; }
@@ -71,7 +72,7 @@ private:
     QStackedWidget* pages_ = nullptr;
     std::vector<QPushButton*> pageButtons_;
     std::unique_ptr<QtComboBox> server_, language_;
-    std::unique_ptr<QtLineEdit> port_, fullName_, email_, nick_, alternative_, password_,
+    std::unique_ptr<QtLineEdit> port_, fullName_, email_, nick_, alternative_, password_, saslUser_,
         proxyServer_, proxyPort_;
     std::unique_ptr<QtCheckBox> connOnStart_, openAtStart_, chanLog_, privLog_, proxy_;
     std::unique_ptr<QtListBox> plugins_;

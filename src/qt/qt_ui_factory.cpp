@@ -1,6 +1,7 @@
 // Builds the Qt views of the child windows inside the main window's area.
 #include "qt_ui_factory.h"
 
+#include "qt_certificate_view.h"
 #include "qt_chat_view.h"
 #include "qt_favourites_view.h"
 #include "qt_list_view.h"
@@ -51,6 +52,10 @@ std::unique_ptr<PromptView> QtUiFactory::createPromptView(PromptViewEvents& even
 
 std::unique_ptr<OptionsView> QtUiFactory::createOptionsView(OptionsViewEvents& events) {
     return std::make_unique<QtOptionsView>(area_.window(), events);
+}
+
+std::unique_ptr<CertificateView> QtUiFactory::createCertificateView(CertificateViewEvents& events) {
+    return std::make_unique<QtCertificateView>(area_.window(), events);
 }
 
 } // namespace vz

@@ -30,6 +30,8 @@ public:
     createChannelEditorView(ChannelEditorEvents& events) override;
     // The options dialog, over the main window.
     std::unique_ptr<OptionsView> createOptionsView(OptionsViewEvents& events) override;
+    // The certificate dialog, over the main window.
+    std::unique_ptr<CertificateView> createCertificateView(CertificateViewEvents& events) override;
 
 private:
     QMdiArea& area_;

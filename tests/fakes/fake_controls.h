@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/certificate_view.h"
 #include "platform/controls.h"
 #include "platform/favourites_view.h"
 #include "platform/prompt_view.h"
@@ -207,6 +208,22 @@ struct FakeChannelEditorView : FakeDialog<ChannelEditorView> {
     LineEdit& channel() override { return channelLine; }
     LineEdit& description() override { return descriptionLine; }
     FakeLineEdit channelLine, descriptionLine;
+};
+
+class FakeCertificateView : public CertificateView, public FakeDialogWindow {
+public:
+    void setCaption(const std::string& c, const std::string& t) override {
+        FakeDialogWindow::setCaption(c, t);
+    }
+    void setDetails(const std::string& server, const std::string& reason,
+                    const std::string& fingerprint) override {
+        details = server + " | " + reason + " | " + fingerprint;
+    }
+    void show() override { FakeDialogWindow::show(true), ++shows; }
+    void close() override { FakeDialogWindow::close(); }
+
+    std::string details;
+    int shows = 0;
 };
 
 } // namespace vz::fake

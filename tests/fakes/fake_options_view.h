@@ -44,6 +44,7 @@ struct FakeOptionsView : FakeDialog<OptionsView> {
     LineEdit& txtNick() override { return nick; }
     LineEdit& txtAlternative() override { return alternative; }
     LineEdit& txtPassword() override { return password; }
+    LineEdit& txtSaslUser() override { return saslUser; }
     CheckBox& chkConnOnStart() override { return connOnStart; }
     ListBox& lstPlugins() override { return plugins; }
     ComboBox& cmbLang() override { return languages; }
@@ -64,7 +65,8 @@ struct FakeOptionsView : FakeDialog<OptionsView> {
 
     int page = 0;
     FakeComboBox servers, languages;
-    FakeLineEdit port, fullName, email, nick, alternative, password, proxyServer, proxyPort;
+    FakeLineEdit port, fullName, email, nick, alternative, password, saslUser, proxyServer,
+        proxyPort;
     FakeCheckBox connOnStart, openAtStart, chanLog, privLog, proxy;
     FakeListBox plugins;
     bool proxyBoxesEnabled = false, proxyFrameHidden = false;

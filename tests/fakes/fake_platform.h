@@ -147,6 +147,10 @@ public:
     std::unique_ptr<ChannelEditorView> createChannelEditorView(ChannelEditorEvents&) override {
         return made(channelEditor);
     }
+    std::unique_ptr<CertificateView> createCertificateView(CertificateViewEvents& e) override {
+        certificateEvents = &e;
+        return made(certificate);
+    }
     std::unique_ptr<OptionsView> createOptionsView(OptionsViewEvents& e) override {
         optionsEvents = &e;
         auto view = made(options);
@@ -165,6 +169,8 @@ public:
     PromptViewEvents* promptEvents = nullptr;
     FakeOptionsView* options = nullptr;
     OptionsViewEvents* optionsEvents = nullptr;
+    FakeCertificateView* certificate = nullptr;
+    CertificateViewEvents* certificateEvents = nullptr;
     // Runs whenever the options dialog is shown.
     std::function<void()> whenOptionsShown;
 
@@ -188,6 +194,8 @@ public:
     void setWidth(int twips) override { rect.width = twips; }
     void setHeight(int twips) override { rect.height = twips; }
     bool isMinimized() const override { return minimized; }
+    bool isActive() const override { return active; }
+    void alert() override { ++alerts; }
     void setMenuCaption(const std::string& name, const std::string& text) override {
         menuCaptions[name] = text;
     }
@@ -209,7 +217,8 @@ public:
     std::string captionText = "VuviVAZ";
     int icon = 1;
     TwipRect rect{1000, 2000, 9000, 7000};
-    bool minimized = false;
+    bool minimized = false, active = false;
+    int alerts = 0;
     std::map<std::string, std::string> menuCaptions;
     std::map<std::string, bool> menuEnabled;
     std::map<int, int> toolImages;
@@ -228,8 +237,14 @@ class FakeClientSocket : public ClientSocket {
 public:
     void setEvents(ClientSocketEvents* e) override { events = e; }
     void connectTo(const std::string& toHost, int toPort) override {
-        host = toHost, port = toPort, open = true;
+        host = toHost, port = toPort, open = true, acceptedFingerprint = "-";
         ++connects;
+    }
+    // `acceptedFingerprint` keeps what a TLS attempt was given; "-" for plain.
+    void connectSecurely(const std::string& toHost, int toPort,
+                         const std::string& fingerprint) override {
+        connectTo(toHost, toPort);
+        acceptedFingerprint = fingerprint;
     }
     void close() override {
         ++closes;
@@ -249,6 +264,7 @@ public:
     int port = 0, connects = 0, closes = 0;
     bool open = false;
     std::string sent; // raw bytes
+    std::string acceptedFingerprint;
 };
 
 class FakeIdentSocket : public IdentSocket {

@@ -12,6 +12,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     world.start();
     world.app->globals().Nick = "me";
     world.app->globals().Alternative = "me_";
+    // With a SASL account the sign-in's steps answer the CAP and AUTHENTICATE lines.
+    world.app->globals().SaslUser = "me";
     world.connect();
     world.serverSays(":me!u@h JOIN :#c");
     world.serverSays(":s 353 me = #c :@me +a b");

@@ -21,8 +21,11 @@ struct ClientSettings {
     // The ident port written to the settings; 0 picks a free port, and
     // DefaultIdentPort leaves the key out, so the program uses its default.
     int identPort = 0;
-    // [Last] Password; left out when empty.
+    // [Last] Password and SaslUser; each left out when empty.
     std::string password{};
+    std::string saslUser{};
+    // [Last] Port written with "+".
+    bool tls = false;
 };
 
 constexpr int DefaultIdentPort = 113;

@@ -20,6 +20,8 @@ bool waitUntil(const std::function<bool()>& condition, int timeoutMs = DefaultWa
 class LineClient {
 public:
     bool connectTo(int port);
+    // Takes over a connection a server accepted.
+    void adopt(qintptr descriptor) { socket_.setSocketDescriptor(descriptor); }
     // Sends the line followed by CR LF.
     void sendLine(const std::string& line);
     // The first unclaimed received line (without CR LF) that contains a

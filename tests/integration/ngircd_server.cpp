@@ -3,8 +3,7 @@
 #include "free_port.h"
 #include "line_client.h"
 
-#include <QDir>
-#include <QFile>
+#include <QSslCertificate>
 #include <QStandardPaths>
 
 #include <fstream>
@@ -14,29 +13,20 @@ namespace vz::it {
 namespace {
 
 constexpr int StartTimeoutMs = 10000;
-constexpr auto Readable = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
-                          QFile::ReadOther | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther;
 
-std::string configText(const std::string& folder, int port, const NgircdOptions& options) {
-    const char* lookUp = options.lookUpNamesAndIdent ? "yes" : "no";
-    std::ostringstream out;
-    out << "[Global]\nName = irc.test.local\nInfo = VuviVAZ integration test server\n"
-        << "AdminInfo1 = test\nAdminInfo2 = test\nAdminEMail = test@localhost\n"
-        << "Listen = 127.0.0.1\nPorts = " << port << "\n"
-        << "MotdFile = " << folder << "/ngircd.motd\n"
-        << "PidFile = " << folder << "/run/ngircd.pid\n"
-        << (options.password.empty() ? "" : "Password = " + options.password + "\n")
-        << "[Limits]\nMaxConnectionsIP = 0\nPingTimeout = 120\nPongTimeout = 20\n"
-        << "[Options]\nDNS = " << lookUp << "\nIdent = " << lookUp << "\n"
-        << "PAM = no\nRequireAuthPing = yes\nOperCanUseMode = yes\n"
-        << "[Operator]\nName = " << NgircdServer::OperatorName
-        << "\nPassword = " << NgircdServer::OperatorPassword << "\n";
-    return out.str();
-}
-
-void writeReadable(const std::string& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
-    QFile::setPermissions(QString::fromStdString(path), Readable);
+// The configuration, from the script that also serves `scripts/run.sh --local`.
+bool writeConfiguration(const QString& folder, int port, int tlsPort,
+                        const NgircdOptions& options) {
+    QStringList arguments = {VUVIVAZ_NGIRCD_CONFIG,      folder,
+                             QString::number(port),      "--operator",
+                             NgircdServer::OperatorName, NgircdServer::OperatorPassword};
+    if (!options.password.empty())
+        arguments << "--password" << QString::fromStdString(options.password);
+    if (options.lookUpNamesAndIdent)
+        arguments << "--look-up";
+    if (tlsPort != 0)
+        arguments << "--tls" << QString::number(tlsPort);
+    return QProcess::execute("bash", arguments) == 0;
 }
 
 std::string readAll(const std::string& path) {
@@ -48,22 +38,39 @@ std::string readAll(const std::string& path) {
 } // namespace
 
 NgircdServer::NgircdServer(const NgircdOptions& options) {
-    // ngircd started as root runs as nobody: it must reach its files and
-    // write its pid file.
-    const QString folder = folder_.path();
-    QFile::setPermissions(folder, Readable);
-    QDir(folder).mkdir("run");
-    QFile::setPermissions(folder + "/run", QFile::Permissions(0x7777));
-    writeReadable(path("ngircd.motd"), "Welcome to the VuviVAZ test server\n");
-    // Another program may take the free port before ngircd binds it.
+    if (options.tls && !makeCertificate())
+        return;
+    // Another program may take the free ports before ngircd binds them.
     for (int attempt = 0; attempt < 3 && port_ == 0; ++attempt) {
         const int port = freeLoopbackPort();
-        writeReadable(path("ngircd.conf"), configText(folder.toStdString(), port, options));
-        if (start(port))
+        const int tlsPort = options.tls ? freeLoopbackPort() : 0;
+        if (writeConfiguration(folder_.path(), port, tlsPort, options) &&
+            start(tlsPort != 0 ? tlsPort : port)) {
             port_ = port;
-        else
+            tlsPort_ = tlsPort;
+        } else {
             stop();
+        }
     }
+}
+
+// A fresh self-signed certificate and key, and the standard Diffie-Hellman
+// group that ngircd would otherwise take seconds to make (openssl:
+// scripts/deps.sh).
+bool NgircdServer::makeCertificate() {
+    QProcess openssl;
+    openssl.setWorkingDirectory(folder_.path());
+    openssl.setStandardErrorFile(QString::fromStdString(path("ngircd.log")));
+    openssl.start("sh", {"-c", "openssl req -x509 -newkey ec -pkeyopt ec_paramgen_curve:prime256v1 "
+                               "-nodes -days 2 -subj /CN=irc.test.local -keyout key.pem -out "
+                               "cert.pem && openssl genpkey -genparam -algorithm DH -pkeyopt "
+                               "group:ffdhe2048 -out dh.pem && chmod a+r *.pem"});
+    return openssl.waitForFinished(StartTimeoutMs) && openssl.exitCode() == 0;
+}
+
+std::string NgircdServer::certificateFingerprint() const {
+    const auto found = QSslCertificate::fromPath(QString::fromStdString(path("cert.pem")));
+    return found.value(0).digest(QCryptographicHash::Sha256).toHex().toStdString();
 }
 
 std::string NgircdServer::diagnostics() const {
@@ -73,13 +80,13 @@ std::string NgircdServer::diagnostics() const {
 
 // Waits for the line ngircd logs once it listens: probing the port instead
 // would bring stray connections (and their ident lookups) to the server.
-bool NgircdServer::start(int port) {
+bool NgircdServer::start(int lastPort) {
     const QString program =
         QStandardPaths::findExecutable("ngircd", {"/usr/sbin", "/usr/local/sbin"});
     process_.setProcessChannelMode(QProcess::MergedChannels);
     process_.setStandardOutputFile(QString::fromStdString(path("ngircd.log")), QIODevice::Append);
     process_.start(program, {"-n", "-f", QString::fromStdString(path("ngircd.conf"))});
-    const std::string listening = "Now listening on [127.0.0.1]:" + std::to_string(port);
+    const std::string listening = "Now listening on [127.0.0.1]:" + std::to_string(lastPort);
     return waitUntil(
                [&] {
                    return process_.state() == QProcess::NotRunning ||

@@ -13,6 +13,8 @@ struct NgircdOptions {
     bool lookUpNamesAndIdent = false;
     // The password every client must send with PASS; none when empty.
     std::string password{};
+    // Also listens for TLS, with a self-signed certificate made for the run.
+    bool tls = false;
 };
 
 // A private ngircd on a free loopback port, started with a generated
@@ -30,17 +32,24 @@ public:
     // True once the server accepts connections.
     bool running() const { return port_ != 0; }
     int port() const { return port_; }
+    // The TLS port, 0 without TLS.
+    int tlsPort() const { return tlsPort_; }
+    // The SHA-256 fingerprint of the TLS certificate, in lower-case hex.
+    std::string certificateFingerprint() const;
     // Where the server ran and its log, for failure messages.
     std::string diagnostics() const;
 
 private:
-    bool start(int port);
+    bool makeCertificate();
+    // Starts ngircd and waits until it listens on `lastPort`, its last port.
+    bool start(int lastPort);
     void stop();
     std::string path(const char* name) const { return folder_.filePath(name).toStdString(); }
 
     QTemporaryDir folder_;
     QProcess process_;
     int port_ = 0;
+    int tlsPort_ = 0;
 };
 
 } // namespace vz::it

@@ -56,8 +56,8 @@ private slots:
         QCOMPARE(tabWalk(options()),
                  (QStringList{"cmbServer", "btnAdd", "btnEdit", "btnDelete", "txtIrcPort",
                               "txtFullName", "txtEmail", "txtNick", "txtAlternative", "txtPassword",
-                              "chkConnOnStart", "btnConnect", "btnOk", "btnCancel", "btnApply",
-                              "cmdOption1", "cmdOption2", "cmdOption3"}));
+                              "txtSaslUser", "chkConnOnStart", "btnConnect", "btnOk", "btnCancel",
+                              "btnApply", "cmdOption1", "cmdOption2", "cmdOption3"}));
         world->app->options().onEditServer();
         QCOMPARE(tabWalk(editor()), (QStringList{"txtServer", "txtPort", "txtDescription",
                                                  "txtGroup", "btnAdd", "btnCancel"}));

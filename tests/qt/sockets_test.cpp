@@ -29,6 +29,9 @@ public:
             retry();
     }
     void onClosedByServer() override { events.push_back("closed"); }
+    void onCertificateRejected(const std::string& reason, const std::string&) override {
+        events.push_back("certificate " + reason);
+    }
     void onConnectionRequest() override {
         events.push_back("request");
         if (acceptOnRequest != nullptr)

@@ -28,7 +28,7 @@ bool isQuitCommand(const std::string& line) {
 
 Connection::Connection(frmMain& main) : main_(main) {}
 
-void Connection::ConnectToIRC(std::string& host, int& port) {
+void Connection::ConnectToIRC(std::string& host, IrcPort& port) {
     cancelReconnect();
     host = host.substr(0, host.find('<'));
     main_.platform().serverSocket.close();
@@ -39,7 +39,7 @@ void Connection::ConnectToIRC(std::string& host, int& port) {
     main_.mainWindow().setMenuCaption("mnuConnect", disconnectText);
     startAttempt(host, port);
     main_.ident().Listen();
-    const std::string target = host + ":" + std::to_string(port);
+    const std::string target = host + ":" + port.text();
     if (g.ConnectTry == 1)
         main_.PutStatus("***  Connecting to " + target);
     else
@@ -50,13 +50,18 @@ void Connection::ConnectToIRC(std::string& host, int& port) {
     g.Connected = true;
 }
 
-void Connection::startAttempt(const std::string& host, int port) {
+void Connection::startAttempt(const std::string& host, IrcPort port) {
     remoteHost_ = host;
     remotePort_ = port;
     quitSent_ = false;
     established_ = false;
     dropReceived();
-    main_.platform().serverSocket.connectTo(host, port);
+    ClientSocket& socket = main_.platform().serverSocket;
+    if (port.tls)
+        socket.connectSecurely(host, port.number,
+                               main_.certificate().AcceptedFingerprint(host, port.number));
+    else
+        socket.connectTo(host, port.number);
 }
 
 void Connection::dropReceived() {
@@ -70,13 +75,18 @@ void Connection::ConnectTo() {
 }
 
 void Connection::DisconnectToIRC() {
+    endConnection();
+    main_.PutStatus("*** Disconnect");
+}
+
+void Connection::endConnection() {
     cancelReconnect();
     failuresInRow_ = 0;
     main_.ident().Close();
     main_.platform().serverSocket.close();
     established_ = false;
     remoteHost_.clear();
-    remotePort_ = 0;
+    remotePort_.reset();
     dropReceived();
     main_.tables().closeConversations();
     main_.list().close();
@@ -88,7 +98,6 @@ void Connection::DisconnectToIRC() {
     window.setToolButtonToolTip(1, connectText);
     Globals& g = main_.globals();
     g.Connected = false;
-    main_.PutStatus("*** Disconnect");
     window.setCaption(ProgramTitle);
     setConnectionMenus(false);
     g.ConnectTry = 1;
@@ -114,7 +123,12 @@ void Connection::onConnected() {
     window.setCaption(std::string(ProgramTitle) + " - " + g.Server);
     g.NamesRequested = false;
     setConnectionMenus(true);
-    if (!g.Password.empty())
+    // With a SASL account the password goes to the SASL sign-in, never to PASS.
+    g.Sasl = g.SaslUser.empty() ? SaslStep::Off : SaslStep::Listing;
+    g.SaslListed = false;
+    if (g.Sasl == SaslStep::Listing)
+        SendData("CAP LS 302");
+    else if (!g.Password.empty())
         SendData("PASS " + g.Password);
     SendData("NICK " + g.Nick);
     SendData("USER " + g.Nick + " " + main_.platform().serverSocket.localAddress() +
@@ -168,6 +182,17 @@ void Connection::onClosedByServer() {
         DisconnectToIRC();
     else
         onError(0, "Connection closed by server");
+}
+
+// A certificate the user has not accepted is no failure to retry: the user
+// decides in the certificate dialog.
+void Connection::onCertificateRejected(const std::string& reason, const std::string& fingerprint) {
+    const std::string host = remoteHost_;
+    const int port = remotePort_.value_or(IrcPort{}).number;
+    endConnection();
+    main_.PutStatus("*** Сертифікат сервера не пройшов перевірку: " + reason + " (SHA-256 " +
+                    fingerprint + ")");
+    main_.certificate().Show(host, port, reason, fingerprint);
 }
 
 void Connection::scheduleReconnect() {

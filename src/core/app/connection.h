@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <deque>
+#include <optional>
 #include <string>
 
 namespace vz {
@@ -23,14 +24,14 @@ public:
     explicit Connection(frmMain& main);
 
     // `host` is cut before its first "<" (the caller's variable changes).
-    void ConnectToIRC(std::string& host, int& port);
+    void ConnectToIRC(std::string& host, IrcPort& port);
     void ConnectTo() override;
     void DisconnectToIRC() override;
     void SendData(const std::string& strData);
 
-    // The host and port of the attempt in progress ("" / 0 without one).
+    // The host and port of the attempt in progress ("" / none without one).
     const std::string& remoteHost() const override { return remoteHost_; }
-    int remotePort() const override { return remotePort_; }
+    const std::optional<IrcPort>& remotePort() const override { return remotePort_; }
     // Bytes of received lines still waiting to be interpreted.
     std::size_t backlogBytes() const;
 
@@ -38,9 +39,12 @@ public:
     void onDataArrived(const std::string& bytes) override;
     void onError(int number, const std::string& description) override;
     void onClosedByServer() override;
+    void onCertificateRejected(const std::string& reason, const std::string& fingerprint) override;
 
 private:
-    void startAttempt(const std::string& host, int port);
+    void startAttempt(const std::string& host, IrcPort port);
+    // Leaves the client as a disconnect does, without saying so.
+    void endConnection();
     // Forgets what is left of the current connection's received data.
     void dropReceived();
     void scheduleReconnect();
@@ -50,7 +54,7 @@ private:
     frmMain& main_;
     LineAssembler lines_;
     std::string remoteHost_;
-    int remotePort_ = 0;
+    std::optional<IrcPort> remotePort_;
     // The socket reported the connection; until then nothing is sent.
     bool established_ = false;
     // A QUIT went out on this connection: a close by the server is expected.

@@ -26,7 +26,7 @@ frmMain::frmMain(const Platform& platform)
       logSettings_(globals_, platform.files, platform.locale), writer_(logSettings_),
       replyLimiter_(platform.clock), connection_(*this), ident_(*this), tables_(*this),
       status_(*this), list_(*this), interpreter_(*this), parser_(*this), command_(*this),
-      channels_(*this), plugins_(*this), options_(*this) {
+      channels_(*this), plugins_(*this), options_(*this), certificate_(*this) {
     platform_.serverSocket.setEvents(&connection_);
     platform_.identSocket.setEvents(&ident_);
 }
@@ -66,7 +66,7 @@ void frmMain::applyToolbarImages() {
 
 void frmMain::shutDown() {
     settingsIni_.setFileName(SettingsFileName);
-    const std::string port = std::to_string(globals_.ServerPort);
+    const std::string port = globals_.ServerPort.text();
     settingsIni_.AddSection("Last");
     settingsIni_.AddValue("Last", "Server", globals_.Server);
     settingsIni_.AddValue("Last", "Port", port);
@@ -96,6 +96,7 @@ void frmMain::LoadOptions() {
     globals_.Server = ValueOrEmpty(settingsIni_.Value("Last", "Server"));
     globals_.ServerPort = PortOrDefault(settingsIni_.Value("Last", "Port"));
     globals_.Password = ValueOrEmpty(settingsIni_.Value("Last", "Password"));
+    globals_.SaslUser = ValueOrEmpty(settingsIni_.Value("Last", "SaslUser"));
     globals_.LangName = ValueOrEmpty(settingsIni_.Value("Lang", "Name"));
     globals_.LogChannels = firstCharacter(settingsIni_.Value("Logs", "Channels"));
     globals_.LogPrivats = firstCharacter(settingsIni_.Value("Logs", "Privats"));

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/connection.h"
+#include "app/frm_certificate.h"
 #include "app/frm_channels.h"
 #include "app/frm_command.h"
 #include "app/frm_options.h"
@@ -93,6 +94,7 @@ public:
     frmCommand& command() { return command_; }
     frmOptions& options() { return options_; }
     frmChannels& channels() { return channels_; }
+    frmCertificate& certificate() { return certificate_; }
     LanguageTexts& languageTexts() { return langTexts_; }
     PluginTable& plugins() { return plugins_; }
 
@@ -119,6 +121,7 @@ private:
     frmChannels channels_;
     PluginTable plugins_;
     frmOptions options_;
+    frmCertificate certificate_;
     TextView* activeTextView_ = nullptr;
     bool startedUp_ = false;
     bool unreadableReported_ = false;

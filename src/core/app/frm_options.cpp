@@ -19,7 +19,7 @@ const char* const CaptionKeys[] = {
     "Label1",    "Label2",     "Label3",      "Label4",         "Label5",      "Label6",
     "Label7",    "Label8",     "btnConnect",  "btnAdd",         "btnEdit",     "btnDelete",
     "Check2",    "chkChanLog", "chkPrivLog",  "chkConnOnStart", "btnLangEdit", "btnOk",
-    "btnCancel", "btnApply",   "lblPassword", "btnPlugin"};
+    "btnCancel", "btnApply",   "lblPassword", "btnPlugin",      "lblSaslUser"};
 
 // A stored flag ticks or clears its box; anything but "1" or "0" leaves it.
 void showFlag(CheckBox& box, const std::string& value) {
@@ -42,6 +42,13 @@ struct Setting {
     const char* key;
     std::string value;
 };
+
+// A [Last] key stored once something was typed, and from then on also when
+// it is emptied.
+void setTypedOrStored(clsINI& ini, const char* key, const std::string& typed) {
+    if (!typed.empty() || ini.ValueExists("Last", key))
+        ini.setValue("Last", key, typed);
+}
 
 // Where Apply sets each key, as positions in the order it adds them.
 constexpr std::array<int, 14> SetOrder = {13, 10, 11, 12, 8, 9, 7, 6, 4, 5, 0, 1, 2, 3};
@@ -99,11 +106,13 @@ void frmOptions::loadIdentity() {
     dialog.txtIrcPort().setText(portText(ini.Value("Last", "Port")));
     g.ServerPort = PortOrDefault(dialog.txtIrcPort().text());
     g.Password = ValueOrEmpty(ini.Value("Last", "Password"));
+    g.SaslUser = ValueOrEmpty(ini.Value("Last", "SaslUser"));
     dialog.txtFullName().setText(g.FullName);
     dialog.txtEmail().setText(g.Email);
     dialog.txtNick().setText(g.Nick);
     dialog.txtAlternative().setText(g.Alternative);
     dialog.txtPassword().setText(g.Password);
+    dialog.txtSaslUser().setText(g.SaslUser);
     showFlag(dialog.Check2(), ini.Value("Start", "Open"));
 }
 
@@ -135,8 +144,8 @@ void frmOptions::fillPlugins() {
 }
 
 // Missing keys are added first, in one order, so a file made from nothing
-// has its sections in that order; then every key is set. A password is
-// stored once one was typed, and from then on also when it is emptied.
+// has its sections in that order; then every key is set. The password and
+// the SASL account follow their own rule.
 void frmOptions::Apply() {
     clsINI& ini = main_.SettingsIni();
     ini.setFileName(SettingsFileName);
@@ -144,6 +153,7 @@ void frmOptions::Apply() {
     const std::string server = TypedText(dialog.cmbServer());
     const std::string port = TypedText(dialog.txtIrcPort());
     const std::string password = TypedText(dialog.txtPassword());
+    const std::string saslUser = TypedText(dialog.txtSaslUser());
     const std::array<Setting, 14> settings = {{
         {"Options", "FullName", TypedText(dialog.txtFullName())},
         {"Options", "Email", TypedText(dialog.txtEmail())},
@@ -165,13 +175,14 @@ void frmOptions::Apply() {
         ini.AddValue(setting.section, setting.key, setting.value);
     for (const int at : SetOrder)
         ini.setValue(settings[at].section, settings[at].key, settings[at].value);
-    if (!password.empty() || ini.ValueExists("Last", "Password"))
-        ini.setValue("Last", "Password", password);
+    setTypedOrStored(ini, "Password", password);
+    setTypedOrStored(ini, "SaslUser", saslUser);
     ini.UpdateFile();
     Globals& g = main_.globals();
     g.Server = server;
     g.ServerPort = PortOrDefault(port);
     g.Password = password;
+    g.SaslUser = saslUser;
     g.LangName = settings[7].value;
     g.LogChannels = settings[8].value;
     g.LogPrivats = settings[9].value;
@@ -198,6 +209,7 @@ void frmOptions::onConnect() {
     g.Server = TypedText(dialog.cmbServer());
     g.ServerPort = PortOrDefault(TypedText(dialog.txtIrcPort()));
     g.Password = TypedText(dialog.txtPassword());
+    g.SaslUser = TypedText(dialog.txtSaslUser());
     dialog.close();
     main_.connection().ConnectTo();
 }

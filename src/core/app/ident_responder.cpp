@@ -19,7 +19,8 @@ IdentResponder::IdentResponder(frmMain& main) : main_(main) {}
 int IdentResponder::listenPort() {
     clsINI& settings = main_.SettingsIni();
     settings.setFileName(SettingsFileName);
-    return ParsePort(settings.Value("Ident", "Port")).value_or(StandardPort);
+    const auto port = ParsePort(settings.Value("Ident", "Port"));
+    return port && !port->tls ? port->number : StandardPort;
 }
 
 void IdentResponder::Listen() {

@@ -1,6 +1,7 @@
 // The program-wide values that every part of the logic reads.
 #pragma once
 
+#include "config/settings_values.h"
 #include "platform/main_window_view.h"
 
 #include <string>
@@ -10,17 +11,28 @@ namespace vz {
 constexpr const char* SettingsFileName = "vuvivaz.ini";
 constexpr const char* ProgramTitle = "VuviVAZ";
 
+// Where the SASL sign-in of the current connection stands.
+enum class SaslStep {
+    Off,            // not asked for, finished or given up
+    Listing,        // "CAP LS 302" sent, the capability list awaited
+    Requested,      // "CAP REQ :sasl" sent
+    Authenticating, // "AUTHENTICATE PLAIN" sent
+};
+
 // Program-wide values shared by every part of the logic.
 struct Globals {
     // Filled from the settings file by LoadOptions.
     std::string Server;
-    int ServerPort = 6667; // 1 to 65535
+    IrcPort ServerPort; // 1 to 65535, "+" for TLS
     std::string Nick;
     std::string Alternative;
     std::string FullName;
     std::string Email;
-    // Sent as PASS at sign-on when not empty ([Last] Password).
+    // Sent as PASS at sign-on when not empty ([Last] Password); with a
+    // SaslUser it goes to the SASL sign-in instead.
     std::string Password;
+    // The SASL account ([Last] SaslUser); empty: no SASL sign-in.
+    std::string SaslUser;
     std::string LangName;
     std::string LogChannels; // exactly one character
     std::string LogPrivats;  // exactly one character
@@ -41,6 +53,9 @@ struct Globals {
 
     // True while a names listing asked for by the user is awaited.
     bool NamesRequested = false;
+    SaslStep Sasl = SaslStep::Off;
+    // The capability list being read names SASL PLAIN.
+    bool SaslListed = false;
 };
 
 } // namespace vz

@@ -1,6 +1,7 @@
 // Settings values read and written: ports, scrollback, numbers and window positions.
 #include "config/settings_values.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -21,15 +22,29 @@ std::optional<int> parseWhole(const std::string& text) {
 
 } // namespace
 
-std::optional<int> ParsePort(const std::string& text) {
-    const auto value = parseWhole(text);
-    if (!value || *value < 1 || *value > 65535)
-        return std::nullopt;
-    return value;
+std::string IrcPort::text() const {
+    return (tls ? "+" : "") + std::to_string(number);
 }
 
-int PortOrDefault(const std::string& text) {
-    return ParsePort(text).value_or(DefaultPort);
+// Digits beyond any port are still a number, only no port.
+PortReading ReadPort(const std::string& text) {
+    const bool hasSign = !text.empty() && (text[0] == '+' || text[0] == '-');
+    const std::string digits = text.substr(hasSign ? 1 : 0);
+    if (digits.empty() || digits.find_first_not_of("0123456789") != std::string::npos)
+        return {};
+    const std::size_t significant = std::min(digits.find_first_not_of('0'), digits.size());
+    const int value = digits.size() - significant > 5 ? 0 : std::stoi(digits);
+    if (text[0] == '-' || value < 1 || value > 65535)
+        return {true, std::nullopt};
+    return {true, IrcPort{value, text[0] == '+'}};
+}
+
+std::optional<IrcPort> ParsePort(const std::string& text) {
+    return ReadPort(text).port;
+}
+
+IrcPort PortOrDefault(const std::string& text) {
+    return ParsePort(text).value_or(IrcPort{});
 }
 
 int ScrollbackOrDefault(const std::string& text) {

@@ -9,10 +9,28 @@ namespace vz {
 constexpr int DefaultPort = 6667;
 constexpr int DefaultScrollback = 5000;
 
-// A port 1 to 65535 written as a whole decimal number, or nothing.
-std::optional<int> ParsePort(const std::string& text);
+// A server port as it is stored and typed: its number, and a leading "+"
+// for a TLS connection ("+6697").
+struct IrcPort {
+    int number = DefaultPort;
+    bool tls = false;
+
+    // "6667", "+6697": how the port is stored and shown.
+    std::string text() const;
+    bool operator==(const IrcPort&) const = default;
+};
+
+// What a port text holds: "+" (TLS) or "-" and decimal digits and nothing
+// else make a number; one from 1 to 65535 is a port.
+struct PortReading {
+    bool isNumber = false;
+    std::optional<IrcPort> port;
+};
+PortReading ReadPort(const std::string& text);
+// The port of the text, or nothing.
+std::optional<IrcPort> ParsePort(const std::string& text);
 // [Last] Port as start-up reads it: DefaultPort when missing or not valid.
-int PortOrDefault(const std::string& text);
+IrcPort PortOrDefault(const std::string& text);
 // [Options] Scrollback: a whole number from 0 (no bound) up, else the default.
 int ScrollbackOrDefault(const std::string& text);
 // A finite single-precision number in C-locale notation when the whole text

@@ -2,6 +2,7 @@
 #include "input/command_parser.h"
 
 #include "config/ini_store.h"
+#include "config/settings_values.h"
 #include "input/identifiers.h"
 #include "interpret/protocol_host.h"
 #include "text/case_fold.h"
@@ -11,15 +12,11 @@
 #include "windows/frm_chat.h"
 #include "windows/window_tables.h"
 
-#include <algorithm>
-#include <optional>
-
 namespace vz {
 
 namespace {
 
 constexpr int JoinPacingMs = 800;
-constexpr long MaxPort = 65535;
 
 // One command being parsed.
 struct Command {
@@ -36,33 +33,22 @@ struct Command {
     std::string from(int first) const { return GetWords(words, first, -1); }
 };
 
-// A whole decimal number, blanks around it allowed; far too large numbers
-// read as a value above any port.
-std::optional<long> wholeNumber(const std::string& text) {
+// The port text without the blanks around it, read as a port.
+PortReading readTypedPort(const std::string& text) {
     const auto first = text.find_first_not_of(' ');
     if (first == std::string::npos)
-        return std::nullopt;
-    const std::string number = text.substr(first, text.find_last_not_of(' ') - first + 1);
-    std::size_t pos = number[0] == '+' || number[0] == '-' ? 1 : 0;
-    if (pos == number.size())
-        return std::nullopt;
-    long value = 0;
-    for (; pos < number.size(); ++pos) {
-        if (number[pos] < '0' || number[pos] > '9')
-            return std::nullopt;
-        value = std::min(value * 10 + (number[pos] - '0'), MaxPort + 1);
-    }
-    return number[0] == '-' ? -value : value;
+        return {};
+    return ReadPort(text.substr(first, text.find_last_not_of(' ') - first + 1));
 }
 
 // A port text that is no number falls back to [Last] Port; a number outside
 // 1 to 65535 leaves the port as it was.
 void setServerPort(ProtocolHost& main, const std::string& portText) {
-    std::optional<long> number = wholeNumber(portText);
-    if (!number)
-        number = wholeNumber(main.SettingsIni().Value("Last", "Port"));
-    if (number && *number >= 1 && *number <= MaxPort)
-        main.globals().ServerPort = static_cast<int>(*number);
+    PortReading reading = readTypedPort(portText);
+    if (!reading.isNumber)
+        reading = readTypedPort(main.SettingsIni().Value("Last", "Port"));
+    if (reading.port)
+        main.globals().ServerPort = *reading.port;
 }
 
 std::string msgCommand(Command& c) {

@@ -42,8 +42,8 @@ std::string serverValue(ProtocolHost& main, const std::string&) {
 }
 
 std::string portValue(ProtocolHost& main, const std::string&) {
-    const int port = main.link().remotePort();
-    return port > 0 ? std::to_string(port) : std::string();
+    const auto& port = main.link().remotePort();
+    return port ? port->text() : std::string();
 }
 
 std::string dateValue(ProtocolHost& main, const std::string&) {

@@ -1,4 +1,5 @@
-// The handlers of server lines, by kind: keep-alive, channel events, messages, numerics.
+// The handlers of server lines, by kind: keep-alive, SASL sign-in, channel events,
+// messages, numerics.
 #pragma once
 
 #include <string>
@@ -13,6 +14,13 @@ using Handler = void (*)(ProtocolHost& main, const IrcMessage& msg, const std::s
 
 // Connection keep-alive.
 void OnPing(ProtocolHost& main, const IrcMessage& msg, const std::string& text);
+
+// The SASL sign-in: CAP and AUTHENTICATE (shown raw when they are no step
+// of a sign-in in progress), and the numerics that end it, shown raw (903
+// success; 902, 904, 905, 906 and 908 failure).
+void OnCap(ProtocolHost& main, const IrcMessage& msg, const std::string& text);
+void OnAuthenticate(ProtocolHost& main, const IrcMessage& msg, const std::string& text);
+void OnSaslEnd(ProtocolHost& main, const IrcMessage& msg, const std::string& text);
 
 // Channel events.
 void OnJoin(ProtocolHost& main, const IrcMessage& msg, const std::string& text);

@@ -30,7 +30,9 @@ const std::unordered_map<std::string_view, Handler>& dispatchTable() {
         {"266", OnStatistics},    {"321", OnListStart},   {"322", OnListEntry},
         {"323", OnListEnd},       {"311", OnWhoisUser},   {"319", OnWhoisChannels},
         {"312", OnWhoisServer},   {"317", OnWhoisIdle},   {"318", OnWhoisEnd},
-        {"403", OnNoSuchChannel},
+        {"403", OnNoSuchChannel}, {"cap", OnCap},         {"authenticate", OnAuthenticate},
+        {"902", OnSaslEnd},       {"903", OnSaslEnd},     {"904", OnSaslEnd},
+        {"905", OnSaslEnd},       {"906", OnSaslEnd},     {"908", OnSaslEnd},
     };
     return table;
 }

@@ -3,7 +3,9 @@
 #include "interpret/handlers.h"
 #include "interpret/irc_message.h"
 #include "interpret/protocol_host.h"
+#include "text/case_fold.h"
 #include "text/control_codes.h"
+#include "text/words.h"
 #include "windows/frm_chat.h"
 #include "windows/frm_privat.h"
 #include "windows/frm_status.h"
@@ -28,10 +30,22 @@ bool isCtcpRequest(const std::string& strText) {
     return !strText.empty() && strText.front() == CtcpMark && strText.rfind(ActionPrefix, 0) != 0;
 }
 
+// A line meant for the user while the program is in the background marks the
+// main window for attention; the user's own lines never do.
+void attend(ProtocolHost& main, const std::string& sender) {
+    MainWindowView& window = main.platform().mainWindow;
+    if (!window.isActive() && !equalsIgnoreCase(sender, main.globals().Nick))
+        window.alert();
+}
+
 void toChannel(ProtocolHost& main, const std::string& strNick, const std::string& target,
                const std::string& strText) {
-    if (frmChat* chat = main.tables().channelNamed(target))
-        chat->PutText(strNick, strText);
+    frmChat* chat = main.tables().channelNamed(target);
+    if (chat == nullptr)
+        return;
+    chat->PutText(strNick, strText);
+    if (MentionsNick(strText, main.globals().Nick))
+        attend(main, strNick);
 }
 
 // The user asked his own client for its version: answered before the request
@@ -62,12 +76,13 @@ void toPrivat(ProtocolHost& main, const IrcMessage& msg, const std::string& strT
     const int slot = sender.empty() ? -1 : privatSlot(main, sender, msg.strPrefix);
     if (slot == -1) {
         main.PutColorText(main.status().rtfText(), "05" + sender + ": " + strText, "");
-        return;
+    } else {
+        frmPrivat& privat = main.tables().privat(slot);
+        privat.window().setTitle(sender);
+        privat.strPrivNick = sender;
+        privat.PutText(sender, strText);
     }
-    frmPrivat& privat = main.tables().privat(slot);
-    privat.window().setTitle(sender);
-    privat.strPrivNick = sender;
-    privat.PutText(sender, strText);
+    attend(main, sender);
 }
 
 } // namespace

@@ -1,8 +1,10 @@
 // The main window as the interpreter and the command parser see it.
 #pragma once
 
+#include "config/settings_values.h"
 #include "windows/window_host.h"
 
+#include <optional>
 #include <string>
 
 namespace vz {
@@ -17,9 +19,9 @@ class ServerLink {
 public:
     virtual void ConnectTo() = 0;
     virtual void DisconnectToIRC() = 0;
-    // The host and port of the attempt in progress ("" / 0 without one).
+    // The host and port of the attempt in progress ("" / none without one).
     virtual const std::string& remoteHost() const = 0;
-    virtual int remotePort() const = 0;
+    virtual const std::optional<IrcPort>& remotePort() const = 0;
 
 protected:
     ~ServerLink() = default;

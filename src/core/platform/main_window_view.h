@@ -31,6 +31,10 @@ public:
     virtual void setWidth(int twips) = 0;
     virtual void setHeight(int twips) = 0;
     virtual bool isMinimized() const = 0;
+    // True while the main window is the desktop's active window.
+    virtual bool isActive() const = 0;
+    // Marks the main window for the user's attention, as the desktop does it.
+    virtual void alert() = 0;
 
     // Menu entries are named as the program names them ("mnuJoin").
     virtual void setMenuCaption(const std::string& name, const std::string& caption) = 0;

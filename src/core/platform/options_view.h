@@ -79,6 +79,8 @@ public:
     virtual LineEdit& txtAlternative() = 0;
     // Shows what is typed masked.
     virtual LineEdit& txtPassword() = 0;
+    // The SASL account; while it is filled the password signs in by SASL.
+    virtual LineEdit& txtSaslUser() = 0;
     virtual CheckBox& chkConnOnStart() = 0;
     // Page 2: the plug-ins.
     virtual ListBox& lstPlugins() = 0;

@@ -14,9 +14,15 @@ public:
     virtual void onError(int number, const std::string& description) = 0;
     // The server closed the connection in an orderly way.
     virtual void onClosedByServer() = 0;
+    // The server's certificate failed verification and was not the accepted
+    // one: the attempt is over. `fingerprint` is the certificate's SHA-256
+    // in 64 lower-case hexadecimal digits.
+    virtual void onCertificateRejected(const std::string& reason,
+                                       const std::string& fingerprint) = 0;
 };
 
-// The TCP connection to the IRC server. Bytes go through unchanged.
+// The TCP connection to the IRC server, plain or TLS. Bytes go through
+// unchanged.
 class ClientSocket {
 public:
     ClientSocket() = default;
@@ -27,6 +33,13 @@ public:
     virtual void setEvents(ClientSocketEvents* events) = 0;
     // Asynchronous: the outcome arrives as onConnected or onError.
     virtual void connectTo(const std::string& host, int port) = 0;
+    // The same over TLS, with the system's certificate authorities and the
+    // host name verified; the connection counts as made once the handshake
+    // is over. A certificate that fails verification is still taken when its
+    // SHA-256 fingerprint is `acceptedFingerprint`; otherwise the attempt
+    // ends with onCertificateRejected.
+    virtual void connectSecurely(const std::string& host, int port,
+                                 const std::string& acceptedFingerprint) = 0;
     // Closing in any state is allowed; no event follows a close.
     virtual void close() = 0;
     virtual void send(const std::string& bytes) = 0;

@@ -1,6 +1,7 @@
 // Building the child windows' views.
 #pragma once
 
+#include "platform/certificate_view.h"
 #include "platform/favourites_view.h"
 #include "platform/options_view.h"
 #include "platform/prompt_view.h"
@@ -29,6 +30,8 @@ public:
     virtual std::unique_ptr<ChannelEditorView>
     createChannelEditorView(ChannelEditorEvents& events) = 0;
     virtual std::unique_ptr<OptionsView> createOptionsView(OptionsViewEvents& events) = 0;
+    virtual std::unique_ptr<CertificateView>
+    createCertificateView(CertificateViewEvents& events) = 0;
 };
 
 } // namespace vz

@@ -1,7 +1,10 @@
 // Splitting text at blanks (or another separator) and joining words back.
 #include "text/words.h"
 
+#include "text/case_fold.h"
 #include "text/utf8.h"
+
+#include <cctype>
 
 namespace vz {
 
@@ -44,6 +47,31 @@ std::string GetWords(std::span<const std::string> words, int first, int last) {
     }
     std::erase(out, '\r');
     return out;
+}
+
+namespace {
+
+bool isNickCharacter(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte >= 0x80 || std::isalnum(byte) != 0 ||
+           std::string_view("-[]\\`^{}_|").find(c) != std::string_view::npos;
+}
+
+} // namespace
+
+bool MentionsNick(std::string_view text, std::string_view nick) {
+    if (nick.empty())
+        return false;
+    const std::string folded = foldCase(text);
+    const std::string word = foldCase(nick);
+    for (std::size_t at = folded.find(word); at != std::string::npos;
+         at = folded.find(word, at + 1)) {
+        const std::size_t end = at + word.size();
+        if ((at == 0 || !isNickCharacter(folded[at - 1])) &&
+            (end == folded.size() || !isNickCharacter(folded[end])))
+            return true;
+    }
+    return false;
 }
 
 std::string BeforeAngle(std::string_view entry) {

@@ -21,6 +21,11 @@ void SplitAtFirst(const std::string& source, char sep, std::string& left, std::s
 // numbered from 1: words[0] is not a word.
 std::string GetWords(std::span<const std::string> words, int first, int last);
 
+// True when `text` holds `nick` (case ignored) as a whole word: no letter,
+// digit or other character that a nick may hold right before or after it.
+// Bytes of non-ASCII characters count as letters.
+bool MentionsNick(std::string_view text, std::string_view nick);
+
 // A list entry "name<description>": the text before the first "<" (the whole
 // entry without one) ...
 std::string BeforeAngle(std::string_view entry);

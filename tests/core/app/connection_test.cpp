@@ -78,12 +78,14 @@ protected:
 
 // A line typed before the socket reports the connection would reach the
 // server before the sign-on lines. The last connection's windows close
-// without a word.
+// without a word. A SASL account asks for the capabilities instead of PASS.
 TEST_F(ConnectionTest, SignOnComesFirstWithPassOnlyForAPassword) {
-    for (const auto& [password, signOn] :
-         {std::pair{"", "NICK me\nUSER me 127.0.0.1 irc :Real Name\n"},
-          {"s3cret", "PASS s3cret\nNICK me\nUSER me 127.0.0.1 irc :Real Name\n"}}) {
+    for (const auto& [password, account, signOn] :
+         {std::tuple{"", "", "NICK me\nUSER me 127.0.0.1 irc :Real Name\n"},
+          {"s3cret", "", "PASS s3cret\nNICK me\nUSER me 127.0.0.1 irc :Real Name\n"},
+          {"s3cret", "me", "CAP LS 302\nNICK me\nUSER me 127.0.0.1 irc :Real Name\n"}}) {
         g().Password = password;
+        g().SaslUser = account;
         world.app->tables().OpenChannel("#old");
         world.app->tables().OpenPrivat("bob", "Vorn");
         if (world.server.open)
@@ -99,8 +101,8 @@ TEST_F(ConnectionTest, SignOnComesFirstWithPassOnlyForAPassword) {
         EXPECT_FALSE(world.app->tables().PrivatExists("bob"));
     }
     world.clock.advance(60000); // connecting cancelled the retry after the error
-    EXPECT_EQ(world.server.connects, 2);
-    EXPECT_EQ(state(), "VuviVAZ - irc.test, icon 2, button 2, menus, try 3");
+    EXPECT_EQ(world.server.connects, 3);
+    EXPECT_EQ(state(), "VuviVAZ - irc.test, icon 2, button 2, menus, try 4");
 }
 
 TEST_F(ConnectionTest, RetryWaitsTwiceAsLongAfterEachFailureInARowUpToAMinute) {
@@ -143,6 +145,39 @@ TEST_F(ConnectionTest, DisconnectingEndsRetrying) {
         EXPECT_FALSE(world.identSocket.listening);
         EXPECT_EQ(g().ConnectTry, 1);
     }
+}
+
+// A TLS attempt hands the socket the fingerprint stored for its host and
+// port. A certificate the socket rejects ends the attempt as a disconnect
+// does, without a retry, and asks the user: Accept stores it under the host
+// as typed and the port without "+" and tries again at once; Reject does not.
+TEST_F(ConnectionTest, RejectedCertificateEndsTheAttemptAndAsksTheUser) {
+    const std::string fingerprint(64, 'b');
+    g().Server = "IRC.Test";
+    g().ServerPort = IrcPort{6697, true};
+    world.files.files["Ukrainian.lng"] = "[Certificate]\r\nbtnAccept=Так\r\n";
+    for (const bool accept : {false, true}) {
+        SCOPED_TRACE(accept ? "accept" : "reject");
+        connection().ConnectTo();
+        const int connects = world.server.connects;
+        world.server.events->onCertificateRejected("self-signed", fingerprint);
+        world.clock.advance(120000);
+        EXPECT_EQ(statusTail(2), (Lines{" ***  Connecting to IRC.Test:+6697",
+                                        " *** Сертифікат сервера не пройшов перевірку: "
+                                        "self-signed (SHA-256 " +
+                                            fingerprint + ")"}));
+        EXPECT_EQ(state(), "VuviVAZ, icon 1, button 1");
+        EXPECT_EQ(world.ui.certificate->details, "IRC.Test:6697 | self-signed | " + fingerprint);
+        EXPECT_EQ(world.server.acceptedFingerprint, "");
+        accept ? world.ui.certificateEvents->onAccept() : world.ui.certificateEvents->onReject();
+        EXPECT_FALSE(world.ui.certificate->visible);
+        EXPECT_EQ(world.server.connects, connects + (accept ? 1 : 0));
+    }
+    EXPECT_EQ(world.ui.certificate->shows, 2);
+    EXPECT_EQ(world.ui.certificate->captions["btnAccept"], "Так");
+    EXPECT_EQ(world.server.acceptedFingerprint, fingerprint);
+    EXPECT_NE(world.files.files["vuvivaz.ini"].find("\nIRC.Test:6697=" + fingerprint + "\r\n"),
+              std::string::npos);
 }
 
 TEST_F(ConnectionTest, ReceivedBytesAreJoinedIntoLinesAndDecoded) {

@@ -17,9 +17,10 @@ const std::pair<const char*, const char*> LanguageKeys[] = {
              "mnuWindowCascade mnuWindowTileVertical mnuWindowTileHorizontal mnuChanLog "
              "mnuPrivLog mnuDisconnect mnuOption"},
     {"Status", "Caption"},
-    {"Options", "Label1 Label2 Label3 Label4 Label5 Label6 Label7 Label8 btnConnect btnAdd btnEdit "
-                "btnDelete Check2 chkConnOnStart btnLangEdit chkChanLog chkPrivLog btnOk "
-                "btnCancel btnApply lblOption1 lblOption2 lblOption3 lblPassword btnPlugin"},
+    {"Options",
+     "Label1 Label2 Label3 Label4 Label5 Label6 Label7 Label8 btnConnect btnAdd btnEdit "
+     "btnDelete Check2 chkConnOnStart btnLangEdit chkChanLog chkPrivLog btnOk "
+     "btnCancel btnApply lblOption1 lblOption2 lblOption3 lblPassword btnPlugin lblSaslUser"},
     {"Channels",
      "Frame1 Frame2 btnJoinTo btnAdd btnEdit btnDelete btnInfo btnJoin btnClose Check1"},
     {"AddChannel", "Frame1 Label1 Label2 Label3 btnCancel btnAdd btnSave"},
@@ -27,7 +28,8 @@ const std::pair<const char*, const char*> LanguageKeys[] = {
     {"Command", "btnOk btnCancel Join Nick Server Whois Part Privat Topic"},
     {"Chat", "strUsersCount"},
     {"Private", "strCaption"},
-    {"List", "Caption1 Caption2 Caption3"}};
+    {"List", "Caption1 Caption2 Caption3"},
+    {"Certificate", "Caption lblWarning lblServer lblReason lblSha256 btnAccept btnReject"}};
 
 TEST(LanguageFilesTest, ShippedFilesHoldEveryKey) {
     fake::FakeFiles files;

@@ -43,33 +43,34 @@ TEST(OptionsTest, ApplyAddsMissingKeysInOrderThenSetsEveryKey) {
          [](FakeOptionsView& v) {
              v.fullName.value = "Taras", v.email.value = "t@example.net", v.nick.value = "taras";
              v.alternative.value = "taras_", v.servers.value = "irc.example.net<Ex>";
-             v.port.value = "7000", v.connOnStart.checked = v.chanLog.checked = true;
+             v.port.value = "+7000", v.connOnStart.checked = v.chanLog.checked = true;
              v.proxy.checked = true, v.proxyServer.value = "proxy.example";
              v.proxyPort.value = "1080";
          },
          false,
          "[Options]|FullName=Taras|Email=t@example.net|Nick=taras|Alternative=taras_|"
-         "ConnOnStart=1||[Last]|Server=irc.example.net<Ex>|Port=7000||[Start]|Open=0||"
+         "ConnOnStart=1||[Last]|Server=irc.example.net<Ex>|Port=+7000||[Start]|Open=0||"
          "[Lang]|Name=Ukrainian.lng||[Logs]|Channels=1|Privats=0||[Proxy]|Proxy=1|"
          "Server=proxy.example|Port=1080||",
-         FileAccess::Usual, "irc.example.net<Ex>:7000 Ukrainian.lng 10 "},
-        {"over foreign sections and one written meanwhile, the password emptied",
+         FileAccess::Usual, "irc.example.net<Ex>:+7000 Ukrainian.lng 10 "},
+        {"over foreign sections and one written meanwhile, the password and account emptied",
          "[Mine]|a=1|[options]|NICK=old|Email=e|ConnOnStart=1|[Position]|Top=1|[Last]|"
-         "Password=x|Server=irc.old|Port=no|[Start]|Open=1|[Logs]|Privats=1",
+         "Password=x|SaslUser=y|Server=irc.old|Port=no|[Start]|Open=1|[Logs]|Privats=1",
          [](FakeOptionsView& v) {
-             v.nick.value = "new", v.password.value = "", v.languages.value = "English.lng";
+             v.nick.value = "new", v.password.value = v.saslUser.value = "";
+             v.languages.value = "English.lng";
          },
          false,
          "[Mine]|a=1||[options]|NICK=new|Email=e|ConnOnStart=1|FullName=|Alternative=||"
-         "[Position]|Top=1||[Last]|Password=|Server=irc.old|Port=6667||[Start]|Open=1||"
+         "[Position]|Top=1||[Last]|Password=|SaslUser=|Server=irc.old|Port=6667||[Start]|Open=1||"
          "[Logs]|Privats=1|Channels=0||[Connect]|OpenChannelsForm=1||[Lang]|Name=English.lng||"
          "[Proxy]|Proxy=0|Server=|Port=||",
          FileAccess::Usual, "irc.old:6667 English.lng 01 Connection"},
-        {"a typed password, OK", nullptr, [](FakeOptionsView& v) { v.password.value = "s3cret"; },
-         true,
+        {"a typed password and account, OK", nullptr,
+         [](FakeOptionsView& v) { v.password.value = "s3cret", v.saslUser.value = "acct"; }, true,
          "[Options]|FullName=|Email=|Nick=|Alternative=|ConnOnStart=0||[Last]|Server=|Port=6667|"
-         "Password=s3cret||[Start]|Open=0||[Lang]|Name=Ukrainian.lng||[Logs]|Channels=0|"
-         "Privats=0||[Proxy]|Proxy=0|Server=|Port=||",
+         "Password=s3cret|SaslUser=acct||[Start]|Open=0||[Lang]|Name=Ukrainian.lng||[Logs]|"
+         "Channels=0|Privats=0||[Proxy]|Proxy=0|Server=|Port=||",
          FileAccess::OwnerOnly, ":6667 Ukrainian.lng 00 "},
     };
     for (const Row& row : rows) {
@@ -83,8 +84,8 @@ TEST(OptionsTest, ApplyAddsMissingKeysInOrderThenSetsEveryKey) {
         EXPECT_EQ(world.files.files["vuvivaz.ini"], crlf(row.after));
         EXPECT_EQ(world.files.accessOf["vuvivaz.ini"], row.access);
         const Globals& g = world.app->globals();
-        EXPECT_EQ(g.Server + ":" + std::to_string(g.ServerPort) + " " + g.LangName + " " +
-                      g.LogChannels + g.LogPrivats + " " + world.view().captions["cmdOption1"],
+        EXPECT_EQ(g.Server + ":" + g.ServerPort.text() + " " + g.LangName + " " + g.LogChannels +
+                      g.LogPrivats + " " + world.view().captions["cmdOption1"],
                   row.taken);
         EXPECT_EQ(world.view().visible, !row.ok);
     }

@@ -29,7 +29,7 @@ TEST(PromptTest, EachModeBuildsItsCommand) {
         {"topic of the active channel", MenuTopic, "new one", "sent: TOPIC #x :new one\n"},
         {"privat", MenuPrivat, "bob", ""},
         {"server and port", MenuServer, "irc.example 7000", "irc.example:7000"},
-        {"server:port", MenuServer, "irc.example:7001 x", "irc.example:7001"},
+        {"server:port", MenuServer, "irc.example:+7001 x", "irc.example:+7001"},
         {"server, no port", MenuServer, "irc.example 99999", "irc.example:6667"},
     };
     for (const Row& row : rows) {
@@ -46,7 +46,10 @@ TEST(PromptTest, EachModeBuildsItsCommand) {
         EXPECT_TRUE(world.ui.promptEvents->onFieldKey(13));
         world.clock.advance(1000);
         if (std::string(row.typed).starts_with("irc."))
-            EXPECT_EQ(world.server.host + ":" + std::to_string(world.server.port), row.news);
+            EXPECT_EQ(world.server.host + ":" +
+                          (world.server.acceptedFingerprint == "-" ? "" : "+") +
+                          std::to_string(world.server.port),
+                      row.news);
         else
             EXPECT_EQ(world.news(), row.news);
         EXPECT_EQ(world.ui.prompt->visible, row.staysOpen);

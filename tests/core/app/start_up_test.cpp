@@ -32,7 +32,7 @@ TEST(StartUpTest, ConnectsAndShowsTheOptionsOnlyWhenTheSettingsSayExactly1) {
     }
     World world;
     world.files.files["vuvivaz.ini"] =
-        "[Options]\nConnOnStart=1\n[Start]\nOpen=1\n[Last]\nServer=irc.example.net\nPort=6697";
+        "[Options]\nConnOnStart=1\n[Start]\nOpen=1\n[Last]\nServer=irc.example.net\nPort=+6697";
     std::string behindTheDialog;
     world.ui.whenOptionsShown = [&] {
         behindTheDialog =
@@ -43,7 +43,7 @@ TEST(StartUpTest, ConnectsAndShowsTheOptionsOnlyWhenTheSettingsSayExactly1) {
     world.start();
     EXPECT_EQ(world.ui.options->shows, std::vector<bool>{true}); // modal
     EXPECT_EQ(behindTheDialog,
-              "irc.example.net:6697,  >>> ***  Connecting to irc.example.net:6697, shown");
+              "irc.example.net:6697,  >>> ***  Connecting to irc.example.net:+6697, shown");
 }
 
 // Texts that are missing read as empty, a bad port as 6667; the log flags
@@ -72,7 +72,7 @@ TEST(StartUpTest, OptionsFillTheGlobalValues) {
         EXPECT_EQ((Lines{g.FullName, g.Email, g.Nick, g.Alternative, g.Server, g.Password,
                          g.LangName, g.LogChannels, g.LogPrivats}),
                   texts);
-        EXPECT_EQ(g.ServerPort, port);
+        EXPECT_EQ(g.ServerPort.text(), std::to_string(port));
         EXPECT_EQ(g.Scrollback, scrollback);
     }
 }
@@ -96,19 +96,19 @@ TEST(StartUpTest, ShutdownSavesTheServerAndThePosition) {
     const std::tuple<const char*, bool, const char*> rows[] = {
         // settings, minimised, settings after
         {"[Options]\nNick=taras\n", false,
-         "[Options]|Nick=taras||[Last]|Server=|Port=6697||"
+         "[Options]|Nick=taras||[Last]|Server=|Port=+6697||"
          "[Position]|Top=450|Left=-300|Width=14400|Height=10800||"},
         {"[last]|PORT=7000|server=old.example.net|[Logs]|Channels=1", true,
-         "[last]|PORT=6697|server=old.example.net||[Logs]|Channels=1||"},
+         "[last]|PORT=+6697|server=old.example.net||[Logs]|Channels=1||"},
         {"[Position]|Top=1|Left=2|Width=3|Height=4", true,
-         "[Position]|Top=1|Left=2|Width=3|Height=4||[Last]|Server=|Port=6697||"},
+         "[Position]|Top=1|Left=2|Width=3|Height=4||[Last]|Server=|Port=+6697||"},
         {"[Options]|ConnOnStart=1|[Last]|Server=irc.example.net<My network>", true,
-         "[Options]|ConnOnStart=1||[Last]|Server=irc.example.net|Port=6697||"},
+         "[Options]|ConnOnStart=1||[Last]|Server=irc.example.net|Port=+6697||"},
     };
     for (const auto& [settings, minimised, after] : rows) {
         SCOPED_TRACE(settings);
         const auto world = started(settings);
-        world->app->globals().ServerPort = 6697;
+        world->app->globals().ServerPort = IrcPort{6697, true};
         world->mainWindow.rect = TwipRect{-300, 450, 14400, 10800};
         world->mainWindow.minimized = minimised;
         world->app->shutDown();

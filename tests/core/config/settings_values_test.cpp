@@ -7,10 +7,12 @@
 namespace vz {
 namespace {
 
+// A port is digits with an optional "+" for TLS, kept when written back.
 TEST(SettingsValuesTest, NumbersAreReadOnlyWhenTheWholeTextIsOne) {
-    for (const auto& [text, port] : {std::pair{"6697", 6697}, {"65535", 65535}, {"1", 1}})
-        EXPECT_EQ(ParsePort(text), port);
-    for (const char* bad : {"", "0", "65536", "-1", " 6667", "6667 ", "66x", "99999999999"})
+    for (const char* port : {"6697", "+6697", "65535", "+1"})
+        EXPECT_EQ(ParsePort(port).value_or(IrcPort{}).text(), port);
+    for (const char* bad :
+         {"", "0", "+0", "65536", "-1", "+", "++1", " 6667", "6667 ", "66x", "99999999999"})
         EXPECT_EQ(ParsePort(bad), std::nullopt) << bad;
     EXPECT_EQ(ScrollbackOrDefault("0"), 0); // no bound
     EXPECT_EQ(ScrollbackOrDefault("-1"), DefaultScrollback);

@@ -87,13 +87,14 @@ TEST_F(CommandParserTest, RandNickKeepsSixWholeCharactersAndAddsThreeDigits) {
 
 TEST_F(CommandParserTest, ServerReconnectsToTheHostAndAValidPort) {
     // Typed after "server ", and the port taken; the port before is 7000.
-    const std::pair<const char*, int> rows[] = {
-        {"h1:7001", 7001}, {"h2", 6668}, {"h3:abc", 6668},   {"h4:70000", 7000},
-        {"h5:0", 7000},    {"h6:1", 1},  {"h7:65535", 65535}};
+    const std::pair<const char*, const char*> rows[] = {
+        {"h1:7001", "7001"}, {"h2", "6668"},    {"h3:abc", "6668"},    {"h4:70000", "7000"},
+        {"h5:0", "7000"},    {"h6:1", "1"},     {"h7:65535", "65535"}, {"h8: +6697 ", "+6697"},
+        {"h9:-5", "7000"},   {"hA:+0", "7000"}, {"hB:+x", "6668"}};
     for (const auto& [typed, port] : rows) {
-        world.app->globals().ServerPort = 7000;
+        world.app->globals().ServerPort = IrcPort{7000};
         EXPECT_EQ(parse(std::string("server ") + typed), "");
-        EXPECT_EQ(parse("raw $server $port"), std::string(typed, 2) + " " + std::to_string(port));
+        EXPECT_EQ(parse("raw $server $port"), std::string(typed, 2) + " " + port);
     }
 }
 

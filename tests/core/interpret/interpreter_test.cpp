@@ -35,11 +35,13 @@ struct Stage {
     // status line; "#x topic" the topic box ("^": the caret at its start), its
     // lock and the last line of #x;
     // a channel its members and last line; a private window its title, nick,
-    // host and last line.
+    // host and last line; "alerts" how often the main window asked for attention.
     std::string look(const std::string& where) {
         std::string text;
         if (where == "status")
             return world.statusLast();
+        if (where == "alerts")
+            return std::to_string(world.mainWindow.alerts);
         if (where == "nick")
             return world.app->globals().Nick + " asked " +
                    std::to_string(world.ui.prompt ? world.ui.prompt->shows : 0) + " |" +
@@ -75,7 +77,11 @@ struct Stage {
 struct Row {
     const char* name;
     std::string said, where, shown, sent = "";
-    std::string before = ""; // "drained": the reply limiter is empty; "asked": names were asked for
+    // "drained": the reply limiter is empty; "asked": names were asked for;
+    // "active": the main window is the active window; "sasl": a SASL sign-in
+    // as "me" with the password "pw" awaits the capability list ("sasl long":
+    // with 594 letters, which make 800 base64 characters)
+    std::string before = "";
 };
 
 const std::string Same = "(as before)", X = "me ME bob +alice |", D = "me ME bob +alice d |";
@@ -90,6 +96,18 @@ const std::string Own = ":me!u@h PRIVMSG me :\001VERSION\001", Pinged = " a has 
 const std::string Asked = " has just requested your client version";
 const std::string V = " :\001VERSION VuviVAZ for Windows\001\n", Me = "NOTICE me" + V;
 const std::string Pong = "NOTICE a :\001PING 0 seconds, cause VuviVAZ is elite\001\n";
+
+const std::string Ls = ":s CAP * LS :sasl\n", Ack = ":s CAP * ACK :sasl\nAUTHENTICATE +";
+const std::string Sasl = Ls + Ack,
+                  LsOverLines = ":s CAP * LS * :a\n:s CAP * LS :sasl=EXTERNAL,PLAIN\n";
+const std::string Plain = "CAP REQ :sasl\nAUTHENTICATE PLAIN\nAUTHENTICATE ";
+
+// Three letters "a" in base64, `times` times.
+std::string aaa(int times) {
+    return times == 0 ? "" : "YWFh" + aaa(times - 1);
+}
+
+const std::string Failed = Plain + "bWUAbWUAcHc=\nCAP END\n";
 
 const Row Rows[] = {
     {"ping", "PING :srv1", "status", " Ping? Pong! [srv1]", "PONG :srv1\n"},
@@ -168,6 +186,25 @@ const Row Rows[] = {
     {"notice", ":a!u@h NOTICE me :hello", "#x", X + " NOTICE a:\thello"},
     {"notice from a server", ":srv1 NOTICE * :Looking up", "#x", X + " NOTICE srv1:\tLooking up"},
     {"notice without prefix", "NOTICE AUTH :no prefix", "#x", X + " no prefix"},
+    // Attention: lines meant for the user while the main window is inactive.
+    {"a private message", ":a!u@h PRIVMSG me :hi", "alerts", "1"},
+    {"not while the main window is active", ":a!u@h PRIVMSG me :hi", "alerts", "0", "", "active"},
+    {"own nick as a word, any case", ":a!u@h PRIVMSG #x :hey ME: look", "alerts", "1"},
+    {"not inside a word", ":a!u@h PRIVMSG #x :meet me_ or -me", "alerts", "0"},
+    {"not for own lines", ":ME!u@h PRIVMSG #x :me again\n:me!u@h PRIVMSG me :note", "alerts", "0"},
+    {"not for a ctcp request", ":a!u@h PRIVMSG me :\001PING 1\001", "alerts", "0", Pong},
+    // The SASL sign-in (a whole one is the integration test's)
+    {"sasl: pieces of 400, the last followed by an empty one", LsOverLines + Ack, "status", Same,
+     Plain + "bWUAbWUA" + aaa(98) + "\nAUTHENTICATE " + aaa(100) + "\nAUTHENTICATE +\n",
+     "sasl long"},
+    {"sasl: no PLAIN", ":s CAP * LS :saslx sasl=EXTERNAL", "status", Same, "CAP END\n", "sasl"},
+    {"sasl: refused", Ls + ":s CAP * NAK :sasl", "status", " *** CAP * NAK sasl",
+     "CAP REQ :sasl\nCAP END\n", "sasl"},
+    {"902", Sasl + "\n:s 902 me :no", "status", " *** 902 me no", Failed, "sasl"},
+    {"905", Sasl + "\n:s 905 me :no", "status", " *** 905 me no", Failed, "sasl"},
+    {"906", Sasl + "\n:s 906 me :no", "status", " *** 906 me no", Failed, "sasl"},
+    {"908", Sasl + "\n:s 908 me :no", "status", " *** 908 me no", Failed, "sasl"},
+    {"sasl: no account", Sasl, "status", " *** AUTHENTICATE +"},
 };
 
 TEST(Interpreter, EachServerLineReachesItsWindow) {
@@ -177,6 +214,12 @@ TEST(Interpreter, EachServerLineReachesItsWindow) {
         while (row.before == "drained" && stage.world.app->replyLimiter().tryTake()) {
         }
         stage.world.app->globals().NamesRequested = row.before == "asked";
+        stage.world.mainWindow.active = row.before == "active";
+        if (row.before.starts_with("sasl")) {
+            Globals& g = stage.world.app->globals();
+            g.SaslUser = "me", g.Sasl = SaslStep::Listing;
+            g.Password = row.before == "sasl" ? "pw" : std::string(594, 'a');
+        }
         const std::string before = row.shown == Same ? stage.look(row.where) : "";
         stage.world.server.events->onDataArrived(row.said + "\r\n");
         EXPECT_EQ(stage.look(row.where), row.shown == Same ? before : row.shown);

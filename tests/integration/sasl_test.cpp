@@ -1,0 +1,56 @@
+#include "client_under_test.h"
+
+#include <QTcpServer>
+
+#include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
+
+namespace vz::it {
+namespace {
+
+// A fake server for what ngircd cannot do: the test reads its one client's
+// lines and answers them.
+struct ScriptedServer : QTcpServer {
+    void incomingConnection(qintptr socket) override { client.adopt(socket); }
+    LineClient client;
+};
+
+// With the password "s3cret" and the SASL account "vuvi" (signed in, refused)
+// or none, the server answers each line it awaits in turn; it has then
+// received the sign-on lines and nothing else.
+TEST(SaslSignInTest, ScriptedServerSeesTheWholeSignOn) {
+    const std::string welcome = ":s 001 vuvi :Welcome to the Internet Relay Network vuvi";
+    const std::string signOn = "NICK vuvi\nUSER vuvi 127.0.0.1 irc :VuviVAZ Tester\n";
+    for (const std::string result :
+         {"903 vuvi :SASL authentication successful", "904 vuvi :SASL authentication failed", ""}) {
+        SCOPED_TRACE(result);
+        ScriptedServer server;
+        server.listen(QHostAddress::LocalHost);
+        const std::string account = result.empty() ? "" : "vuvi";
+        ClientUnderTest client(ClientSettings{server.serverPort(), "vuvi", 0, "s3cret", account});
+        client.start();
+        client.connect();
+        std::vector<std::pair<const char*, std::string>> script = {{"^USER ", welcome}};
+        if (!account.empty())
+            script = {{"^USER ", ":s CAP * LS * :multi-prefix\r\n:s CAP * LS :sasl=PLAIN"},
+                      {"^CAP REQ", ":s CAP * ACK :sasl"},
+                      {"^AUTHENTICATE PLAIN", "AUTHENTICATE +"},
+                      {"^AUTHENTICATE dnV2", ":s " + result},
+                      {"^CAP END", welcome}};
+        for (const auto& [awaited, answer] : script) {
+            ASSERT_TRUE(server.client.waitFor(awaited)) << awaited << server.client.transcript();
+            server.client.sendLine(answer);
+        }
+        ASSERT_TRUE(client.waitForWelcome()) << client.statusTranscript();
+        EXPECT_EQ(server.client.transcript(),
+                  account.empty() ? "PASS s3cret\n" + signOn
+                                  : "CAP LS 302\n" + signOn +
+                                        "CAP REQ :sasl\nAUTHENTICATE PLAIN\n"
+                                        "AUTHENTICATE dnV2aQB2dXZpAHMzY3JldA==\nCAP END\n");
+    }
+}
+
+} // namespace
+} // namespace vz::it
