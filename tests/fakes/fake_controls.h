@@ -210,19 +210,19 @@ struct FakeChannelEditorView : FakeDialog<ChannelEditorView> {
     FakeLineEdit channelLine, descriptionLine;
 };
 
-class FakeCertificateView : public CertificateView, public FakeDialogWindow {
+class FakeCertificateView : public CertificateView {
 public:
-    void setCaption(const std::string& c, const std::string& t) override {
-        FakeDialogWindow::setCaption(c, t);
-    }
+    void setCaption(const std::string& c, const std::string& t) override { captions[c] = t; }
     void setDetails(const std::string& server, const std::string& reason,
                     const std::string& fingerprint) override {
         details = server + " | " + reason + " | " + fingerprint;
     }
-    void show() override { FakeDialogWindow::show(true), ++shows; }
-    void close() override { FakeDialogWindow::close(); }
+    void show() override { visible = true, ++shows; }
+    void close() override { visible = false; }
 
+    std::map<std::string, std::string> captions;
     std::string details;
+    bool visible = false;
     int shows = 0;
 };
 

@@ -5,6 +5,7 @@
 #include "qt_world.h"
 
 #include <QComboBox>
+#include <QPushButton>
 #include <QtTest>
 
 #include <memory>
@@ -28,8 +29,9 @@ QStringList tabWalk(QDialog& dialog) {
 
 } // namespace
 
-// The options dialog, the server editor and the favourite channels dialog on
-// real widgets: Enter confirms, Escape cancels, Tab follows the layout.
+// The options dialog, the server editor, the favourite channels dialog and
+// the certificate dialog on real widgets: Enter confirms, Escape cancels, Tab
+// follows the layout.
 class DialogsTest : public QObject {
     Q_OBJECT
 
@@ -112,6 +114,24 @@ private slots:
         QTest::keyClick(dialog, Qt::Key_Escape);
         QVERIFY(!dialog->isVisible());
         QVERIFY(world->files.files["vuvivaz.ini"].find("OpenChannelsForm=1") != std::string::npos);
+    }
+
+    // Modal without a nested event loop; Enter and Escape reject, the Accept
+    // button accepts and connects again.
+    void certificateEnterAndEscapeRejectAcceptConnectsAgain() {
+        for (const int key : {int(Qt::Key_Return), int(Qt::Key_Escape), 0}) {
+            world->server.events->onCertificateRejected("self-signed", std::string(64, 'c'));
+            auto* accept = world->area.window()->findChild<QPushButton*>("btnAccept");
+            QWidget* dialog = accept->window();
+            QVERIFY(dialog->isVisible() && dialog->isModal());
+            const int connects = world->server.connects;
+            if (key != 0)
+                QTest::keyClick(dialog, Qt::Key(key));
+            else
+                accept->click();
+            QVERIFY(!dialog->isVisible());
+            QCOMPARE(world->server.connects, connects + (key == 0 ? 1 : 0));
+        }
     }
 };
 
