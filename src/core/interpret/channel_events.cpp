@@ -142,7 +142,12 @@ void OnKick(ProtocolHost& main, const IrcMessage& msg, const std::string&) {
     putStatusLine(main, "03Вас було викинуто з " + channel + byWhom);
 }
 
+// A NICK that names no new nick renames nobody: an empty nick would be a
+// member nobody can address, and an empty own nick would make every line
+// from a server look like the user's own.
 void OnNick(ProtocolHost& main, const IrcMessage& msg, const std::string& text) {
+    if (msg.param(1).empty())
+        return;
     std::string& nick = main.globals().Nick;
     if (msg.strNick != nick) {
         HandleNick(main, msg.strNick, msg.param(1));
