@@ -51,6 +51,9 @@ protected:
         EXPECT_TRUE(server.answersPing()) << server.transcript();
         EXPECT_EQ(server.unaskedLines("vuvi"), "");
         EXPECT_EQ(membersOf(client), members);
+        if (client.hasChannel(Channel)) {
+            EXPECT_EQ(client.chatView(Channel).userList.rows, members);
+        }
         EXPECT_EQ(client.app->connection().backlogBytes(), 0u);
     }
 
@@ -177,6 +180,15 @@ const HostileCase Cases[] = {
          s.sendLine(":irc.hostile 001");
          s.sendLine(":irc.hostile JOIN #server");
          s.sendLine(":irc.hostile PART #test");
+     },
+     Members},
+    {"status_signs_in_nicks",
+     [](ScriptedServer& s) {
+         s.sendLine(":a+b!u@host JOIN #test");
+         s.sendLine(":a+b!u@host QUIT");
+         s.sendLine(":irc.hostile 353 vuvi = #test :@ + %");
+         s.sendLine(":alice!u@host NICK @alice");
+         s.sendLine(":@alice!u@host QUIT");
      },
      Members},
     {"stall_in_the_middle_of_a_line",

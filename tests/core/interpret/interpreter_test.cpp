@@ -161,7 +161,8 @@ const Row Rows[] = {
     {"also of a stranger", ":stranger!s@h NICK :other", "other", "other other Vorn |"},
     {"own nick", ":me!u@h NICK :newme", "#x", "newme ME bob +alice | me перейменувався на newme"},
     {"own nick is taken", ":me!u@h NICK :newme", "nick", "newme asked 0 | Ваш нік зараз newme"},
-    {"a nick change without a nick", ":me!u@h NICK\n:ALICE!a@h NICK :", "#x", X},
+    {"no nick or a status sign", ":me!u@h NICK\n:ALICE!a@h NICK :\n:bob!b@h NICK @bob", "#x", X},
+    {"a join with a status sign", ":a+b!u@h JOIN #x", "#x", X},
     {"op", ":o MODE #x +ov-v me bob bob", "#x", "ME +alice @me bob |  sets mode: +ov-v me bob bob"},
     {"server modes", ":irc.test MODE #x +b *!*@a", "#x", X + "  sets mode: +b *!*@a"},
     // A TOPIC line leaves the topic locked.
