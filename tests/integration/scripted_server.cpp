@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <map>
 
 namespace vz::it {
 
@@ -50,24 +51,6 @@ std::vector<std::string_view> linesOf(std::string_view bytes) {
         bytes.remove_prefix(end + 1);
     }
     return lines;
-}
-
-// How many lines of each kind the client may send in answer.
-struct Allowance {
-    int pong = 0;
-    int nick = 0;
-    int mode = 0;
-};
-
-Allowance allowanceFor(std::string_view sent, const std::string& ownNick) {
-    Allowance allowed;
-    for (const std::string_view line : linesOf(sent)) {
-        const LineHead head = headOf(line);
-        allowed.pong += head.command == "ping";
-        allowed.nick += head.command == "433";
-        allowed.mode += head.command == "join" && lowerAscii(head.nick) == lowerAscii(ownNick);
-    }
-    return allowed;
 }
 
 } // namespace
@@ -153,21 +136,24 @@ void ScriptedServer::takeLines() {
 }
 
 std::string ScriptedServer::unaskedLines(const std::string& nick) const {
-    Allowance allowed = allowanceFor(sent_, nick);
     const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(
-                             std::chrono::steady_clock::now() - acceptedAt_)
-                             .count();
-    int ctcpReplies = ReplyBurst + static_cast<int>(seconds) / SecondsPerReply;
+        std::chrono::steady_clock::now() - acceptedAt_);
+    std::map<std::string, int> allowed{
+        {"CTCP", ReplyBurst + static_cast<int>(seconds.count()) / SecondsPerReply}};
+    for (const std::string_view line : linesOf(sent_)) {
+        const LineHead head = headOf(line);
+        if (head.command == "ping")
+            ++allowed["PONG"];
+        else if (head.command == "433")
+            ++allowed["NICK"];
+        else if (head.command == "join" && lowerAscii(head.nick) == lowerAscii(nick))
+            ++allowed["MODE"];
+    }
     std::string unasked;
     for (const std::string& line : received_) {
-        const std::string word = line.substr(0, line.find(' '));
-        const bool isCtcpReply = word == "NOTICE" && line.find('\x01') != std::string::npos;
-        int* budget = word == "PONG"   ? &allowed.pong
-                      : word == "NICK" ? &allowed.nick
-                      : word == "MODE" ? &allowed.mode
-                      : isCtcpReply    ? &ctcpReplies
-                                       : nullptr;
-        if (budget == nullptr || --*budget < 0)
+        const bool ctcpReply =
+            line.starts_with("NOTICE ") && line.find('\x01') != std::string::npos;
+        if (--allowed[ctcpReply ? "CTCP" : line.substr(0, line.find(' '))] < 0)
             unasked += line.substr(0, 200) + "\n";
     }
     return unasked;
