@@ -156,6 +156,8 @@ std::string ScriptedServer::unaskedLines(const std::string& nick) const {
         if (--allowed[ctcpReply ? "CTCP" : line.substr(0, line.find(' '))] < 0)
             unasked += line.substr(0, 200) + "\n";
     }
+    if (allowed["PONG"] > 0)
+        unasked += std::to_string(allowed["PONG"]) + " PINGs without a PONG\n";
     return unasked;
 }
 

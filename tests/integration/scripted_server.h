@@ -25,7 +25,8 @@ public:
 
     void send(const std::string& bytes);
     void sendLine(const std::string& line) { send(line + "\r\n"); }
-    // One byte per write, each read by the client before the next is sent.
+    // One byte per write, with a turn of the event loop after each, so the
+    // client reads them one at a time.
     void sendByteByByte(const std::string& bytes);
     // Sends nothing for `ms` milliseconds.
     void stall(int ms);
@@ -39,7 +40,7 @@ public:
     // What the client sent that the lines sent to it did not ask for: more
     // PONGs than PINGs, more NICKs than "433" replies, more MODEs than own
     // JOINs of `nick`, more CTCP replies than the reply limit allows, or any
-    // other line. Empty when there was none.
+    // other line; and PINGs left without a PONG. Empty when there was none.
     std::string unaskedLines(const std::string& nick) const;
     // The client's lines, for failure messages.
     std::string transcript() const;
