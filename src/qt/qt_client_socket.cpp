@@ -16,6 +16,10 @@ namespace {
 // the windows repaint between chunks.
 constexpr qint64 ReadChunk = 64 * 1024;
 constexpr qint64 ReadAhead = 4 * ReadChunk;
+// While the server leaves more than this of the program's lines unread, the
+// logic gets no more of its bytes: a server that floods PINGs and never reads
+// the PONGs waits on its own full socket instead of the PONGs piling up here.
+constexpr qint64 WriteBacklog = 1024 * 1024;
 
 std::string dottedAddress(const QHostAddress& address) {
     bool isIpv4 = false;
@@ -61,6 +65,10 @@ void QtClientSocket::wire(QSslSocket* socket) {
     QObject::connect(socket, &QSslSocket::sslErrors, socket,
                      [this](const QList<QSslError>& errors) { onSslErrors(errors); });
     QObject::connect(socket, &QSslSocket::readyRead, socket, [this]() { deliverChunk(); });
+    QObject::connect(socket, &QSslSocket::bytesWritten, socket, [this]() {
+        if (paused_)
+            deliverChunk();
+    });
     QObject::connect(socket, &QSslSocket::errorOccurred, socket,
                      [this](QAbstractSocket::SocketError error) { onSocketError(error); });
     QObject::connect(socket, &QSslSocket::disconnected, socket,
@@ -91,9 +99,11 @@ bool QtClientSocket::deliverData() {
     return socket_ != nullptr && socket_->bytesAvailable() > 0;
 }
 
-// What is left after one chunk is read at the next event-loop turn.
+// What is left after one chunk is read at the next event-loop turn, or once
+// the server has read enough of the program's lines.
 void QtClientSocket::deliverChunk() {
-    if (deliverData())
+    paused_ = socket_ != nullptr && socket_->bytesToWrite() > WriteBacklog;
+    if (!paused_ && deliverData())
         QMetaObject::invokeMethod(
             socket_, [this]() { deliverChunk(); }, Qt::QueuedConnection);
 }

@@ -44,6 +44,8 @@ private:
     // The attempt is TLS: it is made once the handshake is over.
     bool tls_ = false;
     std::string acceptedFingerprint_;
+    // Reading waits until the server has read more of the lines sent.
+    bool paused_ = false;
 };
 
 } // namespace vz

@@ -21,6 +21,8 @@ public:
     void onDataArrived(const std::string& bytes) override {
         data += bytes;
         largestRead = std::max(largestRead, bytes.size());
+        if (answer)
+            answer(bytes);
     }
     void onError(int number, const std::string& description) override {
         events.push_back("error " + std::to_string(number));
@@ -43,6 +45,7 @@ public:
     std::size_t largestRead = 0;
     vz::IdentSocket* acceptOnRequest = nullptr;
     std::function<void()> retry;
+    std::function<void(const std::string&)> answer;
 };
 
 QByteArray bytesOf(const std::string& text) {
@@ -122,6 +125,23 @@ private slots:
         QCOMPARE(recorder.events, (Events{"connected", "closed"}));
         QVERIFY(recorder.data == flood);
         QVERIFY(recorder.largestRead <= 64 * 1024);
+    }
+
+    // A server that leaves the answers unread gets no more of its bytes read,
+    // so the answers cannot pile up; once it reads, the rest arrives.
+    void aServerThatReadsNothingIsReadNoFurther() {
+        connectClient();
+        peer->setReadBufferSize(64 * 1024);
+        recorder.answer = [this](const std::string& bytes) {
+            client.send(std::string(4 * bytes.size(), 'a'));
+        };
+        const std::string flood(4 << 20, 'p');
+        peer->write(bytesOf(flood));
+        QTest::qWait(500);
+        QVERIFY(recorder.data.size() < flood.size());
+        peer->setReadBufferSize(0);
+        QTRY_VERIFY_WITH_TIMEOUT((peer->readAll(), recorder.data.size() == flood.size()), 20000);
+        QVERIFY(recorder.data == flood);
     }
 
     void noEventAfterCloseOrWithoutReceiver_data() {

@@ -8,6 +8,7 @@
 #include "windows/frm_chat.h"
 #include "windows/frm_privat.h"
 #include "windows/frm_status.h"
+#include "windows/membership.h"
 #include "windows/window_tables.h"
 
 #include <vector>
@@ -81,7 +82,9 @@ void ownJoin(ProtocolHost& main, const std::string& channel) {
 
 } // namespace
 
-// A JOIN without a channel names no window: it is ignored.
+// A JOIN without a channel names no window: it is ignored. So is the JOIN of
+// a nick that holds a status sign: the member list would read the sign as a
+// status, and the member could never leave.
 void OnJoin(ProtocolHost& main, const IrcMessage& msg, const std::string& text) {
     if (text.empty())
         return;
@@ -90,7 +93,7 @@ void OnJoin(ProtocolHost& main, const IrcMessage& msg, const std::string& text) 
         return;
     }
     frmChat* chat = main.tables().channelNamed(msg.param(1));
-    if (chat == nullptr)
+    if (chat == nullptr || !IsMemberNick(msg.strNick))
         return;
     chat->AddNick(msg.strNick);
     putChannel(main, *chat, "03" + msg.strNick + " приєднався ");
@@ -142,7 +145,12 @@ void OnKick(ProtocolHost& main, const IrcMessage& msg, const std::string&) {
     putStatusLine(main, "03Вас було викинуто з " + channel + byWhom);
 }
 
+// A NICK that names no new nick, or one with a status sign, renames nobody:
+// such a member could never leave, and an empty own nick would make every
+// line from a server look like the user's own.
 void OnNick(ProtocolHost& main, const IrcMessage& msg, const std::string& text) {
+    if (!IsMemberNick(msg.param(1)))
+        return;
     std::string& nick = main.globals().Nick;
     if (msg.strNick != nick) {
         HandleNick(main, msg.strNick, msg.param(1));

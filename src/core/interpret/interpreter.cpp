@@ -7,6 +7,7 @@
 #include "text/case_fold.h"
 #include "windows/frm_status.h"
 
+#include <algorithm>
 #include <string_view>
 #include <unordered_map>
 
@@ -38,6 +39,14 @@ const std::unordered_map<std::string_view, Handler>& dispatchTable() {
 }
 
 } // namespace
+
+std::vector<std::string> HandledCommands() {
+    std::vector<std::string> commands;
+    for (const auto& entry : dispatchTable())
+        commands.emplace_back(entry.first);
+    std::sort(commands.begin(), commands.end());
+    return commands;
+}
 
 Interpreter::Interpreter(ProtocolHost& main) : main_(main) {}
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace vz {
 
@@ -17,6 +18,9 @@ public:
 private:
     ProtocolHost& main_;
 };
+
+// The commands (lower case, in byte order) that have a handler of their own.
+std::vector<std::string> HandledCommands();
 
 // "*** " & command & " " & text in the status window.
 void WriteRawStatus(ProtocolHost& main, const IrcMessage& msg, const std::string& text);

@@ -64,8 +64,10 @@ void namesToList(ProtocolHost& main, const std::string& text) {
 
 } // namespace
 
+// A welcome that names no nick keeps the user's nick (see OnNick).
 void OnWelcome(ProtocolHost& main, const IrcMessage& msg, const std::string&) {
-    main.globals().Nick = msg.param(1);
+    if (!msg.param(1).empty())
+        main.globals().Nick = msg.param(1);
     toStatus(main, "* " + rest(msg));
 }
 

@@ -6,10 +6,12 @@
 
 namespace vz {
 
+// A text that is empty once its status signs are gone names nobody.
 void frmChat::AddNick(const std::string& strNick) {
-    if (strNick.empty())
+    UserEntry member = ParseMember(strNick);
+    if (member.strNick.empty())
         return;
-    const auto entry = Users.append(ParseMember(strNick));
+    const auto entry = Users.append(std::move(member));
     addRow(Users.at(entry));
     RefreshTitle();
 }

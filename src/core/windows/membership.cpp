@@ -36,6 +36,10 @@ std::string StripPrefix(const std::string& text) {
     return out;
 }
 
+bool IsMemberNick(const std::string& nick) {
+    return !nick.empty() && nick.find_first_of("@%+") == std::string::npos;
+}
+
 UserEntry ParseMember(const std::string& text) {
     UserEntry entry;
     std::string nick = text;

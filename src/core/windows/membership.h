@@ -26,6 +26,9 @@ std::string StripPrefix(const std::string& text);
 // A member as a names reply lists it ("@+bob"): every "%", "+" and "@"
 // anywhere in the text sets its flag and is removed from the nick.
 UserEntry ParseMember(const std::string& text);
+// Whether `nick` can be a member: not empty and without "@", "%" or "+",
+// which the nick list reads as status signs.
+bool IsMemberNick(const std::string& nick);
 inline std::string NickOf(const UserEntry& entry) {
     return entry.strNick;
 }

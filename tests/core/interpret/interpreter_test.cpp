@@ -117,6 +117,7 @@ const Row Rows[] = {
     {"user modes", ":me MODE me :+i", "status", Same},
     // Numeric replies
     {"welcome takes the nick", ":s 001 Me :Welcome to it", "nick", "Me asked 0 | * Welcome to it"},
+    {"a welcome without a nick keeps it", ":s 001\n:s JOIN #s", "nick", "me asked 0 | * ", ""},
     {"server information", ":s 004 me s ngircd-26 abc def", "status", " * s ngircd-26 abc def"},
     {"statistics", ":s 251 me :There are 2 users", "status", " There are 2 users"},
     {"message of the day", ":s 372 me :- hello", "status", " - hello"},
@@ -160,6 +161,8 @@ const Row Rows[] = {
     {"also of a stranger", ":stranger!s@h NICK :other", "other", "other other Vorn |"},
     {"own nick", ":me!u@h NICK :newme", "#x", "newme ME bob +alice | me перейменувався на newme"},
     {"own nick is taken", ":me!u@h NICK :newme", "nick", "newme asked 0 | Ваш нік зараз newme"},
+    {"no nick or a status sign", ":me!u@h NICK\n:ALICE!a@h NICK :\n:bob!b@h NICK @bob", "#x", X},
+    {"a join with a status sign", ":a+b!u@h JOIN #x", "#x", X},
     {"op", ":o MODE #x +ov-v me bob bob", "#x", "ME +alice @me bob |  sets mode: +ov-v me bob bob"},
     {"server modes", ":irc.test MODE #x +b *!*@a", "#x", X + "  sets mode: +b *!*@a"},
     // A TOPIC line leaves the topic locked.

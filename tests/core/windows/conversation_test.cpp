@@ -283,7 +283,7 @@ TEST_F(ChatTest, PointerShowsOverMemberNicksWithTheirCase) {
 }
 
 TEST_F(ChatTest, MembersKeepArrivalOrderAndAStatusChangeMovesTheRowToTheEnd) {
-    for (const char* nick : {"@+bob", "", "ann", "cid", "zed"})
+    for (const char* nick : {"@+bob", "", "@", "+%", "ann", "cid", "zed"})
         window().AddNick(nick);
     EXPECT_EQ(view().win.titleText, "#x - 4 users");
     window().SetOp("bob", false);

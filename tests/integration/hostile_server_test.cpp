@@ -1,0 +1,235 @@
+// Whatever a server sends, the client stays alive, answers PING, sends only
+// what it was asked for and keeps the members of its channel right.
+#include "app/connection.h"
+#include "client_under_test.h"
+#include "interpret/interpreter.h"
+#include "scripted_server.h"
+#include "windows/membership.h"
+#include "windows/window_tables.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace vz::it {
+namespace {
+
+using namespace std::string_literals;
+
+const std::string Channel = "#test";
+const std::vector<std::string> Members = {"vuvi", "@op", "+voiced", "alice"};
+
+// The welcome, the client's own join of the test channel and its members.
+bool welcomeAndJoin(ScriptedServer& server) {
+    if (!server.acceptClient())
+        return false;
+    server.sendLine(":irc.hostile 001 vuvi :Welcome to the Internet Relay Network vuvi");
+    server.sendLine(":vuvi!u@host JOIN :" + Channel);
+    server.sendLine(":irc.hostile 353 vuvi = " + Channel + " :vuvi @op +voiced alice");
+    server.sendLine(":irc.hostile 366 vuvi " + Channel + " :End of NAMES list");
+    return server.waitForLine("MODE " + Channel);
+}
+
+std::vector<std::string> membersOf(ClientUnderTest& client) {
+    const frmChat* chat = client.app->tables().channelNamed(Channel);
+    if (chat == nullptr)
+        return {"(no window)"};
+    std::vector<std::string> rows;
+    for (std::size_t position = 0; position < chat->Users.size(); ++position)
+        rows.push_back(FormatNick(chat->Users[position]));
+    return rows;
+}
+
+class HostileServerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        client.start();
+        client.connect();
+        ASSERT_TRUE(welcomeAndJoin(server)) << server.transcript() << client.statusTranscript();
+    }
+    void expectSurvived(const std::vector<std::string>& members) {
+        EXPECT_TRUE(server.answersPing()) << server.transcript();
+        EXPECT_EQ(server.unaskedLines("vuvi"), "");
+        EXPECT_EQ(membersOf(client), members);
+        if (client.hasChannel(Channel)) {
+            EXPECT_EQ(client.chatView(Channel).userList.rows, members);
+        }
+        EXPECT_EQ(client.app->connection().backlogBytes(), 0u);
+    }
+
+    ScriptedServer server;
+    ClientUnderTest client{ClientSettings{server.port()}};
+};
+
+// Every command with a handler, with no parameter, one and 300, from a user
+// outside the channel, from a server and without a prefix.
+class HandledCommandTest : public HostileServerTest,
+                           public ::testing::WithParamInterface<std::string> {};
+
+TEST_P(HandledCommandTest, ChangesNothingOfTheChannel) {
+    for (const std::string prefix : {":h!u@host ", ":irc.hostile ", ""})
+        for (const int count : {0, 1, 300}) {
+            std::string line = prefix + GetParam();
+            for (int param = 0; param < count; ++param)
+                line += " x";
+            server.sendLine(line);
+        }
+    expectSurvived(Members);
+}
+
+INSTANTIATE_TEST_SUITE_P(DispatchTable, HandledCommandTest, ::testing::ValuesIn(HandledCommands()),
+                         [](const auto& info) { return info.param; });
+
+std::string repeated(int times, const std::function<std::string(int)>& line) {
+    std::string lines;
+    for (int n = 1; n <= times; ++n)
+        lines += line(n) + "\r\n";
+    return lines;
+}
+
+std::string joinOf(int n) {
+    return ":n" + std::to_string(n) + "!u@host JOIN " + Channel;
+}
+
+std::vector<std::string> membersAnd(std::vector<std::string> added, int joiners = 0) {
+    std::vector<std::string> members = Members;
+    members.insert(members.end(), added.begin(), added.end());
+    for (int n = 1; n <= joiners; ++n)
+        members.push_back("n" + std::to_string(n));
+    return members;
+}
+
+const std::string Yura = "\xd0\xae\xd1\x80\xd0\xb0", Yura1251 = "\xde\xf0\xe0";
+
+struct HostileCase {
+    const char* name;
+    std::function<void(ScriptedServer&)> script;
+    std::vector<std::string> members; // of the test channel afterwards
+};
+
+const HostileCase Cases[] = {
+    {"nul_bytes",
+     [](ScriptedServer& s) {
+         s.send(":nul\0nick!u@host JOIN #test\r\n:alice!u@host PRIVMSG #test :a\0b\r\n"
+                "PING :x\0y\r\n\0\0\0\r\n:op!u@host MODE #test +v \0\r\n"s);
+     },
+     membersAnd({"nul\0nick"s})},
+    {"invalid_utf8",
+     [](ScriptedServer& s) {
+         s.sendLine(":\xc0\xed\xff!u@host JOIN #test");
+         s.sendLine(":bad\xd0!u@host JOIN #test");
+         s.sendLine(":op!u@host PRIVMSG #test :\xc3\x28 \xe2\x82 \xed\xa0\x80 \xc0\xaf \xf8\x88");
+     },
+     membersAnd({"\xd0\x90\xd0\xbd\xd1\x8f", "bad\xd0\xa0"})},
+    {"mixed_encodings",
+     [](ScriptedServer& s) {
+         s.sendLine(":" + Yura + "!u@host JOIN #test");
+         s.sendLine(":" + Yura1251 + "!u@host QUIT :bye");
+         s.sendLine(":" + Yura1251 + "!u@host JOIN #test :" + Yura);
+     },
+     membersAnd({Yura})},
+    {"one_megabyte_lines",
+     [](ScriptedServer& s) {
+         const std::string megabyte(1 << 20, 'a');
+         s.sendLine(":alice!u@host PRIVMSG #test :" + megabyte);
+         s.sendLine("PING :" + megabyte);
+         std::string joinWithParams = ":dave!u@host JOIN #test";
+         for (int param = 0; param < (1 << 19); ++param)
+             joinWithParams += " x";
+         s.sendLine(joinWithParams);
+         s.sendLine(":erin!u@host JOIN #test");
+     },
+     membersAnd({"dave", "erin"})},
+    {"ten_thousand_joins", [](ScriptedServer& s) { s.send(repeated(10000, joinOf)); },
+     membersAnd({}, 10000)},
+    {"ten_thousand_joins_then_quits",
+     [](ScriptedServer& s) {
+         s.send(repeated(10000, joinOf));
+         // Last in, first out: the fake nick list removes a row in linear time.
+         s.send(repeated(10000,
+                         [](int n) { return ":n" + std::to_string(10001 - n) + "!u@host QUIT"; }));
+     },
+     Members},
+    {"thirty_one_own_joins",
+     [](ScriptedServer& s) {
+         s.send(repeated(31, [](int n) { return ":vuvi!u@host JOIN #c" + std::to_string(n); }));
+     },
+     Members},
+    {"thirty_one_private_senders",
+     [](ScriptedServer& s) {
+         s.send(repeated(31,
+                         [](int n) { return ":p" + std::to_string(n) + "!u@h PRIVMSG vuvi :hi"; }));
+     },
+     Members},
+    {"thirty_one_ctcp_senders",
+     [](ScriptedServer& s) {
+         s.send(repeated(31, [](int n) {
+             return ":p" + std::to_string(n) + "!u@h PRIVMSG vuvi :\x01VERSION\x01\r\n:p" +
+                    std::to_string(n) + "!u@h PRIVMSG vuvi :\x01PING 1\x01";
+         }));
+     },
+     Members},
+    {"ping_flood",
+     [](ScriptedServer& s) {
+         s.send(repeated(10000, [](int n) { return "PING :flood" + std::to_string(n); }));
+     },
+     Members},
+    {"nick_and_welcome_without_a_nick",
+     [](ScriptedServer& s) {
+         s.sendLine(":vuvi!u@host NICK");
+         s.sendLine(":irc.hostile 001");
+         s.sendLine(":irc.hostile JOIN #server");
+         s.sendLine(":irc.hostile PART #test");
+     },
+     Members},
+    {"status_signs_in_nicks",
+     [](ScriptedServer& s) {
+         s.sendLine(":a+b!u@host JOIN #test");
+         s.sendLine(":a+b!u@host QUIT");
+         s.sendLine(":irc.hostile 353 vuvi = #test :@ + %");
+         s.sendLine(":alice!u@host NICK @alice");
+         s.sendLine(":@alice!u@host QUIT");
+     },
+     Members},
+    {"stall_in_the_middle_of_a_line",
+     [](ScriptedServer& s) {
+         s.send(":dave!u@host JO");
+         s.stall(500);
+         s.send("IN #test\r\n:" + Yura.substr(0, 1));
+         s.stall(500);
+         s.send(Yura.substr(1) + "!u@host JOIN #test\r\n");
+     },
+     membersAnd({"dave", Yura})},
+    {"connection_reset",
+     [](ScriptedServer& s) {
+         s.send(":dave!u@host JOIN #test\r\n:erin!u@host JO");
+         s.reset();
+         welcomeAndJoin(s);
+     },
+     Members},
+    {"one_byte_at_a_time",
+     [](ScriptedServer& s) {
+         s.sendByteByByte(":carol!u@host JOIN #test\r\n:alice!u@host PART #test :bye\r\n"
+                          "PING :slow\r\n:" +
+                          Yura + "!u@host JOIN #test\r\n");
+     },
+     {"vuvi", "@op", "+voiced", "carol", Yura}},
+};
+
+void PrintTo(const HostileCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class HostileScriptTest : public HostileServerTest,
+                          public ::testing::WithParamInterface<HostileCase> {};
+
+TEST_P(HostileScriptTest, ClientSurvives) {
+    GetParam().script(server);
+    expectSurvived(GetParam().members);
+}
+
+INSTANTIATE_TEST_SUITE_P(Scripts, HostileScriptTest, ::testing::ValuesIn(Cases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace vz::it
