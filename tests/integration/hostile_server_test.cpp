@@ -27,7 +27,7 @@ bool welcomeAndJoin(ScriptedServer& server) {
     server.sendLine(":vuvi!u@host JOIN :" + Channel);
     server.sendLine(":irc.hostile 353 vuvi = " + Channel + " :vuvi @op +voiced alice");
     server.sendLine(":irc.hostile 366 vuvi " + Channel + " :End of NAMES list");
-    return server.waitForLine("MODE " + Channel);
+    return server.waitFor("^MODE " + Channel + "$");
 }
 
 std::vector<std::string> membersOf(ClientUnderTest& client) {
@@ -107,26 +107,23 @@ struct HostileCase {
     std::vector<std::string> members; // of the test channel afterwards
 };
 
+// A script that sends `bytes` in one go.
+std::function<void(ScriptedServer&)> sends(const std::string& bytes) {
+    return [bytes](ScriptedServer& s) { s.send(bytes); };
+}
+
 const HostileCase Cases[] = {
     {"nul_bytes",
-     [](ScriptedServer& s) {
-         s.send(":nul\0nick!u@host JOIN #test\r\n:alice!u@host PRIVMSG #test :a\0b\r\n"
-                "PING :x\0y\r\n\0\0\0\r\n:op!u@host MODE #test +v \0\r\n"s);
-     },
+     sends(":nul\0nick!u@host JOIN #test\r\n:alice!u@host PRIVMSG #test :a\0b\r\n"
+           "PING :x\0y\r\n\0\0\0\r\n:op!u@host MODE #test +v \0\r\n"s),
      membersAnd({"nul\0nick"s})},
     {"invalid_utf8",
-     [](ScriptedServer& s) {
-         s.sendLine(":\xc0\xed\xff!u@host JOIN #test");
-         s.sendLine(":bad\xd0!u@host JOIN #test");
-         s.sendLine(":op!u@host PRIVMSG #test :\xc3\x28 \xe2\x82 \xed\xa0\x80 \xc0\xaf \xf8\x88");
-     },
+     sends(":\xc0\xed\xff!u@host JOIN #test\r\n:bad\xd0!u@host JOIN #test\r\n"
+           ":op!u@host PRIVMSG #test :\xc3\x28 \xe2\x82 \xed\xa0\x80 \xc0\xaf \xf8\x88\r\n"),
      membersAnd({"\xd0\x90\xd0\xbd\xd1\x8f", "bad\xd0\xa0"})},
     {"mixed_encodings",
-     [](ScriptedServer& s) {
-         s.sendLine(":" + Yura + "!u@host JOIN #test");
-         s.sendLine(":" + Yura1251 + "!u@host QUIT :bye");
-         s.sendLine(":" + Yura1251 + "!u@host JOIN #test :" + Yura);
-     },
+     sends(":" + Yura + "!u@host JOIN #test\r\n:" + Yura1251 + "!u@host QUIT :bye\r\n:" + Yura1251 +
+           "!u@host JOIN #test :" + Yura + "\r\n"),
      membersAnd({Yura})},
     {"one_megabyte_lines",
      [](ScriptedServer& s) {
@@ -140,56 +137,36 @@ const HostileCase Cases[] = {
          s.sendLine(":erin!u@host JOIN #test");
      },
      membersAnd({"dave", "erin"})},
-    {"ten_thousand_joins", [](ScriptedServer& s) { s.send(repeated(10000, joinOf)); },
-     membersAnd({}, 10000)},
+    {"ten_thousand_joins", sends(repeated(10000, joinOf)), membersAnd({}, 10000)},
+    // Last in, first out: the fake nick list removes a row in linear time.
     {"ten_thousand_joins_then_quits",
-     [](ScriptedServer& s) {
-         s.send(repeated(10000, joinOf));
-         // Last in, first out: the fake nick list removes a row in linear time.
-         s.send(repeated(10000,
-                         [](int n) { return ":n" + std::to_string(10001 - n) + "!u@host QUIT"; }));
-     },
+     sends(
+         repeated(10000, joinOf) +
+         repeated(10000, [](int n) { return ":n" + std::to_string(10001 - n) + "!u@host QUIT"; })),
      Members},
     {"thirty_one_own_joins",
-     [](ScriptedServer& s) {
-         s.send(repeated(31, [](int n) { return ":vuvi!u@host JOIN #c" + std::to_string(n); }));
-     },
+     sends(repeated(31, [](int n) { return ":vuvi!u@host JOIN #c" + std::to_string(n); })),
      Members},
     {"thirty_one_private_senders",
-     [](ScriptedServer& s) {
-         s.send(repeated(31,
-                         [](int n) { return ":p" + std::to_string(n) + "!u@h PRIVMSG vuvi :hi"; }));
-     },
+     sends(repeated(31, [](int n) { return ":p" + std::to_string(n) + "!u@h PRIVMSG vuvi :hi"; })),
      Members},
     {"thirty_one_ctcp_senders",
-     [](ScriptedServer& s) {
-         s.send(repeated(31, [](int n) {
-             return ":p" + std::to_string(n) + "!u@h PRIVMSG vuvi :\x01VERSION\x01\r\n:p" +
-                    std::to_string(n) + "!u@h PRIVMSG vuvi :\x01PING 1\x01";
-         }));
-     },
+     sends(repeated(31,
+                    [](int n) {
+                        return ":p" + std::to_string(n) +
+                               "!u@h PRIVMSG vuvi :\x01VERSION\x01\r\n:p" + std::to_string(n) +
+                               "!u@h PRIVMSG vuvi :\x01PING 1\x01";
+                    })),
      Members},
-    {"ping_flood",
-     [](ScriptedServer& s) {
-         s.send(repeated(10000, [](int n) { return "PING :flood" + std::to_string(n); }));
-     },
+    {"ping_flood", sends(repeated(10000, [](int n) { return "PING :flood" + std::to_string(n); })),
      Members},
     {"nick_and_welcome_without_a_nick",
-     [](ScriptedServer& s) {
-         s.sendLine(":vuvi!u@host NICK");
-         s.sendLine(":irc.hostile 001");
-         s.sendLine(":irc.hostile JOIN #server");
-         s.sendLine(":irc.hostile PART #test");
-     },
+     sends(":vuvi!u@host NICK\r\n:irc.hostile 001\r\n:irc.hostile JOIN #server\r\n"
+           ":irc.hostile PART #test\r\n"),
      Members},
     {"status_signs_in_nicks",
-     [](ScriptedServer& s) {
-         s.sendLine(":a+b!u@host JOIN #test");
-         s.sendLine(":a+b!u@host QUIT");
-         s.sendLine(":irc.hostile 353 vuvi = #test :@ + %");
-         s.sendLine(":alice!u@host NICK @alice");
-         s.sendLine(":@alice!u@host QUIT");
-     },
+     sends(":a+b!u@host JOIN #test\r\n:a+b!u@host QUIT\r\n:irc.hostile 353 vuvi = #test :@ + %\r\n"
+           ":alice!u@host NICK @alice\r\n:@alice!u@host QUIT\r\n"),
      Members},
     {"stall_in_the_middle_of_a_line",
      [](ScriptedServer& s) {

@@ -3,6 +3,8 @@
 #include <QEventLoop>
 #include <QTimer>
 
+#include <sys/socket.h>
+
 #include <algorithm>
 #include <chrono>
 #include <regex>
@@ -28,9 +30,22 @@ bool LineClient::connectTo(int port) {
     return socket_.waitForConnected(DefaultWaitMs);
 }
 
-void LineClient::sendLine(const std::string& line) {
-    socket_.write(QByteArray::fromStdString(line + "\r\n"));
+// Without delay, so bytes sent one at a time arrive one at a time.
+void LineClient::adopt(qintptr descriptor) {
+    socket_.setSocketDescriptor(descriptor);
+    socket_.setSocketOption(QAbstractSocket::LowDelayOption, 1);
+}
+
+void LineClient::send(const std::string& bytes) {
+    socket_.write(QByteArray::fromStdString(bytes));
     socket_.flush();
+}
+
+void LineClient::reset() {
+    const linger abortive{1, 0};
+    ::setsockopt(static_cast<int>(socket_.socketDescriptor()), SOL_SOCKET, SO_LINGER, &abortive,
+                 sizeof abortive);
+    socket_.abort();
 }
 
 std::optional<std::string> LineClient::waitFor(const std::string& pattern, int timeoutMs) {

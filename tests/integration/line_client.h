@@ -21,9 +21,12 @@ class LineClient {
 public:
     bool connectTo(int port);
     // Takes over a connection a server accepted.
-    void adopt(qintptr descriptor) { socket_.setSocketDescriptor(descriptor); }
-    // Sends the line followed by CR LF.
-    void sendLine(const std::string& line);
+    void adopt(qintptr descriptor);
+    // Sends the bytes as they are, at once.
+    void send(const std::string& bytes);
+    void sendLine(const std::string& line) { send(line + "\r\n"); }
+    // Ends the connection with a TCP reset.
+    void reset();
     // The first unclaimed received line (without CR LF) that contains a
     // match of the ECMAScript `pattern`; it is claimed, so the next wait does
     // not see it again. Nothing after `timeoutMs`.

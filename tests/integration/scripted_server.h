@@ -1,12 +1,12 @@
 #pragma once
 
+#include "line_client.h"
+
 #include <QTcpServer>
-#include <QTcpSocket>
 
 #include <chrono>
-#include <functional>
+#include <memory>
 #include <string>
-#include <vector>
 
 namespace vz::it {
 
@@ -14,46 +14,48 @@ namespace vz::it {
 // any bytes the test gives it, as they are, to the one client it serves, and
 // keeps the lines that client sends. Its waits run the Qt event loop, so the
 // client under test in the same thread goes on working meanwhile.
-class ScriptedServer {
+class ScriptedServer : private QTcpServer {
 public:
-    ScriptedServer();
+    ScriptedServer() { listen(QHostAddress::LocalHost, 0); }
 
-    int port() const { return listener_.serverPort(); }
+    int port() const { return serverPort(); }
     // Waits for the client's next connection and its USER line; what was sent
     // and received before is forgotten.
     bool acceptClient();
 
-    void send(const std::string& bytes);
+    void send(const std::string& bytes) {
+        sent_ += bytes;
+        client_->send(bytes);
+    }
     void sendLine(const std::string& line) { send(line + "\r\n"); }
     // One byte per write, with a turn of the event loop after each, so the
     // client reads them one at a time.
     void sendByteByByte(const std::string& bytes);
     // Sends nothing for `ms` milliseconds.
-    void stall(int ms);
-    // Ends the connection with a TCP reset.
-    void reset();
+    void stall(int ms) {
+        waitUntil([] { return false; }, ms);
+    }
+    void reset() { client_->reset(); }
 
     // Whether the client answers a PING with a new token by its PONG.
     bool answersPing();
-    // Whether the client sends `line` (after the line found by the last wait).
-    bool waitForLine(const std::string& line);
+    // Whether the client sends a line that matches `pattern`.
+    bool waitFor(const std::string& pattern) { return client_->waitFor(pattern).has_value(); }
     // What the client sent that the lines sent to it did not ask for: more
     // PONGs than PINGs, more NICKs than "433" replies, more MODEs than own
-    // JOINs of `nick`, more CTCP replies than the reply limit allows, or any
-    // other line; and PINGs left without a PONG. Empty when there was none.
+    // JOINs of `nick` (in lower case), more CTCP replies than the reply limit
+    // allows, or any other line; and PINGs left without a PONG. Empty when
+    // there was none.
     std::string unaskedLines(const std::string& nick) const;
     // The client's lines, for failure messages.
-    std::string transcript() const;
+    std::string transcript() const { return client_ ? client_->transcript() : ""; }
 
 private:
-    bool waitFor(const std::function<bool(const std::string&)>& wanted);
-    void takeLines();
+    void incomingConnection(qintptr socket) override { pending_ = socket; }
 
-    QTcpServer listener_;
-    QTcpSocket* client_ = nullptr;
-    std::string partial_;
-    std::vector<std::string> received_;
-    std::size_t searchFrom_ = 0;
+    qintptr pending_ = -1;
+    std::unique_ptr<LineClient> client_;
+    std::size_t signOnBytes_ = 0;
     std::string sent_;
     std::chrono::steady_clock::time_point acceptedAt_;
     int pings_ = 0;

@@ -148,23 +148,17 @@ private slots:
         QCOMPARE(chat->window().title(), title);
     }
 
-    void activationReachesTheLogicAndFocusesTheInput() {
+    // Activation reaches the logic and focuses the input; a window shown
+    // meanwhile leaves the focus where it is; a closed window is no longer active.
+    void activationFollowsTheSubWindows() {
         world->area.setActiveSubWindow(subWindowOf(world->app->status().window()));
         QVERIFY(!world->mainWindow.isMenuEnabled("mnuTopic"));
         chat->window().activate();
         QVERIFY(world->mainWindow.isMenuEnabled("mnuTopic"));
-        QCOMPARE(QApplication::focusWidget(), &widgetOf(chat->txtIn()));
-    }
-
-    void showingAWindowLeavesTheFocusWhereItIs() {
-        chat->window().activate();
-        QVERIFY(privatFromBob().window().isVisible());
+        frmPrivat& privat = privatFromBob();
+        QVERIFY(privat.window().isVisible());
         QCOMPARE(world->area.activeSubWindow(), subWindowOf(chat->window()));
         QCOMPARE(QApplication::focusWidget(), &widgetOf(chat->txtIn()));
-    }
-
-    void aClosedWindowIsNoLongerActive() {
-        frmPrivat& privat = privatFromBob();
         privat.window().activate();
         QCOMPARE(world->app->activeTextView(), &privat.rtfText());
         subWindowOf(privat.window())->close();

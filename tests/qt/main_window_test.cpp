@@ -120,12 +120,20 @@ private slots:
         QCOMPARE(window().QWidget::geometry().width(), vz::twipsToPixels(9600));
     }
 
+    // Closing the window, or a termination signal, runs the shutdown once.
+    void closingRunsTheShutdownOnce_data() {
+        QTest::addColumn<bool>("bySignal");
+        QTest::newRow("close") << false;
+        QTest::newRow("SIGTERM") << true;
+    }
     void closingRunsTheShutdownOnce() {
+        QFETCH(bool, bySignal);
         w->world.start();
         window().show();
         QVERIFY(window().mdiArea().subWindowList().first()->isVisible());
-        window().close();
-        QVERIFY(!window().isVisible());
+        const vz::QtSignals signalHandlers([this]() { window().close(); });
+        bySignal ? (void)std::raise(SIGTERM) : (void)window().close();
+        QTRY_VERIFY(!window().isVisible());
         QVERIFY(savedSettings());
         QFile::remove("vuvivaz.ini");
         window().close();
@@ -187,15 +195,6 @@ private slots:
         QVERIFY(box->findChildren<QLabel*>().size() >= 3);
         QTest::keyClick(box, Qt::Key_Escape);
         QVERIFY(!box->isVisible());
-    }
-
-    void terminationSignalClosesTheWindowNormally() {
-        w->world.start();
-        window().show();
-        const vz::QtSignals signalHandlers([this]() { window().close(); });
-        std::raise(SIGTERM);
-        QTRY_VERIFY(!window().isVisible());
-        QVERIFY(savedSettings());
     }
 };
 
