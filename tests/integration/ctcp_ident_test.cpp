@@ -4,6 +4,7 @@
 namespace vz::it {
 namespace {
 
+// Every request is shown; at most five are answered, with the version text.
 TEST_F(ClientAndPeerTest, FloodOfRequestsIsShownButAnsweredOnlyFiveTimes) {
     ASSERT_TRUE(other.becomeUnthrottledOperator()) << other.transcript();
     for (int i = 0; i < 50; ++i)
@@ -15,6 +16,8 @@ TEST_F(ClientAndPeerTest, FloodOfRequestsIsShownButAnsweredOnlyFiveTimes) {
     int replies = 0;
     while (other.waitFor(" NOTICE other :\x01VERSION ", 1500))
         ++replies;
+    EXPECT_NE(other.transcript().find(" NOTICE other :\x01VERSION VuviVAZ for Windows\x01\n"),
+              std::string::npos);
     EXPECT_GE(replies, 1);
     EXPECT_LE(replies, 5);
     other.sendLine("WHOIS vuvi");

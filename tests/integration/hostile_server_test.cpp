@@ -23,11 +23,19 @@ const std::vector<std::string> Members = {"vuvi", "@op", "+voiced", "alice"};
 bool welcomeAndJoin(ScriptedServer& server) {
     if (!server.acceptClient())
         return false;
-    server.sendLine(":irc.hostile 001 vuvi :Welcome to the Internet Relay Network vuvi");
-    server.sendLine(":vuvi!u@host JOIN :" + Channel);
-    server.sendLine(":irc.hostile 353 vuvi = " + Channel + " :vuvi @op +voiced alice");
-    server.sendLine(":irc.hostile 366 vuvi " + Channel + " :End of NAMES list");
+    server.send(
+        ":irc.hostile 001 vuvi :Welcome to the Internet Relay Network vuvi\r\n"
+        ":vuvi!u@host JOIN :#test\r\n:irc.hostile 353 vuvi = #test :vuvi @op +voiced alice\r\n"
+        ":irc.hostile 366 vuvi #test :End of NAMES list\r\n");
     return server.waitFor("^MODE " + Channel + "$");
+}
+
+// " x" `count` times.
+std::string params(int count) {
+    std::string text;
+    for (int n = 0; n < count; ++n)
+        text += " x";
+    return text;
 }
 
 std::vector<std::string> membersOf(ClientUnderTest& client) {
@@ -68,12 +76,8 @@ class HandledCommandTest : public HostileServerTest,
 
 TEST_P(HandledCommandTest, ChangesNothingOfTheChannel) {
     for (const std::string prefix : {":h!u@host ", ":irc.hostile ", ""})
-        for (const int count : {0, 1, 300}) {
-            std::string line = prefix + GetParam();
-            for (int param = 0; param < count; ++param)
-                line += " x";
-            server.sendLine(line);
-        }
+        for (const int count : {0, 1, 300})
+            server.sendLine(prefix + GetParam() + params(count));
     expectSurvived(Members);
 }
 
@@ -126,16 +130,9 @@ const HostileCase Cases[] = {
            "!u@host JOIN #test :" + Yura + "\r\n"),
      membersAnd({Yura})},
     {"one_megabyte_lines",
-     [](ScriptedServer& s) {
-         const std::string megabyte(1 << 20, 'a');
-         s.sendLine(":alice!u@host PRIVMSG #test :" + megabyte);
-         s.sendLine("PING :" + megabyte);
-         std::string joinWithParams = ":dave!u@host JOIN #test";
-         for (int param = 0; param < (1 << 19); ++param)
-             joinWithParams += " x";
-         s.sendLine(joinWithParams);
-         s.sendLine(":erin!u@host JOIN #test");
-     },
+     sends(":alice!u@host PRIVMSG #test :" + std::string(1 << 20, 'a') +
+           "\r\nPING :" + std::string(1 << 20, 'a') + "\r\n:dave!u@host JOIN #test" +
+           params(1 << 19) + "\r\n:erin!u@host JOIN #test\r\n"),
      membersAnd({"dave", "erin"})},
     {"ten_thousand_joins", sends(repeated(10000, joinOf)), membersAnd({}, 10000)},
     // Last in, first out: the fake nick list removes a row in linear time.

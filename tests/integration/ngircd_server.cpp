@@ -3,11 +3,9 @@
 #include "free_port.h"
 #include "line_client.h"
 
+#include <QFile>
 #include <QSslCertificate>
 #include <QStandardPaths>
-
-#include <fstream>
-#include <sstream>
 
 namespace vz::it {
 namespace {
@@ -30,9 +28,8 @@ bool writeConfiguration(const QString& folder, int port, int tlsPort,
 }
 
 std::string readAll(const std::string& path) {
-    std::ostringstream text;
-    text << std::ifstream(path).rdbuf();
-    return text.str();
+    QFile file(QString::fromStdString(path));
+    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : "";
 }
 
 } // namespace

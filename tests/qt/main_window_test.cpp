@@ -170,7 +170,8 @@ private slots:
                                               "Connection", "#x - 2 учасників"}));
     }
 
-    void exitButtonAsksFirst() {
+    // Exit asks first; the about box is not modal and Escape closes it.
+    void exitAsksFirstAndAboutBoxIsNotModal() {
         w->world.start();
         window().show();
         QString asked;
@@ -184,11 +185,6 @@ private slots:
         action("Button6")->trigger();
         QCOMPARE(asked, QString("УВАГА! Дійсно бажаете вийти?"));
         QVERIFY(window().isVisible());
-    }
-
-    void aboutBoxIsNotModalAndEscapeClosesIt() {
-        w->world.start();
-        window().show();
         action("mnuAbout")->trigger();
         auto* box = window().findChild<QDialog*>();
         QVERIFY(box != nullptr && box->isVisible() && !box->isModal());

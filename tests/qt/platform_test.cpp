@@ -27,7 +27,9 @@ private slots:
     }
     void cleanupTestCase() { QDir::setCurrent(startDir); }
 
-    void timersFireOnceInOrderAndMayBeStartedAndCancelledFromACallback() {
+    // Timers fire once, in order, and may be started and cancelled from a
+    // callback; the pump's wait keeps events running.
+    void timersAndWait() {
         vz::QtClock clock;
         std::vector<int> fired;
         clock.startTimer(30, [&]() { fired.push_back(3); });
@@ -43,16 +45,12 @@ private slots:
         QTRY_COMPARE(fired, (std::vector<int>{1, 2, 3}));
         QTest::qWait(50);
         QCOMPARE(fired, (std::vector<int>{1, 2, 3}));
-    }
-
-    void waitKeepsEventsRunning() {
-        vz::QtClock clock;
         vz::QtEventPump pump;
-        bool fired = false, posted = false;
-        clock.startTimer(5, [&]() { fired = true; });
+        bool waited = false, posted = false;
+        clock.startTimer(5, [&]() { waited = true; });
         const std::int64_t before = clock.nowMs();
         pump.wait(40);
-        QVERIFY(fired && clock.nowMs() - before >= 40);
+        QVERIFY(waited && clock.nowMs() - before >= 40);
         QMetaObject::invokeMethod(
             this, [&]() { posted = true; }, Qt::QueuedConnection);
         pump.runPending();

@@ -48,10 +48,6 @@ public:
     std::function<void(const std::string&)> answer;
 };
 
-QByteArray bytesOf(const std::string& text) {
-    return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // Lets pending events run for a while, so that late events would show up.
 void settle() {
     QTest::qWait(50);
@@ -112,13 +108,13 @@ private slots:
         const std::string sent = "NICK \xD0\x86\xFF\x01\r\n\0end"s;
         client.send(sent);
         QTRY_COMPARE(peer->bytesAvailable(), qint64(sent.size()));
-        QCOMPARE(peer->readAll(), bytesOf(sent));
+        QCOMPARE(peer->readAll(), QByteArray::fromStdString(sent));
         QCOMPARE(client.localAddress(), std::string("127.0.0.1"));
         std::string flood;
         for (int line = 0; flood.size() < 1000000; ++line)
             flood += ":a!b@c PRIVMSG #x :line " + std::to_string(line) + "\r\n";
         flood += "PING :x\r\n\xE9\0\x03"s;
-        peer->write(bytesOf(flood));
+        peer->write(QByteArray::fromStdString(flood));
         peer->disconnectFromHost();
         QTRY_COMPARE(recorder.events, (Events{"connected", "closed"}));
         settle();
@@ -136,7 +132,7 @@ private slots:
             client.send(std::string(4 * bytes.size(), 'a'));
         };
         const std::string flood(4 << 20, 'p');
-        peer->write(bytesOf(flood));
+        peer->write(QByteArray::fromStdString(flood));
         QTest::qWait(500);
         QVERIFY(recorder.data.size() < flood.size());
         peer->setReadBufferSize(0);
