@@ -42,7 +42,8 @@ TEST_F(ClientAndPeerTest, ChannelPrivateAndNoticeTrafficReachBothSides) {
     EXPECT_TRUE(other.waitFor("^:vuvi!\\S+ PART #test")) << other.transcript();
 
     other.say("vuvi", "hi there");
-    ASSERT_TRUE(waitUntil([&] { return client.hasPrivat("other"); })) << client.statusTranscript();
+    ASSERT_TRUE(waitUntil([&] { return client.app->tables().FindPrivat("other") != -1; }))
+        << client.statusTranscript();
     EXPECT_TRUE(client.waitForLine(client.privatView("other").textView, "^ other: \thi there$"))
         << client.privatView("other").textView.text();
     client.type(client.privat("other"), "hello back");

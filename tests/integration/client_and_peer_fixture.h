@@ -13,10 +13,8 @@ class ClientAndPeerTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(server.running()) << server.diagnostics();
-        client.start();
-        client.connect();
+        ASSERT_TRUE(client.signOn()) << client.statusTranscript();
         ASSERT_TRUE(other.signOn(server.port())) << other.transcript();
-        ASSERT_TRUE(client.waitForWelcome()) << client.statusTranscript();
     }
 
     NgircdServer server;

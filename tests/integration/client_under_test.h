@@ -72,7 +72,6 @@ public:
     void typeInStatus(const std::string& line) { type(app->status(), line); }
 
     bool hasChannel(const std::string& name) const { return app->tables().FindChannel(name) != -1; }
-    bool hasPrivat(const std::string& nick) const { return app->tables().FindPrivat(nick) != -1; }
     int identPort() const { return identPort_; }
     // The status window's lines, for failure messages.
     std::string statusTranscript() {

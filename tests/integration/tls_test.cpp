@@ -6,11 +6,18 @@
 namespace vz::it {
 namespace {
 
-// A self-signed certificate, not the one stored, is refused and asked about
+// Without "+" the TLS port is an ordinary failed connection. With it, a
+// self-signed certificate, not the one stored, is refused and asked about
 // once; accepted, it signs on, and [Last] Port keeps its "+".
-TEST(TlsTest, UntrustedCertificateIsRefusedUntilTheUserAcceptsIt) {
+TEST(TlsTest, PlainFailsAndAnUntrustedCertificateIsRefusedUntilTheUserAcceptsIt) {
     NgircdServer server(NgircdOptions{.tls = true});
     ASSERT_TRUE(server.running()) << server.diagnostics();
+    ClientUnderTest plain(ClientSettings{.serverPort = server.tlsPort()});
+    plain.start();
+    plain.connect();
+    EXPECT_TRUE(plain.waitForStatus("^ Connection closed by server$")) << plain.statusTranscript();
+    EXPECT_EQ(plain.ui.certificate, nullptr);
+
     const std::string port = std::to_string(server.tlsPort());
     const std::string stored = "\n127.0.0.1:" + port + "=";
     ClientUnderTest client(ClientSettings{.serverPort = server.tlsPort(), .tls = true});
@@ -29,18 +36,6 @@ TEST(TlsTest, UntrustedCertificateIsRefusedUntilTheUserAcceptsIt) {
     const std::string& settings = client.files.files[SettingsFileName];
     EXPECT_NE(settings.find(stored + server.certificateFingerprint()), std::string::npos);
     EXPECT_NE(settings.find("\nPort=+" + port + "\r\n"), std::string::npos) << settings;
-}
-
-// Without "+" the TLS port is an ordinary failed connection.
-TEST(TlsTest, PlainConnectionToTheTlsPortIsClosedByTheServer) {
-    NgircdServer server(NgircdOptions{.tls = true});
-    ASSERT_TRUE(server.running()) << server.diagnostics();
-    ClientUnderTest client(ClientSettings{.serverPort = server.tlsPort()});
-    client.start();
-    client.connect();
-    EXPECT_TRUE(client.waitForStatus("^ Connection closed by server$"))
-        << client.statusTranscript();
-    EXPECT_EQ(client.ui.certificate, nullptr);
 }
 
 } // namespace
