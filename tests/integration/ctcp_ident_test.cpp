@@ -1,5 +1,6 @@
 #include "client_and_peer_fixture.h"
-#include "free_port.h"
+
+#include <QTcpServer>
 
 namespace vz::it {
 namespace {
@@ -8,7 +9,7 @@ namespace {
 TEST_F(ClientAndPeerTest, FloodOfRequestsIsShownButAnsweredOnlyFiveTimes) {
     ASSERT_TRUE(other.becomeUnthrottledOperator()) << other.transcript();
     for (int i = 0; i < 50; ++i)
-        other.say("vuvi", ctcp("VERSION"));
+        other.say("vuvi", "\x01VERSION\x01");
     ASSERT_TRUE(waitUntil([&] {
         return countLines(client.statusText(), "has just requested your client version$") == 50;
     })) << client.statusTranscript();
@@ -44,7 +45,7 @@ TEST(IdentTest, RequesterAtTheConnectionAttemptGetsBothReplies) {
 }
 
 TEST(IdentTest, ServerAsksTheDefaultPortAndSignsOnWithoutTilde) {
-    if (!canListenOn(DefaultIdentPort))
+    if (QTcpServer probe; !probe.listen(QHostAddress::AnyIPv4, DefaultIdentPort))
         GTEST_SKIP() << "port " << DefaultIdentPort << " cannot be bound here";
     NgircdServer server(NgircdOptions{true});
     ASSERT_TRUE(server.running()) << server.diagnostics();

@@ -10,10 +10,4 @@ inline int freeLoopbackPort() {
     return probe.listen(QHostAddress::LocalHost, 0) ? probe.serverPort() : 0;
 }
 
-// True when a socket can be bound to `port` on every address.
-inline bool canListenOn(int port) {
-    QTcpServer probe;
-    return probe.listen(QHostAddress::AnyIPv4, static_cast<quint16>(port));
-}
-
 } // namespace vz::it

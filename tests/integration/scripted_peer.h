@@ -45,9 +45,4 @@ private:
     std::string nick_;
 };
 
-// The text of the CTCP request `body` (between two \x01 marks).
-inline std::string ctcp(const std::string& body) {
-    return "\x01" + body + "\x01";
-}
-
 } // namespace vz::it
