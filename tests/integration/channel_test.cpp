@@ -15,7 +15,7 @@ TEST_F(ClientAndPeerTest, ChannelPrivateAndNoticeTrafficReachBothSides) {
         return client.hasChannel("#test") ? client.chatView("#test").textView.text()
                                           : client.statusTranscript();
     };
-    client.typeInStatus("/join #test");
+    client.type(client.app->status(), "/join #test");
     ASSERT_TRUE(rowsBecome({"@vuvi"})) << dump();
     ASSERT_TRUE(other.join("#test")) << other.transcript();
     ASSERT_TRUE(rowsBecome({"@vuvi", "other"})) << dump();

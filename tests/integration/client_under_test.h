@@ -32,9 +32,6 @@ constexpr int DefaultIdentPort = 113;
 
 // How many lines of `view` contain a match of `pattern`.
 int countLines(const fake::FakeTextView& view, const std::string& pattern);
-inline bool showsLine(const fake::FakeTextView& view, const std::string& pattern) {
-    return countLines(view, pattern) > 0;
-}
 
 // The real Qt sockets, clock, event pump and locale of the client under test.
 struct QtParts {
@@ -53,7 +50,7 @@ public:
     ~ClientUnderTest();
 
     bool waitForLine(const fake::FakeTextView& view, const std::string& pattern) {
-        return waitUntil([&] { return showsLine(view, pattern); });
+        return waitUntil([&] { return countLines(view, pattern) > 0; });
     }
     bool waitForStatus(const std::string& pattern) { return waitForLine(statusText(), pattern); }
     bool waitForWelcome() { return waitForStatus("^ \\* Welcome to the Internet Relay Network "); }
@@ -69,7 +66,6 @@ public:
         window.txtIn().setText(line);
         window.onInputEnter();
     }
-    void typeInStatus(const std::string& line) { type(app->status(), line); }
 
     bool hasChannel(const std::string& name) const { return app->tables().FindChannel(name) != -1; }
     int identPort() const { return identPort_; }

@@ -51,7 +51,7 @@ TEST(IdentTest, ServerAsksTheDefaultPortAndSignsOnWithoutTilde) {
     ASSERT_TRUE(server.running()) << server.diagnostics();
     ClientUnderTest client{ClientSettings{server.port(), "vuvi", DefaultIdentPort}};
     ASSERT_TRUE(client.signOn()) << client.statusTranscript();
-    EXPECT_TRUE(showsLine(client.statusText(), "Welcome to the Internet Relay Network vuvi![^~]"))
+    EXPECT_GT(countLines(client.statusText(), "Welcome to the Internet Relay Network vuvi![^~]"), 0)
         << client.statusTranscript() << server.diagnostics();
 }
 

@@ -22,30 +22,30 @@ TEST_F(ClientAndPeerTest, NamesWhoisAndListFillTheListWindow) {
         return client.ui.list ? ::testing::PrintToString(client.ui.list->listBox.rows)
                               : client.statusTranscript();
     };
-    client.typeInStatus("/join #test");
+    client.type(client.app->status(), "/join #test");
     ASSERT_TRUE(waitUntil([&] { return client.hasChannel("#test"); }));
     ASSERT_TRUE(other.join("#test"));
     ASSERT_TRUE(waitUntil([&] { return client.chat("#test").InChannel("other"); }));
 
-    client.typeInStatus("/names #test");
+    client.type(client.app->status(), "/names #test");
     ASSERT_TRUE(rowsBecome([](const Rows& rows) {
         return rows.size() == 2 && contains(rows, "#test @vuvi") && contains(rows, "#test other");
     })) << dump();
 
-    client.typeInStatus("/whois other");
+    client.type(client.app->status(), "/whois other");
     ASSERT_TRUE(rowsBecome([](const Rows& rows) {
         return rows.size() == 4 && rows[0] == "other - ~other 127.0.0.1 * Scripted other" &&
                contains(rows, "other присутній на каналі(лах) #test") &&
                contains(rows, "other на сервері irc.test.local VuviVAZ integration test server");
     })) << dump();
 
-    client.typeInStatus("/list");
+    client.type(client.app->status(), "/list");
     ASSERT_TRUE(rowsBecome([](const Rows& rows) { return contains(rows, "vuvi #test 2 "); }))
         << dump();
     EXPECT_TRUE(waitUntil([&] { return client.ui.list->win.visible; }));
     client.app->list().onClose();
     EXPECT_FALSE(client.ui.list->win.visible);
-    client.typeInStatus("/list");
+    client.type(client.app->status(), "/list");
     EXPECT_TRUE(waitUntil([&] { return client.ui.list->win.visible; })) << dump();
 }
 

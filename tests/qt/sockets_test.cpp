@@ -48,11 +48,6 @@ public:
     std::function<void(const std::string&)> answer;
 };
 
-// Lets pending events run for a while, so that late events would show up.
-void settle() {
-    QTest::qWait(50);
-}
-
 using Events = std::vector<std::string>;
 
 } // namespace
@@ -117,7 +112,7 @@ private slots:
         peer->write(QByteArray::fromStdString(flood));
         peer->disconnectFromHost();
         QTRY_COMPARE(recorder.events, (Events{"connected", "closed"}));
-        settle();
+        QTest::qWait(50); // lets late events show up
         QCOMPARE(recorder.events, (Events{"connected", "closed"}));
         QVERIFY(recorder.data == flood);
         QVERIFY(recorder.largestRead <= 64 * 1024);
@@ -151,7 +146,7 @@ private slots:
         closed ? client.close() : client.setEvents(nullptr);
         peer->write("unread\n");
         peer->disconnectFromHost();
-        settle();
+        QTest::qWait(50); // lets late events show up
         QCOMPARE(recorder.events, Events{"connected"});
         QVERIFY(recorder.data.empty());
         if (closed)
@@ -180,7 +175,7 @@ private slots:
         requester.write("6191, 6667\r\n");
         QTRY_COMPARE(recorder.data, std::string("6191, 6667\r\n"));
         requester.disconnectFromHost();
-        settle();
+        QTest::qWait(50); // lets late events show up
         QCOMPARE(recorder.events, Events{"request"});
     }
 
@@ -206,7 +201,7 @@ private slots:
         if (closed)
             ident.close();
         const Events expected{"error " + std::to_string(QAbstractSocket::AddressInUseError)};
-        settle();
+        QTest::qWait(50); // lets late events show up
         QCOMPARE(recorder.events, closed ? Events{} : expected);
         QCOMPARE(recorder.errorText.empty(), closed);
     }
