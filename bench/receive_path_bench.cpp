@@ -1,12 +1,14 @@
 // The receive path under a flood: bytes from the socket to runs in a text view
 // (line assembly, decoding, parsing, dispatch, membership and the colour writer),
 // and a long channel list, whose every entry retitles the list window with a
-// word of the language file.
+// word of the language file; and one line of as many parameters as fit.
 #include "app/frm_main.h"
+#include "app/line_assembler.h"
 #include "fakes/fake_platform.h"
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <string>
 #include <utility>
 
@@ -111,6 +113,27 @@ void BM_ChannelList(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * entries);
 }
 BENCHMARK(BM_ChannelList)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// One line of single-character parameters, up to the 64 KiB cap: parsing,
+// joining and splitting it must take time in proportion to its length.
+void BM_ManyParameters(benchmark::State& state) {
+    const auto bytes =
+        std::min(static_cast<std::size_t>(state.range(0)), vz::LineAssembler::MaxLineBytes);
+    std::string line = ":a!u@h PRIVMSG #flood";
+    while (line.size() + 2 < bytes)
+        line += " x";
+    line += "\r\n";
+    for (auto _ : state) {
+        state.PauseTiming();
+        vz::fake::FakeWorld world;
+        world.startSignedOn();
+        world.serverSays(":me!u@h JOIN :#flood");
+        state.ResumeTiming();
+        world.server.events->onDataArrived(line);
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(line.size()));
+}
+BENCHMARK(BM_ManyParameters)->Arg(16 * 1024)->Arg(64 * 1024)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -43,13 +43,23 @@ std::string lineWithoutComment(const std::string& raw) {
     return line.substr(0, line.find(';'));
 }
 
-// A value written to the file: a missing value is written as empty, and line
-// breaks, which would split the line, are left out.
-std::string fileText(const std::string& value) {
+// A name or value written to the file: line breaks, which would split the
+// line, are left out.
+std::string withoutLineBreaks(const std::string& text) {
     std::string out;
-    for (const char c : ValueOrEmpty(value))
+    for (const char c : text)
         if (c != '\r' && c != '\n')
             out += c;
+    return out;
+}
+
+// A value as written: a missing value is written as empty, and blanks at its
+// end go too, as the next load would drop them anyway; so a file written once
+// is written again byte for byte. (A name is written as it is, even one that
+// reads like the missing value.)
+std::string valueText(const std::string& value) {
+    std::string out = withoutLineBreaks(ValueOrEmpty(value));
+    out.erase(out.find_last_not_of(' ') + 1);
     return out;
 }
 
@@ -205,9 +215,9 @@ bool clsINI::UpdateFile() {
         return false;
     std::string text;
     for (const IniSection& section : Sections) {
-        text += "[" + fileText(section.Name) + "]\r\n";
+        text += "[" + withoutLineBreaks(section.Name) + "]\r\n";
         for (const IniEntry& entry : section.Entries)
-            text += fileText(entry.Name) + "=" + fileText(entry.Value) + "\r\n";
+            text += withoutLineBreaks(entry.Name) + "=" + valueText(entry.Value) + "\r\n";
         text += "\r\n";
     }
     return files_.writeFileAtomic(FileName, text, accessFor(Sections));

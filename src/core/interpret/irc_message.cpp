@@ -3,6 +3,8 @@
 
 #include "text/words.h"
 
+#include <string_view>
+
 namespace vz {
 
 const std::string& IrcMessage::param(int n) const {
@@ -24,20 +26,23 @@ void parsePrefix(const std::string& prefix, IrcMessage& msg) {
     SplitAtFirst(remainder, '@', msg.strUser, msg.strHost);
 }
 
-void parseParams(std::string rest, IrcMessage& msg) {
+// Walks the parameters once with a position, so a line with many parameters
+// costs time in proportion to its length.
+void parseParams(std::string_view rest, IrcMessage& msg) {
+    std::size_t from = 0;
     while (true) {
         std::string& slot = msg.Params[msg.intCount];
-        if (!rest.empty() && rest.front() == ':') {
-            slot = rest.substr(1);
+        if (from < rest.size() && rest[from] == ':') {
+            slot = rest.substr(from + 1);
             return;
         }
-        const auto blank = rest.find(' ');
-        if (blank == std::string::npos) {
-            slot = std::move(rest);
+        const auto blank = rest.find(' ', from);
+        if (blank == std::string_view::npos) {
+            slot = rest.substr(from);
             return;
         }
-        slot = rest.substr(0, blank);
-        rest.erase(0, blank + 1);
+        slot = rest.substr(from, blank - from);
+        from = blank + 1;
         ++msg.intCount;
         msg.Params.emplace_back();
     }
@@ -50,14 +55,17 @@ void ParseLine(const std::string& line, IrcMessage& msg) {
     msg.intCount = 1;
     msg.Params.assign(2, std::string());
 
-    std::string rest = line;
+    std::string_view rest = line;
     if (!rest.empty() && rest.front() == ':') {
-        std::string prefix;
-        SplitAtFirst(rest.substr(1), ' ', prefix, rest);
-        parsePrefix(prefix, msg);
+        // A prefix without a blank after it is read as the command too.
+        rest.remove_prefix(1);
+        const auto blank = rest.find(' ');
+        parsePrefix(std::string(rest.substr(0, blank)), msg);
+        if (blank != std::string_view::npos)
+            rest.remove_prefix(blank + 1);
     }
     const auto blank = rest.find(' ');
-    if (blank == std::string::npos) {
+    if (blank == std::string_view::npos) {
         msg.intCount = 0;
         msg.strCommand = rest;
         return;
