@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <tuple>
 
 namespace vz {
@@ -74,13 +73,12 @@ TEST(StartUpTest, OptionsFillTheGlobalValues) {
 // Each value by itself: one that is missing, no number or beyond any screen
 // leaves its own property as it was (left 1000, top 2000, 9000 x 7000).
 TEST(StartUpTest, PositionValuesApplyOneByOne) {
-    const std::pair<const char*, std::array<int, 4>> rows[] = {
+    const std::pair<const char*, TwipRect> rows[] = {
         {"Top=120|Left=-240.4|Width=abc|Height=4800", {-240, 120, 9000, 4800}},
         {"Top=1e30|Left=12abc|Width=inf|Height=", {1000, 2000, 9000, 7000}},
     };
     for (const auto& [values, box] : rows) {
-        const TwipRect r = started(std::string("[Position]|") + values)->mainWindow.rect;
-        EXPECT_EQ((std::array<int, 4>{r.left, r.top, r.width, r.height}), box) << values;
+        EXPECT_EQ(started(std::string("[Position]|") + values)->mainWindow.rect, box) << values;
     }
 }
 
