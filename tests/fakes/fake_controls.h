@@ -128,19 +128,12 @@ public:
 using FakeStatusView = FakeConversationView<StatusView>;
 using FakePrivatView = FakeConversationView<PrivatView>;
 
-class FakeChatView : public ChatView {
-public:
-    ChildWindow& window() override { return win; }
+struct FakeChatView : FakeConversationView<ChatView> {
     TextView& topic() override { return topicView; }
-    TextView& text() override { return textView; }
     ListBox& users() override { return userList; }
-    LineEdit& input() override { return inputLine; }
     void popUpUserMenu() override { ++userMenuPopUps; }
-
-    FakeChildWindow win;
-    FakeTextView topicView, textView;
+    FakeTextView topicView;
     FakeListBox userList;
-    FakeLineEdit inputLine;
     int userMenuPopUps = 0;
 };
 
@@ -153,18 +146,20 @@ public:
     FakeListBox listBox;
 };
 
-class FakePromptView : public PromptView {
-public:
+// A view shown without a modal flag, counting its showings.
+template <class View> struct FakeShown : View {
+    void show() override { visible = true, ++shows; }
+    void close() override { visible = false; }
+    bool visible = false;
+    int shows = 0;
+};
+
+struct FakePromptView : FakeShown<PromptView> {
     void setLabel(const std::string&) override {}
     void setOkCaption(const std::string&) override {}
     void setCancelCaption(const std::string&) override {}
     LineEdit& field() override { return fieldLine; }
-    void show() override { visible = true, ++shows; }
-    void close() override { visible = false; }
-
     FakeLineEdit fieldLine;
-    bool visible = false;
-    int shows = 0;
 };
 
 class FakeCheckBox : public CheckBox {
@@ -210,20 +205,14 @@ struct FakeChannelEditorView : FakeDialog<ChannelEditorView> {
     FakeLineEdit channelLine, descriptionLine;
 };
 
-class FakeCertificateView : public CertificateView {
-public:
+struct FakeCertificateView : FakeShown<CertificateView> {
     void setCaption(const std::string& c, const std::string& t) override { captions[c] = t; }
     void setDetails(const std::string& server, const std::string& reason,
                     const std::string& fingerprint) override {
         details = server + " | " + reason + " | " + fingerprint;
     }
-    void show() override { visible = true, ++shows; }
-    void close() override { visible = false; }
-
     std::map<std::string, std::string> captions;
     std::string details;
-    bool visible = false;
-    int shows = 0;
 };
 
 } // namespace vz::fake

@@ -13,6 +13,9 @@ inline bool operator==(const TwipRect& a, const TwipRect& b) {
     return a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height;
 }
 
+inline void PrintTo(const TwipRect& r, std::ostream* os) {
+    *os << "{" << r.left << ", " << r.top << ", " << r.width << " x " << r.height << "}";
+}
 inline void PrintTo(const TextRun& r, std::ostream* os) {
     *os << "{\"" << r.text << "\" #" << std::hex << r.attr.rgb << std::dec
         << (r.attr.bold ? " bold" : "") << (r.attr.underline ? " underline" : "") << "}";

@@ -114,7 +114,11 @@ TEST_F(ConnectionTest, RetryWaitsTwiceAsLongAfterEachFailureInARowUpToAMinute) {
         expectRetryAfter(delay, [&] { fail(); });
     EXPECT_EQ(statusTail(3), (Lines{" refused", " -", " *** #8 Connecting to irc.test :6667"}));
     world.server.events->onConnected();
-    expectRetryAfter(2000, [&] { world.server.events->onClosedByServer(); });
+    expectRetryAfter(2000, [&] {
+        world.server.events->onClosedByServer();
+        world.app->SendData("PRIVMSG #a :lost"); // nothing is sent before the next sign-on
+    });
+    EXPECT_EQ(world.takeSent(), (Lines{"NICK me", "USER me 127.0.0.1 irc :Real Name"}));
     EXPECT_EQ(statusTail(3), (Lines{" Connection closed by server", " -",
                                     " *** #9 Connecting to irc.test :6667"}));
     EXPECT_EQ(state(), "VuviVAZ - irc.test , icon 4, button 2, menus, try 10");

@@ -1,5 +1,6 @@
 #include "app/frm_main.h"
 #include "app/menu_commands.h"
+#include "config/list_file.h"
 #include "fakes/fake_platform.h"
 #include "text/words.h"
 
@@ -63,10 +64,7 @@ TEST_F(FavouritesTest, ListEditsReachTheFile) {
         }
         EXPECT_EQ(world.files.files[frmChannels::FileName], row.after);
         EXPECT_EQ(view().selectedLine.value, row.selected);
-        std::string rows;
-        for (const std::string& entry : view().list.rows)
-            rows += entry + "\r\n";
-        EXPECT_EQ(rows, row.after);
+        EXPECT_EQ(view().list.rows, ReadListFile(world.files, frmChannels::FileName));
     }
     dialog().onButton("btnAdd");
     dialog().onEditorCancel();

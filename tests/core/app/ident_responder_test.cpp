@@ -75,30 +75,24 @@ TEST_F(IdentResponderTest, ServesOneRequesterPerAttempt) {
 }
 
 TEST_F(IdentResponderTest, ServingEndsAfterTenSilentSecondsOnAnErrorOrOnClose) {
-    ident().Listen();
-    requesterConnects();
-    news();
-    world.clock.advance(9999);
-    EXPECT_EQ(news(), " serving");
-    world.clock.advance(1);
-    EXPECT_EQ(news(), "");
-    ident().Listen();
-    requesterConnects();
-    news();
-    socket().events->onError(10054, "Connection reset by peer");
-    EXPECT_EQ(news(), "[ Error 10054 Connection reset by peer]");
+    const auto serve = [&] { ident().Listen(), requesterConnects(), news(); };
+    const std::pair<std::function<void()>, std::string> steps[] = {
+        {[&] { serve(), world.clock.advance(9999); }, " serving"},
+        {[&] { world.clock.advance(1); }, ""},
+        {[&] { serve(), socket().events->onError(10054, "Connection reset by peer"); },
+         "[ Error 10054 Connection reset by peer]"},
+        {[&] { ident().Listen(), requesterConnects(), ident().Close(); },
+         "6667, 40001 : USERID : UNIX : alice\r\n"},
+        {[&] { ident().Listen(), ident().Close(); }, ""},
+        {[&] { socket().refuseBind = true, ident().Listen(); },
+         "[ Error 13 The address is protected]"},
+    };
+    for (const auto& [step, shown] : steps) {
+        step();
+        EXPECT_EQ(news(), shown);
+    }
     EXPECT_EQ(world.mainWindow.icon, 3);
-    ident().Listen();
-    requesterConnects();
-    ident().Close();
-    EXPECT_EQ(news(), "6667, 40001 : USERID : UNIX : alice\r\n");
-    ident().Listen();
-    ident().Close();
-    EXPECT_EQ(news(), "");
     EXPECT_EQ(world.clock.pendingTimers(), 0u);
-    socket().refuseBind = true;
-    ident().Listen();
-    EXPECT_EQ(news(), "[ Error 13 The address is protected]");
 }
 
 } // namespace

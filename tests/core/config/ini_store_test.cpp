@@ -79,14 +79,12 @@ TEST_F(IniStoreTest, Lookups) {
 
 TEST_F(IniStoreTest, EditingCountingAndWriting) {
     load("[A]\r\nx=1\r\ny=2\r\n[Empty]\r\n[A]\r\nz=3\r\n");
-    EXPECT_EQ(ini.ValuesCount("a"), 2);
-    EXPECT_EQ(ini.ValuesCount("Empty"), 0);
-    EXPECT_EQ(ini.ValuesCount("B"), -1);
-    EXPECT_EQ(ini.ValueName("A", 2), "y");
-    for (const int index : {0, 3})
-        EXPECT_EQ(ini.ValueName("A", index), clsINI::NoValue);
-    EXPECT_EQ(ini.SectionName(3), "A");
-    EXPECT_EQ(ini.SectionName(4), clsINI::NoValue);
+    EXPECT_EQ((std::vector{ini.ValuesCount("a"), ini.ValuesCount("Empty"), ini.ValuesCount("B")}),
+              (std::vector{2, 0, -1}));
+    EXPECT_EQ(ini.ValueName("A", 2) + ini.SectionName(3), "yA");
+    for (const std::string& none :
+         {ini.ValueName("A", 0), ini.ValueName("A", 3), ini.SectionName(4)})
+        EXPECT_EQ(none, clsINI::NoValue);
     EXPECT_FALSE(ini.AddSection("a"));
     EXPECT_FALSE(ini.AddValue("A", "X", "new"));
     EXPECT_EQ(ini.Value("a", "x"), "1");
@@ -103,13 +101,14 @@ TEST_F(IniStoreTest, EditingCountingAndWriting) {
     EXPECT_FALSE(ini.RemoveValue("B", "x"));
     EXPECT_TRUE(ini.RemoveSection("A"));
     EXPECT_FALSE(ini.RemoveSection("B"));
-    EXPECT_EQ(written(), "[Empty]||[A]|z=3||[New]|missing=|broken=one[Evil]two||[C]|Fresh=||");
+    const std::string kept = "[Empty]||[A]|z=3||[New]|missing=|broken=one[Evil]two||[C]|Fresh=||";
+    EXPECT_EQ(written(), kept);
     ini.setValue("A", "x", "1");
     files.failWrites = true;
     EXPECT_FALSE(ini.UpdateFile());
     files.failWrites = false;
     ini.setFileName("test.ini"); // the unsaved change is gone
-    EXPECT_EQ(written(), "[Empty]||[A]|z=3||[New]|missing=|broken=one[Evil]two||[C]|Fresh=||");
+    EXPECT_EQ(written(), kept);
     ini.setFileName("new.ini"); // missing: loads empty
     ASSERT_TRUE(ini.UpdateFile());
     EXPECT_EQ(files.files.at("new.ini"), "");

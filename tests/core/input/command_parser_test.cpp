@@ -88,7 +88,7 @@ TEST_F(CommandParserTest, RandNickKeepsSixWholeCharactersAndAddsThreeDigits) {
 TEST_F(CommandParserTest, ServerReconnectsToTheHostAndAValidPort) {
     // Typed after "server ", and the port taken; the port before is 7000.
     const std::pair<const char*, const char*> rows[] = {
-        {"h1:7001", "7001"}, {"h2", "6668"},    {"h3:abc", "6668"},    {"h4:70000", "7000"},
+        {"h1:6669", "6669"}, {"h2", "6668"},    {"h3:abc", "6668"},    {"h4:70000", "7000"},
         {"h5:0", "7000"},    {"h6:1", "1"},     {"h7:65535", "65535"}, {"h8: +6697 ", "+6697"},
         {"h9:-5", "7000"},   {"hA:+0", "7000"}, {"hB:+x", "6668"}};
     for (const auto& [typed, port] : rows) {

@@ -28,13 +28,17 @@ TEST(PluginTableTest, LoadingFillsSlotsInByteOrderAndStopsAtTheFirstFailure) {
     std::vector<std::string> many; // "A" to "_", in byte order
     for (char c = 'A'; many.size() < 31; ++c)
         many.emplace_back(1, c);
-    const LoadRow rows[] = {{"None", {}, {}, ""},
-                            {"TwoInByteOrder", {"b", "B"}, {"B", "b"}, ""},
-                            {"UnknownClass", {"a", "bad", "c"}, {"a"}, "3 no class bad.Data"},
-                            {"ThirtyOne",
-                             many,
-                             {many.begin(), many.end() - 1},
-                             "4 No free plug-in slot for _.dll: 30 plug-ins are loaded"}};
+    const LoadRow rows[] = {
+        {"None", {}, {}, ""},
+        {"TwoInByteOrder", {"b", "B"}, {"B", "b"}, ""},
+        {"UnknownClass", {"a", "bad", "c"}, {"a"}, "3 no class bad.Data"},
+        {"ThirtyOne",
+         many,
+         {many.begin(), many.end() - 1},
+         "4 No free plug-in slot for _.dll: 30 plug-ins are loaded"},
+    };
+    const std::string advice = "| Якщо плагин не завантажуеться спробуйте зареєструвати його за "
+                               "допомогою будь-якої програми, що реєструє *.dll файли|";
     for (const LoadRow& row : rows) {
         SCOPED_TRACE(row.name);
         fake::FakeWorld world;
@@ -45,12 +49,7 @@ TEST(PluginTableTest, LoadingFillsSlotsInByteOrderAndStopsAtTheFirstFailure) {
         std::string beforeBanner;
         for (std::size_t i = 0; i + 3 < lines.size(); ++i)
             beforeBanner += lines[i] + "|";
-        EXPECT_EQ(beforeBanner, row.error.empty()
-                                    ? ""
-                                    : " !!! Plugin error " + row.error +
-                                          "| Якщо плагин не завантажуеться спробуйте зареєструвати "
-                                          "його за допомогою будь-якої програми, що реєструє *.dll "
-                                          "файли|");
+        EXPECT_EQ(beforeBanner, row.error.empty() ? "" : " !!! Plugin error " + row.error + advice);
     }
 }
 

@@ -260,10 +260,11 @@ TEST_F(ChatTest, TopicBoxSendsOnEnterAndSwallowsControlKeysOrEveryKeyWhenLocked)
 
 TEST_F(ChatTest, NickListMenuNeedsAClickAndDoubleClickOpensAPrivateWindow) {
     window().AddNick("@bob");
+    window().AddNick("ann");
     window().onUserRightRelease();
     EXPECT_EQ(view().userMenuPopUps, 0);
-    window().onUserClick(0);
-    EXPECT_EQ(view().userList.toolTip, "@bob");
+    window().onUserClick(1);
+    EXPECT_EQ(view().userList.toolTip, "ann");
     window().onUserRightRelease();
     EXPECT_EQ(view().userMenuPopUps, 1);
     window().onUserDoubleClick(0);
