@@ -1,7 +1,7 @@
 # Installs the Debian packages the project needs when any is missing.
 # Sourced by run.sh and test.sh.
 vuvivaz_packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
-                  libqt6svg6 libx11-dev ngircd clang libclang-rt-14-dev)
+                  libqt6svg6 libx11-dev ngircd clang libclang-rt-14-dev clang-tidy)
 
 ensure_packages() {
     local missing=()

@@ -12,7 +12,7 @@ namespace {
 // ahead of it: under a flood the server waits (the connection's own flow
 // control) instead of the program holding the whole flood in memory, and
 // the windows repaint between chunks.
-constexpr qint64 ReadChunk = 64 * 1024;
+constexpr qint64 ReadChunk = qint64{64} * 1024;
 constexpr qint64 ReadAhead = 4 * ReadChunk;
 
 std::string dottedAddress(const QHostAddress& address) {

@@ -81,9 +81,11 @@ QtListBox::QtListBox(QWidget* parent) : list_(new QListWidget(parent)) {
 void QtListBox::setHandlers(std::function<void(int)> click, std::function<void(int)> doubleClick,
                             std::function<void()> rightRelease) {
     connect(list_, &QListWidget::itemClicked, this,
-            [this, click](QListWidgetItem* item) { click(list_->row(item)); });
+            [this, click = std::move(click)](QListWidgetItem* item) { click(list_->row(item)); });
     connect(list_, &QListWidget::itemDoubleClicked, this,
-            [this, doubleClick](QListWidgetItem* item) { doubleClick(list_->row(item)); });
+            [this, doubleClick = std::move(doubleClick)](QListWidgetItem* item) {
+                doubleClick(list_->row(item));
+            });
     rightRelease_ = std::move(rightRelease);
 }
 
