@@ -2,7 +2,7 @@
 # Sourced by run.sh and test.sh.
 vuvivaz_packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
                   libqt6svg6 libx11-dev ngircd openssl ca-certificates clang
-                  libclang-rt-14-dev desktop-file-utils)
+                  libclang-rt-14-dev clang-tidy desktop-file-utils)
 
 ensure_packages() {
     local missing=()

@@ -14,7 +14,7 @@ namespace {
 // ahead of it: under a flood the server waits (the connection's own flow
 // control) instead of the program holding the whole flood in memory, and
 // the windows repaint between chunks.
-constexpr qint64 ReadChunk = 64 * 1024;
+constexpr qint64 ReadChunk = qint64{64} * 1024;
 constexpr qint64 ReadAhead = 4 * ReadChunk;
 // While the server leaves more than this of the program's lines unread, the
 // logic gets no more of its bytes: a server that floods PINGs and never reads

@@ -19,6 +19,12 @@ QRect pixelRect(const TwipRect& rect) {
             twipsToPixels(rect.height)};
 }
 
+bool isMouseButtonEvent(const QEvent* event) {
+    const QEvent::Type type = event->type();
+    return type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick ||
+           type == QEvent::MouseButtonRelease;
+}
+
 bool isRightButton(const QEvent* event) {
     return static_cast<const QMouseEvent*>(event)->button() == Qt::RightButton;
 }
@@ -55,8 +61,11 @@ void QtLineEdit::focus() {
         edit_->setFocus(Qt::OtherFocusReason);
 }
 
+// The event type is checked first: a widget being destroyed still sends events
+// through the filter, and comparing it with edit_ would cast it to a
+// QLineEdit it no longer is.
 bool QtLineEdit::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != edit_ || event->type() != QEvent::KeyPress || !key_)
+    if (event->type() != QEvent::KeyPress || watched != edit_ || !key_)
         return false;
     const int code = characterCode(*static_cast<QKeyEvent*>(event));
     return code != 0 && key_(code);
@@ -72,9 +81,11 @@ QtListBox::QtListBox(QWidget* parent) : list_(new QListWidget(parent)) {
 void QtListBox::setHandlers(std::function<void(int)> click, std::function<void(int)> doubleClick,
                             std::function<void()> rightRelease) {
     connect(list_, &QListWidget::itemClicked, this,
-            [this, click](QListWidgetItem* item) { click(list_->row(item)); });
+            [this, click = std::move(click)](QListWidgetItem* item) { click(list_->row(item)); });
     connect(list_, &QListWidget::itemDoubleClicked, this,
-            [this, doubleClick](QListWidgetItem* item) { doubleClick(list_->row(item)); });
+            [this, doubleClick = std::move(doubleClick)](QListWidgetItem* item) {
+                doubleClick(list_->row(item));
+            });
     rightRelease_ = std::move(rightRelease);
 }
 
@@ -125,8 +136,10 @@ int QtListBox::selectedIndex() const {
                : -1;
 }
 
+// Only mouse button events are looked at: the viewport sends others while the
+// list is being destroyed, when list_ no longer points to a QListWidget.
 bool QtListBox::eventFilter(QObject* watched, QEvent* event) {
-    if (!list_ || watched != list_->viewport())
+    if (!isMouseButtonEvent(event) || !list_ || watched != list_->viewport())
         return false;
     switch (event->type()) {
     case QEvent::MouseButtonPress:
@@ -160,7 +173,10 @@ QtChildWindow::QtChildWindow(QMdiArea& area, QSize initialPixels)
     client_->installEventFilter(this);
 }
 
+// The area reports activation while the sub-window is being destroyed; the
+// handlers must not run then (nor compare with a half-destroyed window).
 QtChildWindow::~QtChildWindow() {
+    QObject::disconnect(&area_, nullptr, sub_, nullptr);
     delete sub_.data();
 }
 

@@ -19,8 +19,9 @@ volatile std::sig_atomic_t shuttingDown = 0;
 // Only async-signal-safe calls here.
 extern "C" void onUnixSignal(int number) {
     if (shuttingDown != 0) {
-        std::signal(number, SIG_DFL);
-        std::raise(number);
+        // Nothing is left to do when either fails: the handler only returns.
+        static_cast<void>(std::signal(number, SIG_DFL));
+        static_cast<void>(std::raise(number));
         return;
     }
     shuttingDown = 1;

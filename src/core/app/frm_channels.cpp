@@ -71,6 +71,7 @@ void frmChannels::GetData() {
 void frmChannels::SaveData() {
     const ListBox& list = view().entries();
     std::vector<std::string> entries;
+    entries.reserve(static_cast<std::size_t>(list.count()));
     for (int row = 0; row < list.count(); ++row)
         entries.push_back(list.row(row));
     WriteListFile(main_.platform().files, FileName, entries);

@@ -224,6 +224,7 @@ void frmOptions::GetData() {
 void frmOptions::SaveData() {
     const ComboBox& servers = view().cmbServer();
     std::vector<std::string> entries;
+    entries.reserve(static_cast<std::size_t>(servers.count()));
     for (int row = 0; row < servers.count(); ++row)
         entries.push_back(servers.row(row));
     WriteListFile(main_.platform().files, ServerListFile, entries);

@@ -14,7 +14,7 @@ namespace vz {
 // the rest up to the next line feed is dropped.
 class LineAssembler {
 public:
-    static constexpr std::size_t MaxLineBytes = 64 * 1024;
+    static constexpr std::size_t MaxLineBytes = std::size_t{64} * 1024;
 
     // The complete lines in `bytes`, without their line feeds.
     std::vector<std::string> feed(std::string_view bytes);

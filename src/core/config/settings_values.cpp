@@ -68,7 +68,8 @@ std::optional<float> ParseSingle(const std::string& text) {
 
 std::optional<int> ParseTwips(const std::string& text) {
     const auto value = ParseSingle(text);
-    constexpr float limit = static_cast<float>(std::numeric_limits<int>::max() / 2);
+    constexpr int halfRange = std::numeric_limits<int>::max() / 2;
+    constexpr float limit = static_cast<float>(halfRange);
     if (!value || std::fabs(*value) > limit)
         return std::nullopt;
     return static_cast<int>(std::lround(*value));

@@ -3,8 +3,8 @@
 
 #include "text/control_codes.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdlib>
 
 namespace vz {
 
@@ -14,6 +14,13 @@ constexpr std::uint32_t Black = 0x000000;
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
+}
+
+// The number spelt by the decimal digits at the start of `digits`; 0 for none.
+int leadingNumber(std::string_view digits) {
+    int number = 0;
+    std::from_chars(digits.data(), digits.data() + digits.size(), number);
+    return number;
 }
 
 // A two-digit line colour "01" to "15" at the start of `text`, or 0.
@@ -31,7 +38,7 @@ int readCandidate(std::string_view candidate) {
     const std::string_view whole = candidate.substr(0, comma);
     if (whole.empty())
         return -1;
-    double value = std::atoi(std::string(whole).c_str());
+    double value = leadingNumber(whole);
     if (comma != std::string_view::npos) {
         const std::string_view fraction = candidate.substr(comma + 1);
         if (fraction.find(',') != std::string_view::npos)
@@ -111,7 +118,7 @@ private:
     void setColourFromDigits() {
         const std::string foreground = digits_.substr(0, digits_.find(','));
         if (!foreground.empty())
-            attr_.rgb = GetColor(std::atoi(foreground.c_str()));
+            attr_.rgb = GetColor(leadingNumber(foreground));
     }
 
     void closeCode() {

@@ -84,7 +84,7 @@ LineEdit& frmChat::txtIn() {
     return view().input();
 }
 
-void frmChat::PutText(const std::string& strNick, std::string strText) {
+void frmChat::PutText(const std::string& strNick, const std::string& strText) {
     conversation_.PutText(rtfText(), strNick, strNick, strText, strChannel);
 }
 

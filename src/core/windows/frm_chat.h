@@ -43,7 +43,7 @@ public:
     ListBox& lstUsers();
     LineEdit& txtIn();
 
-    void PutText(const std::string& strNick, std::string strText);
+    void PutText(const std::string& strNick, const std::string& strText);
     // Replaces the topic box's text by `topic` (without the writer's leading blank).
     void ShowTopic(const std::string& topic);
     void SetLang();

@@ -54,7 +54,7 @@ LineEdit& frmPrivat::txtIn() {
     return view().input();
 }
 
-void frmPrivat::PutText(const std::string& strNick, std::string strText) {
+void frmPrivat::PutText(const std::string& strNick, const std::string& strText) {
     conversation_.PutText(rtfText(), strNick, strPrivNick, strText, strPrivNick);
 }
 

@@ -32,7 +32,7 @@ public:
 
     // Shows one message from the partner: an action, a version request
     // (answered, not shown) or a plain line.
-    void PutText(const std::string& strNick, std::string strText);
+    void PutText(const std::string& strNick, const std::string& strText);
     void SetLang();
     // Frees the slot; nothing is sent.
     void close();
