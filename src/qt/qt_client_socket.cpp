@@ -19,7 +19,7 @@ constexpr qint64 ReadAhead = 4 * ReadChunk;
 // While the server leaves more than this of the program's lines unread, the
 // logic gets no more of its bytes: a server that floods PINGs and never reads
 // the PONGs waits on its own full socket instead of the PONGs piling up here.
-constexpr qint64 WriteBacklog = 1024 * 1024;
+constexpr qint64 WriteBacklog = qint64{1024} * 1024;
 
 std::string dottedAddress(const QHostAddress& address) {
     bool isIpv4 = false;
