@@ -163,7 +163,8 @@ const Row Rows[] = {
     {"own nick is taken", ":me!u@h NICK :newme", "nick", "newme asked 0 | Ваш нік зараз newme"},
     {"no nick or a status sign", ":me!u@h NICK\n:ALICE!a@h NICK :\n:bob!b@h NICK @bob", "#x", X},
     {"a join with a status sign", ":a+b!u@h JOIN #x", "#x", X},
-    {"op", ":o MODE #x +ov-v me bob bob", "#x", "ME +alice @me bob |  sets mode: +ov-v me bob bob"},
+    {"op", ":o MODE #x +ohv-v me alice bob bob", "#x",
+     "ME @me %alice bob |  sets mode: +ohv-v me alice bob bob"},
     {"server modes", ":irc.test MODE #x +b *!*@a", "#x", X + "  sets mode: +b *!*@a"},
     // A TOPIC line leaves the topic locked.
     {"TOPIC", ":s 332 me #x :c\n:a!a TOPIC #x :b", "#x topic", "^b (locked) | Топік змінено a : b"},
