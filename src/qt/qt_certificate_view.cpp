@@ -12,12 +12,6 @@ namespace vz {
 
 namespace {
 
-QLabel* label(QDialog* dialog, const char* name, const char* caption) {
-    auto* made = new QLabel(QString::fromUtf8(caption), dialog);
-    made->setObjectName(name);
-    return made;
-}
-
 // A value the user may select and copy.
 QLabel* value(QDialog* dialog) {
     auto* made = new QLabel(dialog);
@@ -43,14 +37,14 @@ QtCertificateView::QtCertificateView(QWidget* parent, CertificateViewEvents& eve
     dialog_->setWindowTitle(QString::fromUtf8("Сертифікат сервера"));
     fingerprint_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     fingerprint_->setWordWrap(false);
-    QLabel* warning = label(dialog_, "lblWarning",
-                            "Сертифікат сервера не пройшов перевірку. Прийміть його, лише "
-                            "якщо певні, що це сертифікат саме цього сервера.");
+    QLabel* warning = namedLabel(dialog_, "lblWarning",
+                                 "Сертифікат сервера не пройшов перевірку. Прийміть його, лише "
+                                 "якщо певні, що це сертифікат саме цього сервера.");
     warning->setWordWrap(true);
     auto* form = new QFormLayout;
-    form->addRow(label(dialog_, "lblServer", "Сервер:"), server_);
-    form->addRow(label(dialog_, "lblReason", "Причина:"), reason_);
-    form->addRow(label(dialog_, "lblSha256", "SHA-256:"), fingerprint_);
+    form->addRow(namedLabel(dialog_, "lblServer", "Сервер:"), server_);
+    form->addRow(namedLabel(dialog_, "lblReason", "Причина:"), reason_);
+    form->addRow(namedLabel(dialog_, "lblSha256", "SHA-256:"), fingerprint_);
     QPushButton* accept =
         button(dialog_, "btnAccept", "Прийняти", [&events] { events.onAccept(); });
     QPushButton* reject =

@@ -87,6 +87,12 @@ void showDialog(QDialog& dialog, bool modal) {
     dialog.activateWindow();
 }
 
+QLabel* namedLabel(QWidget* parent, const char* name, const char* caption) {
+    auto* made = new QLabel(QString::fromUtf8(caption), parent);
+    made->setObjectName(name);
+    return made;
+}
+
 void setTabOrder(const std::vector<QWidget*>& widgets) {
     for (std::size_t i = 1; i < widgets.size(); ++i)
         QWidget::setTabOrder(widgets[i - 1], widgets[i]);

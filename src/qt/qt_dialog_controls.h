@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QLabel>
 #include <QPointer>
 
 #include <string>
@@ -55,6 +56,8 @@ void setDialogCaption(QDialog& dialog, const std::string& control, const std::st
 // Shows a dialog without a nested event loop; a modal one blocks input to
 // the other windows only.
 void showDialog(QDialog& dialog, bool modal);
+// A label with the object name `name`, so the language file can caption it.
+QLabel* namedLabel(QWidget* parent, const char* name, const char* caption);
 // Chains the tab order through `widgets` as listed.
 void setTabOrder(const std::vector<QWidget*>& widgets);
 

@@ -15,16 +15,6 @@
 
 namespace vz {
 
-namespace {
-
-QLabel* label(QWidget* parent, const char* name, const char* caption) {
-    auto* made = new QLabel(QString::fromUtf8(caption), parent);
-    made->setObjectName(name);
-    return made;
-}
-
-} // namespace
-
 QtOptionsView::QtOptionsView(QWidget* parent, OptionsViewEvents& events)
     : dialog_(new QDialog(parent)) {
     dialog_->setWindowTitle("VuviVAZ");
@@ -86,7 +76,7 @@ std::unique_ptr<QtLineEdit> QtOptionsView::field(QWidget* parent, QGridLayout* g
                                                  const char* caption) {
     auto line = std::make_unique<QtLineEdit>(parent);
     line->widget()->setObjectName(name);
-    QLabel* text = label(parent, labelName, caption);
+    QLabel* text = namedLabel(parent, labelName, caption);
     text->setBuddy(line->widget());
     const int row = grid->rowCount();
     grid->addWidget(text, row, 0);
@@ -111,7 +101,7 @@ QWidget* QtOptionsView::buildConnectionPage(OptionsViewEvents& events) {
     server_ = std::make_unique<QtComboBox>(page);
     server_->widget()->setObjectName("cmbServer");
     tabOrder_.push_back(server_->widget());
-    grid->addWidget(label(page, "Label1", "Сервер:"), 0, 0);
+    grid->addWidget(namedLabel(page, "Label1", "Сервер:"), 0, 0);
     grid->addWidget(server_->widget(), 0, 1);
     auto* listButtons = new QHBoxLayout;
     listButtons->addWidget(
@@ -145,7 +135,7 @@ QWidget* QtOptionsView::buildPluginPage(OptionsViewEvents& events) {
     plugins_->widget()->setObjectName("lstPlugins");
     plugins_->setHandlers([](int) {}, [&events](int) { events.onPlugin(); }, [] {});
     tabOrder_.push_back(plugins_->widget());
-    layout->addWidget(label(page, "Label7", "Модулі:"));
+    layout->addWidget(namedLabel(page, "Label7", "Модулі:"));
     layout->addWidget(plugins_->widget(), 1);
     layout->addWidget(button(page, "btnPlugin", "Запустити", &OptionsViewEvents::onPlugin, events),
                       0, Qt::AlignRight);
@@ -162,7 +152,7 @@ QWidget* QtOptionsView::buildOtherPage(OptionsViewEvents& events) {
     languageRow->addWidget(language_->widget(), 1);
     languageRow->addWidget(
         button(page, "btnLangEdit", "Редагувати", &OptionsViewEvents::onLangEdit, events));
-    grid->addWidget(label(page, "Label8", "Мова:"), 0, 0);
+    grid->addWidget(namedLabel(page, "Label8", "Мова:"), 0, 0);
     grid->addLayout(languageRow, 0, 1);
     openAtStart_ = checkRow(page, grid, "Check2", "Показувати це вікно під час запуску");
     chanLog_ = checkRow(page, grid, "chkChanLog", "Вести логи каналів");
