@@ -24,9 +24,10 @@ public:
         if (answer)
             answer(bytes);
     }
+    // An error without a text to show is marked as such.
     void onError(int number, const std::string& description) override {
-        events.push_back("error " + std::to_string(number));
-        errorText = description;
+        events.push_back("error " + std::to_string(number) +
+                         (description.empty() ? " untold" : ""));
         if (retry)
             retry();
     }
@@ -41,7 +42,7 @@ public:
     }
 
     std::vector<std::string> events;
-    std::string data, errorText;
+    std::string data;
     std::size_t largestRead = 0;
     vz::IdentSocket* acceptOnRequest = nullptr;
     std::function<void()> retry;
@@ -162,7 +163,6 @@ private slots:
         const std::string refused =
             "error " + std::to_string(QAbstractSocket::ConnectionRefusedError);
         QTRY_COMPARE(recorder.events, (Events{refused, "connected"}));
-        QVERIFY(!recorder.errorText.empty());
     }
 
     void acceptedRequesterIsServedAloneAndMayHangUp() {
@@ -203,7 +203,6 @@ private slots:
         const Events expected{"error " + std::to_string(QAbstractSocket::AddressInUseError)};
         QTest::qWait(50); // lets late events show up
         QCOMPARE(recorder.events, closed ? Events{} : expected);
-        QCOMPARE(recorder.errorText.empty(), closed);
     }
 };
 
