@@ -76,9 +76,17 @@ private slots:
         QCOMPARE(news(*world), QString("sent: TOPIC #test :new topic\n"));
     }
 
-    void nickListMenuOnlyAfterALeftClickSelection() {
+    // A click on a nick in the text addresses it; the nick list's menu opens
+    // only after a left click selection.
+    void nickClicks() {
         chat->AddNick("@bob");
         chat->AddNick("alice");
+        chat->PutText("bob", "hello there");
+        QCoreApplication::processEvents();
+        QTextEdit& text = widgetOf(chat->rtfText());
+        QTest::mouseClick(text.viewport(), Qt::LeftButton, {}, middleOf(text, 2));
+        QCOMPARE(text.viewport()->cursor().shape(), Qt::PointingHandCursor);
+        QCOMPARE(chat->txtIn().text(), std::string(" bob, "));
         QListWidget& users = widgetOf(chat->lstUsers());
         QTest::mouseClick(users.viewport(), Qt::RightButton, {}, rowCentre(users, 0));
         QVERIFY(!world->userMenu.isVisible());
@@ -87,16 +95,6 @@ private slots:
         QVERIFY(world->userMenu.isVisible());
         QCOMPARE(world->app->globals().SelectedNick, std::string("@bob"));
         QCOMPARE(users.currentRow(), 0);
-    }
-
-    void clickOnANickInTheTextAddressesIt() {
-        chat->AddNick("@bob");
-        chat->PutText("bob", "hello there");
-        QCoreApplication::processEvents();
-        QTextEdit& text = widgetOf(chat->rtfText());
-        QTest::mouseClick(text.viewport(), Qt::LeftButton, {}, middleOf(text, 2));
-        QCOMPARE(text.viewport()->cursor().shape(), Qt::PointingHandCursor);
-        QCOMPARE(chat->txtIn().text(), std::string(" bob, "));
     }
 
     // A double click on a row joins; a closed window stays in the area,
@@ -115,13 +113,6 @@ private slots:
             QVERIFY(sub->isHidden() && world->area.subWindowList().contains(sub));
         }
         QCOMPARE(news(*world), QString("sent: PART #test\n"));
-    }
-
-    void titleFrameHidesControlCharactersButTheLogicKeepsThem() {
-        const std::string title = "#test - 3 " + std::string(1, '\0');
-        chat->window().setTitle(title);
-        QTRY_COMPARE(subWindowOf(chat->window())->windowTitle(), QStringLiteral("#test - 3 "));
-        QCOMPARE(chat->window().title(), title);
     }
 
     // Activation reaches the logic and focuses the input; a window shown
@@ -147,8 +138,14 @@ private slots:
         QCOMPARE(world->app->activeTextView(), nullptr);
     }
 
-    void resizingLaysTheControlsOutAgain() {
+    // The frame shows the title without control characters, the logic keeps
+    // it; resizing lays the controls out again.
+    void titleAndLayoutFollowTheFrame() {
         QMdiSubWindow* sub = subWindowOf(chat->window());
+        const std::string title = "#test - 3 " + std::string(1, '\0');
+        chat->window().setTitle(title);
+        QTRY_COMPARE(sub->windowTitle(), QStringLiteral("#test - 3 "));
+        QCOMPARE(chat->window().title(), title);
         sub->resize(500, 300);
         QListWidget& users = widgetOf(chat->lstUsers());
         QCOMPARE(users.geometry().right() + 1, sub->widget()->width());
