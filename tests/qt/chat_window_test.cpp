@@ -98,7 +98,7 @@ private slots:
     }
 
     // A double click on a row joins; a closed window stays in the area,
-    // hidden for reuse, and the channel window parts.
+    // hidden for reuse (the channel window parts), and is shown again.
     void listWindowJoinsAndClosedWindowsHide() {
         for (const char* line :
              {"321 me Channel :Users Name", "322 me #other 3 :chat here", "323 me :End of LIST"})
@@ -113,6 +113,9 @@ private slots:
             QVERIFY(sub->isHidden() && world->area.subWindowList().contains(sub));
         }
         QCOMPARE(news(*world), QString("sent: PART #test\n"));
+        world->serverSays(":me!u@h JOIN :#other");
+        QCOMPARE(&world->chat("#other"), chat);
+        QVERIFY(subWindowOf(chat->window())->isVisible());
     }
 
     // Activation reaches the logic and focuses the input; a window shown
