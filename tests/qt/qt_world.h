@@ -19,7 +19,10 @@ namespace vz::test {
 
 // A new temporary folder is the working directory while this lives.
 struct InTemporaryDir {
-    InTemporaryDir() { QDir::setCurrent(dir.path()); }
+    InTemporaryDir() {
+        if (!dir.isValid() || !QDir::setCurrent(dir.path()))
+            qFatal("no temporary working directory");
+    }
     ~InTemporaryDir() { QDir::setCurrent(startDir); }
 
     QString startDir = QDir::currentPath();
