@@ -29,6 +29,7 @@ class SocketsTest : public QObject, public vz::ClientSocketEvents, public vz::Id
     Events events;
     std::string data;
     std::size_t largestRead = 0;
+    // Answer every read with four times its bytes; connect again on an error.
     bool answerData = false, retryOnError = false;
 
     void connectClient() {
