@@ -33,52 +33,37 @@ private slots:
     }
     void cleanup() { world.reset(); }
 
-    void keysThatEndTheTypedLine_data() {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<int>("key");
-        QTest::addColumn<bool>("ctrl");
-        QTest::addColumn<bool>("sends");
-        QTest::newRow("channel Enter") << "channel" << int(Qt::Key_Return) << false << true;
-        QTest::newRow("channel Ctrl+Enter") << "channel" << int(Qt::Key_Return) << true << true;
-        QTest::newRow("private keypad Enter") << "private" << int(Qt::Key_Enter) << false << true;
-        QTest::newRow("status Enter") << "status" << int(Qt::Key_Return) << false << true;
-        QTest::newRow("status Ctrl+Enter") << "status" << int(Qt::Key_Return) << true << false;
-    }
-    void keysThatEndTheTypedLine() {
-        QFETCH(QString, window);
-        QFETCH(int, key);
-        QFETCH(bool, ctrl);
-        QFETCH(bool, sends);
-        LineEdit& input = window == "status"    ? world->app->status().txtIn()
-                          : window == "private" ? privatFromBob().txtIn()
-                                                : chat->txtIn();
-        QTest::keyClicks(&widgetOf(input), "/raw FOO x");
-        QTest::keyClick(&widgetOf(input), Qt::Key(key),
-                        ctrl ? Qt::ControlModifier : Qt::NoModifier);
-        QCOMPARE(news(*world), QString(sends ? "sent: FOO x\n" : ""));
-    }
-
-    // Whatever the layout, the conversion keys replace the line and put the
-    // caret at its end.
-    void conversionKeys_data() {
-        QTest::addColumn<int>("key");
+    // Rows named "<window> <keys>": each window's line ends on its keys (in
+    // the status window Ctrl+Enter does not); whatever the layout (Ctrl+К
+    // with no Latin one), the conversion keys replace the channel line and put
+    // the caret at its end.
+    void keysReachTheLogic_data() {
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("converted");
-        QTest::newRow("Ctrl+R") << int(Qt::Key_R) << QString("pryvit") << "привіт";
-        QTest::newRow("Ctrl+К, no Latin layout") << 0x41A << QString("pryvit") << "привіт";
-        QTest::newRow("Ctrl+Д") << 0x414 << QString("привіт") << "pryvit";
-        QTest::newRow("Ctrl+Ы") << 0x42B << QString("руддщ") << "hello";
+        QTest::addColumn<QString>("outcome");
+        const QString line = "/raw FOO x", sent = "sent: FOO x\n|0";
+        QTest::newRow("channel Return") << line << sent;
+        QTest::newRow("channel Ctrl+Return") << line << sent;
+        QTest::newRow("private Enter") << line << sent;
+        QTest::newRow("status Return") << line << sent;
+        QTest::newRow("status Ctrl+Return") << line << line + "|0";
+        QTest::newRow("channel Ctrl+R") << QString("pryvit") << "привіт|6";
+        QTest::newRow("channel Ctrl+К") << QString("pryvit") << "привіт|6";
+        QTest::newRow("channel Ctrl+Д") << QString("привіт") << "pryvit|6";
+        QTest::newRow("channel Ctrl+Ы") << QString("руддщ") << "hello|5";
     }
-    void conversionKeys() {
-        QFETCH(int, key);
-        QFETCH(QString, typed);
+    void keysReachTheLogic() {
+        const QStringList tag = QString(QTest::currentDataTag()).split(' ');
         world->files.files[TranslitFileName] = fake::shippedFile(TranslitFileName);
-        QLineEdit& edit = widgetOf(chat->txtIn());
+        LineEdit& input = tag[0] == "status"    ? world->app->status().txtIn()
+                          : tag[0] == "private" ? privatFromBob().txtIn()
+                                                : chat->txtIn();
+        QLineEdit& edit = widgetOf(input);
+        QFETCH(QString, typed);
         edit.insert(typed);
         edit.setCursorPosition(0);
-        QTest::sendKeyEvent(QTest::Press, &edit, Qt::Key(key), QString(), Qt::ControlModifier);
-        QTEST(edit.text(), "converted");
-        QCOMPARE(edit.cursorPosition(), edit.text().size());
+        const QKeyCombination keys = QKeySequence(tag[1])[0];
+        QTest::sendKeyEvent(QTest::Press, &edit, keys.key(), QString(), keys.keyboardModifiers());
+        QTEST(news(*world) + edit.text() + "|" + QString::number(edit.cursorPosition()), "outcome");
     }
 
     void topicBoxKeysAndFocusReachTheLogic() {
@@ -91,9 +76,17 @@ private slots:
         QCOMPARE(news(*world), QString("sent: TOPIC #test :new topic\n"));
     }
 
-    void nickListMenuOnlyAfterALeftClickSelection() {
+    // A click on a nick in the text addresses it; the nick list's menu opens
+    // only after a left click selection.
+    void nickClicks() {
         chat->AddNick("@bob");
         chat->AddNick("alice");
+        chat->PutText("bob", "hello there");
+        QCoreApplication::processEvents();
+        QTextEdit& text = widgetOf(chat->rtfText());
+        QTest::mouseClick(text.viewport(), Qt::LeftButton, {}, middleOf(text, 2));
+        QCOMPARE(text.viewport()->cursor().shape(), Qt::PointingHandCursor);
+        QCOMPARE(chat->txtIn().text(), std::string(" bob, "));
         QListWidget& users = widgetOf(chat->lstUsers());
         QTest::mouseClick(users.viewport(), Qt::RightButton, {}, rowCentre(users, 0));
         QVERIFY(!world->userMenu.isVisible());
@@ -104,27 +97,9 @@ private slots:
         QCOMPARE(users.currentRow(), 0);
     }
 
-    void clickOnANickInTheTextAddressesIt() {
-        chat->AddNick("@bob");
-        chat->PutText("bob", "hello there");
-        QCoreApplication::processEvents();
-        QTextEdit& text = widgetOf(chat->rtfText());
-        QTest::mouseClick(text.viewport(), Qt::LeftButton, {}, middleOf(text, 2));
-        QCOMPARE(text.viewport()->cursor().shape(), Qt::PointingHandCursor);
-        QCOMPARE(chat->txtIn().text(), std::string(" bob, "));
-    }
-
-    void closingHidesTheSubWindowForReuse() {
-        QMdiSubWindow* sub = subWindowOf(chat->window());
-        sub->close();
-        QCOMPARE(news(*world), QString("sent: PART #test\n"));
-        QVERIFY(sub->isHidden() && world->area.subWindowList().contains(sub));
-        world->serverSays(":me!u@h JOIN :#other");
-        QCOMPARE(&world->chat("#other"), chat);
-        QVERIFY(sub->isVisible());
-    }
-
-    void listWindowJoinsOnDoubleClickAndHidesOnClose() {
+    // A double click on a row joins; a closed window stays in the area,
+    // hidden for reuse (the channel window parts), and is shown again.
+    void listWindowJoinsAndClosedWindowsHide() {
         for (const char* line :
              {"321 me Channel :Users Name", "322 me #other 3 :chat here", "323 me :End of LIST"})
             world->serverSays(std::string(":irc.test ") + line);
@@ -132,16 +107,15 @@ private slots:
         QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, rowCentre(list, 0));
         QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, rowCentre(list, 0));
         QVERIFY(news(*world).startsWith("sent: JOIN #other\n"));
-        QMdiSubWindow* sub = subWindowOf(world->app->list().window());
-        sub->close();
-        QVERIFY(sub->isHidden() && world->area.subWindowList().contains(sub));
-    }
-
-    void titleFrameHidesControlCharactersButTheLogicKeepsThem() {
-        const std::string title = "#test - 3 " + std::string(1, '\0');
-        chat->window().setTitle(title);
-        QTRY_COMPARE(subWindowOf(chat->window())->windowTitle(), QStringLiteral("#test - 3 "));
-        QCOMPARE(chat->window().title(), title);
+        for (ChildWindow* window : {&world->app->list().window(), &chat->window()}) {
+            QMdiSubWindow* sub = subWindowOf(*window);
+            sub->close();
+            QVERIFY(sub->isHidden() && world->area.subWindowList().contains(sub));
+        }
+        QCOMPARE(news(*world), QString("sent: PART #test\n"));
+        world->serverSays(":me!u@h JOIN :#other");
+        QCOMPARE(&world->chat("#other"), chat);
+        QVERIFY(subWindowOf(chat->window())->isVisible());
     }
 
     // Activation reaches the logic and focuses the input; a window shown
@@ -167,8 +141,14 @@ private slots:
         QCOMPARE(world->app->activeTextView(), nullptr);
     }
 
-    void resizingLaysTheControlsOutAgain() {
+    // The frame shows the title without control characters, the logic keeps
+    // it; resizing lays the controls out again.
+    void titleAndLayoutFollowTheFrame() {
         QMdiSubWindow* sub = subWindowOf(chat->window());
+        const std::string title = "#test - 3 " + std::string(1, '\0');
+        chat->window().setTitle(title);
+        QTRY_COMPARE(sub->windowTitle(), QStringLiteral("#test - 3 "));
+        QCOMPARE(chat->window().title(), title);
         sub->resize(500, 300);
         QListWidget& users = widgetOf(chat->lstUsers());
         QCOMPARE(users.geometry().right() + 1, sub->widget()->width());

@@ -8,13 +8,11 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QDialog>
-#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -24,8 +22,8 @@
 namespace {
 
 // The logic on the whole Qt platform: the main window, its child windows,
-// files in the working directory.
-struct MainWindowWorld {
+// files in a temporary working directory.
+struct MainWindowWorld : vz::test::InTemporaryDir {
     MainWindowWorld() {
         ui.setUserMenu(qt.mainWindow().userMenu());
         qt.mainWindow().attach(*world.app);
@@ -38,13 +36,10 @@ struct MainWindowWorld {
 
 } // namespace
 
-// The main window's menus, toolbar, geometry and shutdown wired to the logic,
-// in a temporary working directory.
+// The main window's menus, toolbar, geometry and shutdown wired to the logic.
 class MainWindowTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> dir;
-    QString startDir;
     std::unique_ptr<MainWindowWorld> w;
 
     vz::QtMainWindow& window() { return w->qt.mainWindow(); }
@@ -52,30 +47,15 @@ class MainWindowTest : public QObject {
     QAction* action(const char* name) { return window().findChild<QAction*>(name); }
 
 private slots:
-    void init() {
-        dir = std::make_unique<QTemporaryDir>();
-        startDir = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(dir->path()));
-        w = std::make_unique<MainWindowWorld>();
-    }
-
-    void cleanup() {
-        w.reset();
-        QDir::setCurrent(startDir);
-        dir.reset();
-    }
+    void init() { w = std::make_unique<MainWindowWorld>(); }
+    void cleanup() { w.reset(); }
 
     void menusToolbarAndClockAreBuilt() {
-        QVERIFY(!window().isMenuEnabled("mnuTopic"));
-        QVERIFY(window().isMenuEnabled("mnuConnect"));
-        window().setMenuCaption("mnuFile", "&Файл");
-        QCOMPARE(window().menuBar()->actions().first()->text(), QString("&Файл"));
+        QVERIFY(!window().isMenuEnabled("mnuTopic") && window().isMenuEnabled("mnuConnect"));
         QVERIFY(!window().menuBar()->actions().contains(window().userMenu()->menuAction()));
         QVERIFY(!action("Button6")->icon().pixmap(16).isNull());
         window().setIcon(4);
         QVERIFY(!window().windowIcon().pixmap(16).isNull());
-        window().setToolButtonToolTip(1, "Відключитися");
-        QCOMPARE(action("Button1")->toolTip(), QString("Відключитися"));
         QVERIFY(!window().findChild<QLabel*>("clockPanel")->text().isEmpty());
     }
 
@@ -109,8 +89,8 @@ private slots:
         window().setHeight(7200);
         window().show();
         QVERIFY(QTest::qWaitForWindowExposed(&window()));
-        const vz::TwipRect rect = window().geometry();
-        QCOMPARE(rect, (vz::TwipRect{same(1500), same(900), same(9600), same(7200)}));
+        QCOMPARE(window().geometry(),
+                 (vz::TwipRect{same(1500), same(900), same(9600), same(7200)}));
         QCOMPARE(window().QWidget::geometry().width(), vz::twipsToPixels(9600));
     }
 
@@ -124,15 +104,10 @@ private slots:
         QFETCH(bool, bySignal);
         w->world.start();
         window().show();
-        QVERIFY(window().mdiArea().subWindowList().first()->isVisible());
         const vz::QtSignals signalHandlers([this]() { window().close(); });
         bySignal ? (void)std::raise(SIGTERM) : (void)window().close();
         QTRY_VERIFY(!window().isVisible());
-        QFile file("vuvivaz.ini");
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray ini = file.readAll();
-        QVERIFY(ini.contains("[Last]") && ini.contains("[Position]"));
-        QFile::remove("vuvivaz.ini");
+        QVERIFY(QFile::remove("vuvivaz.ini"));
         window().close();
         QVERIFY(!QFile::exists("vuvivaz.ini"));
     }

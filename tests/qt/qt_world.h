@@ -8,12 +8,26 @@
 #include "qt_text_view.h"
 #include "qt_ui_factory.h"
 
+#include <QDir>
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMenu>
+#include <QTemporaryDir>
 #include <QTextCursor>
 
 namespace vz::test {
+
+// A new temporary folder is the working directory while this lives.
+struct InTemporaryDir {
+    InTemporaryDir() {
+        if (!dir.isValid() || !QDir::setCurrent(dir.path()))
+            qFatal("no temporary working directory");
+    }
+    ~InTemporaryDir() { QDir::setCurrent(startDir); }
+
+    QString startDir = QDir::currentPath();
+    QTemporaryDir dir;
+};
 
 // Real child windows in an MDI area, and the nick list's pop-up menu.
 struct QtViews {
