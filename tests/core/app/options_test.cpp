@@ -27,16 +27,16 @@ struct OptionsWorld : fake::FakeWorld {
 };
 
 TEST(OptionsTest, ApplyAddsMissingKeysInOrderThenSetsEveryKey) {
+    // Each row: its name, the settings before (nullptr: no file), the edit,
+    // whether it ends with OK instead of Apply, the settings after, and what
+    // the program took: Server:Port, the language and the log switches, the
+    // first page button's caption, whether the file is kept from other users
+    // and whether the dialog closed.
     struct Row {
-        const char* name;
-        const char* before; // nullptr: no settings file
+        const char *name, *before;
         void (*edit)(FakeOptionsView&);
-        bool ok; // OK instead of Apply: the dialog closes
-        const char* after;
-        // Server:Port, the language and the log switches the program took,
-        // the first page button's caption, whether the file is kept from
-        // other users and whether the dialog closed.
-        const char* taken;
+        bool ok;
+        const char *after, *taken;
     };
     const Row rows[] = {
         {"from nothing", nullptr,
@@ -94,32 +94,32 @@ TEST(OptionsTest, ApplyAddsMissingKeysInOrderThenSetsEveryKey) {
 // The dialog opens over "Server.txt" with the stored irc.a picked when the
 // list has it. Entries typed in the editor are "host<description>".
 TEST(OptionsTest, ServerListCycle) {
+    // Each row: its name, the list file before (nullptr: none), the row the
+    // user picks (-1: none), what is typed over the server field (nullptr:
+    // nothing), the buttons pressed, the editor's host and description as it
+    // opened (nullptr: it did not open), the entry and the port typed there
+    // (nullptr: as it opened), the list file after, and the server and port
+    // the dialog shows.
     struct Row {
-        const char* name;
-        const char* before; // nullptr: no list file
-        int pick;           // the row the user picks; -1: none
-        const char* typed;  // typed over the server field; nullptr: nothing
-        const char* act;
-        const char* opened; // the editor's host and description as it opened
-        const char* entry;  // typed in the editor; nullptr: as it opened
-        const char* port;   // typed in the editor; nullptr: as it opened
-        const char *after, *field, *portShown;
+        const char *name, *before;
+        int pick;
+        const char *typed, *act, *opened, *entry, *port, *after, *shown;
     };
     const Row rows[] = {
         {"add with a description", "irc.a|irc.b<B>", -1, nullptr, "add", " ", "irc.c<C>", nullptr,
-         "irc.a|irc.b<B>|irc.c<C>|", "irc.c<C>", "6669"},
+         "irc.a|irc.b<B>|irc.c<C>|", "irc.c<C> 6669"},
         {"add without one to no file", nullptr, -1, nullptr, "add", " ", "irc.c", nullptr, "irc.c|",
-         "irc.c", "6669"},
+         "irc.c 6669"},
         {"edit the picked entry", "irc.a|irc.b<B>", 1, nullptr, "edit", "irc.b B", "irc.b", "",
-         "irc.a|irc.b|", "irc.b", ""},
+         "irc.a|irc.b|", "irc.b "},
         {"edit a typed entry", "irc.a|irc.b<B>", -1, "irc.x", "edit", "irc.x ", "irc.y<Y>", nullptr,
-         "irc.a|irc.b<B>", "irc.y<Y>", "6669"},
+         "irc.a|irc.b<B>", "irc.y<Y> 6669"},
         {"edit an entry deleted meanwhile", "irc.a|irc.b<B>", 1, nullptr, "edit, delete", "irc.b B",
-         nullptr, nullptr, "irc.a|", "irc.b<B>", "6669"},
+         nullptr, nullptr, "irc.a|", "irc.b<B> 6669"},
         {"delete the picked entry", "irc.a|irc.b<B>", -1, nullptr, "delete", nullptr, nullptr,
-         nullptr, "irc.b<B>|", "", "6667"},
+         nullptr, "irc.b<B>|", " 6667"},
         {"delete a typed entry from a hand-edited file", "irc.a\n\nirc.b<B>", -1, "irc.a ",
-         "delete", nullptr, nullptr, nullptr, "irc.a|irc.b<B>|", "", "6667"},
+         "delete", nullptr, nullptr, nullptr, "irc.a|irc.b<B>|", " 6667"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -149,8 +149,7 @@ TEST(OptionsTest, ServerListCycle) {
         }
         EXPECT_EQ(world.files.files["Server.txt"], crlf(row.after));
         EXPECT_EQ(view.servers.rows, ReadListFile(world.files, ServerListFile));
-        EXPECT_EQ(view.servers.value + " " + view.port.value,
-                  std::string(row.field) + " " + row.portShown);
+        EXPECT_EQ(view.servers.value + " " + view.port.value, row.shown);
     }
 }
 
