@@ -13,12 +13,14 @@ using fake::crlf;
 using fake::FakeOptionsView;
 
 // A started world with `files` (CR LF as "|") and the options dialog opened
-// from the toolbar.
+// from the toolbar. A plug-in file "Plugins/Echo.dll" holds the class
+// "Echo.Data", whose object is named "Echo".
 struct OptionsWorld : fake::FakeWorld {
-    explicit OptionsWorld(std::map<std::string, const char*> given) {
+    explicit OptionsWorld(std::initializer_list<std::pair<const char*, const char*>> given) {
         for (const auto& [name, content] : given)
             if (content != nullptr)
                 files.files[name] = crlf(content);
+        plugins.classes.try_emplace("Echo.Data", "Echo");
         start();
         ToolbarOptions(*app);
     }
@@ -157,7 +159,8 @@ TEST(OptionsTest, ServerListCycle) {
 // stays hidden, and its two boxes take typing only while the box is ticked.
 // Connect takes what the dialog shows without storing it.
 TEST(OptionsTest, OpensOnPageOneAndTheProxyBoxesFollowTheCheckBox) {
-    OptionsWorld world({{"vuvivaz.ini", "[Proxy]|Proxy=1"}, {"x.lng", ""}});
+    OptionsWorld world(
+        {{"vuvivaz.ini", "[Proxy]|Proxy=1"}, {"x.lng", ""}, {"Plugins/Echo.dll", ""}});
     FakeOptionsView& view = world.view();
     EXPECT_TRUE(view.proxyFrameHidden);
     for (const bool ticked : {true, false, true}) {
@@ -174,6 +177,7 @@ TEST(OptionsTest, OpensOnPageOneAndTheProxyBoxesFollowTheCheckBox) {
     EXPECT_EQ(view.page, 1);
     EXPECT_FALSE(view.proxyBoxesEnabled);
     EXPECT_EQ(view.languages.rows, std::vector<std::string>{"x.lng"});
+    EXPECT_EQ(view.plugins.rows, std::vector<std::string>{"Echo"});
     view.servers.value = "irc.x<X>", view.port.value = "7000", view.password.value = "p";
     world.events().onConnect();
     EXPECT_EQ(world.server.host + ":" + std::to_string(world.server.port) + " " +
@@ -184,18 +188,12 @@ TEST(OptionsTest, OpensOnPageOneAndTheProxyBoxesFollowTheCheckBox) {
 
 // Starting needs a picked entry; a started plug-in closes the dialog.
 TEST(OptionsTest, PluginButtonStartsThePickedPlugIn) {
-    fake::FakeWorld world;
-    world.files.files["Plugins/Echo.dll"] = "";
-    world.plugins.classes.try_emplace("Echo.Data", "Echo");
-    world.start();
-    ToolbarOptions(*world.app);
-    ToolbarOptions(*world.app);
-    FakeOptionsView& view = *world.ui.options;
-    EXPECT_EQ(view.plugins.rows, std::vector<std::string>{"Echo"});
-    world.ui.optionsEvents->onPlugin();
+    OptionsWorld world({{"Plugins/Echo.dll", ""}});
+    FakeOptionsView& view = world.view();
+    world.events().onPlugin();
     EXPECT_EQ(world.plugins.started + (view.visible ? "open" : "closed"), "open");
     view.plugins.selected = 0;
-    world.ui.optionsEvents->onPlugin();
+    world.events().onPlugin();
     EXPECT_EQ(world.plugins.started + (view.visible ? " open" : " closed"), "Echo.Data closed");
 }
 

@@ -5,20 +5,16 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace vz {
 namespace {
 
 // Each row opens the prompt from its menu entry, types and presses Enter;
 // then what was sent and shown within a second; the dialog closes.
 TEST(PromptTest, EachModeBuildsItsCommand) {
-    struct Row {
-        const char* name;
-        void (*entry)(frmMain&);
-        const char* typed;
-        std::string news;
-    };
     const std::string reconnect = "Status:  *** Disconnect\nStatus:  ***  Connecting to ";
-    const Row rows[] = {
+    const std::tuple<const char*, void (*)(frmMain&), const char*, std::string> rows[] = {
         {"join paces channels", MenuJoin, "#a,#b",
          "sent: JOIN #a\nsent: JOIN #b\nsent: \nStatus:  join\n"},
         {"whois as typed", MenuWhois, "bob x", "sent: whois bob x\nStatus:  whois\n"},
@@ -31,20 +27,20 @@ TEST(PromptTest, EachModeBuildsItsCommand) {
         {"server:port", MenuServer, "irc.example:+7001 x", reconnect + "irc.example:+7001\n"},
         {"server, no port", MenuServer, "irc.example 99999", reconnect + "irc.example:6667\n"},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
+    for (const auto& [name, entry, typed, news] : rows) {
+        SCOPED_TRACE(name);
         fake::FakeWorld world;
         world.startSignedOn();
         world.serverSays(":me!u@h JOIN :#x");
         world.chat("#x").onActivated();
         world.news();
-        row.entry(*world.app);
+        entry(*world.app);
         ASSERT_NE(world.ui.prompt, nullptr);
         EXPECT_TRUE(world.ui.prompt->visible);
-        world.ui.prompt->fieldLine.value = row.typed;
+        world.ui.prompt->fieldLine.value = typed;
         EXPECT_TRUE(world.ui.promptEvents->onFieldKey(13));
         world.clock.advance(1000);
-        EXPECT_EQ(world.news(), row.news);
+        EXPECT_EQ(world.news(), news);
         EXPECT_FALSE(world.ui.prompt->visible);
     }
 }
