@@ -77,9 +77,8 @@ TEST(StartUpTest, PositionValuesApplyOneByOne) {
         {"Top=120|Left=-240.4|Width=abc|Height=4800", {-240, 120, 9000, 4800}},
         {"Top=1e30|Left=12abc|Width=inf|Height=", {1000, 2000, 9000, 7000}},
     };
-    for (const auto& [values, box] : rows) {
+    for (const auto& [values, box] : rows)
         EXPECT_EQ(started(std::string("[Position]|") + values)->mainWindow.rect, box) << values;
-    }
 }
 
 // Shutdown saves [Last] and, unless minimised, [Position]: each value where it
