@@ -61,13 +61,14 @@ protected:
         return world.news();
     }
     // Caption, icon, connect button, whether the connection menus are on,
-    // attempt number, attempts made.
+    // attempt number, attempts made, whether the socket is open.
     std::string state() {
         const fake::FakeMainWindow& w = world.mainWindow;
         return w.caption() + ", icon " + std::to_string(w.icon) + ", button " +
                std::to_string(w.toolImages.at(1)) + (w.isMenuEnabled("mnuJoin") ? ", menus" : "") +
                ", try " + std::to_string(g().ConnectTry) + ", " +
-               std::to_string(world.server.connects) + " made";
+               std::to_string(world.server.connects) + " made" +
+               (world.server.open ? ", open" : "");
     }
 
     fake::FakeWorld world;
@@ -98,7 +99,7 @@ TEST_F(ConnectionTest, SignOnComesFirstWithPassOnlyForAPassword) {
         EXPECT_FALSE(world.app->tables().PrivatExists("bob"));
     }
     world.clock.advance(60000); // connecting cancelled the retry after the error
-    EXPECT_EQ(state(), "VuviVAZ - irc.test, icon 2, button 2, menus, try 4, 3 made");
+    EXPECT_EQ(state(), "VuviVAZ - irc.test, icon 2, button 2, menus, try 4, 3 made, open");
 }
 
 TEST_F(ConnectionTest, RetryWaitsTwiceAsLongAfterEachFailureInARowUpToAMinute) {
@@ -119,7 +120,7 @@ TEST_F(ConnectionTest, RetryWaitsTwiceAsLongAfterEachFailureInARowUpToAMinute) {
               "sent: NICK me\nsent: USER me 127.0.0.1 irc :Real Name\n"
               "Status:  Connected to irc.test \nStatus:  Connection closed by server\n"
               "Status:  -\nStatus:  *** #9 Connecting to irc.test :6667\n");
-    EXPECT_EQ(state(), "VuviVAZ - irc.test , icon 4, button 2, menus, try 10, 9 made");
+    EXPECT_EQ(state(), "VuviVAZ - irc.test , icon 4, button 2, menus, try 10, 9 made, open");
     g().ConnectTry = Connection::AttemptLimit - 1; // one attempt left
     expectRetryAfter(4000, [&] { fail(); });
     fail();
