@@ -13,8 +13,7 @@ using Lines = std::vector<std::string>;
 class MenuCommandsTest : public ::testing::Test {
 protected:
     MenuCommandsTest() {
-        world.start();
-        g().Nick = "me";
+        world.startSignedOn();
         world.news();
     }
     frmMain& app() { return *world.app; }
@@ -27,20 +26,20 @@ protected:
 
 // While idle both read the settings again first; they name another server.
 TEST_F(MenuCommandsTest, ConnectEntriesDisconnectOrElseOfferTheOptionsOrConnect) {
+    MenuConnect(app());
     saved("irc.example.net");
     MenuConnect(app());
     EXPECT_EQ(world.ui.options->shows, std::vector<bool>{false});
     app().connection().ConnectTo();
-    MenuConnect(app());
-    saved("irc.other.net");
     ToolbarConnect(app());
+    saved("irc.other.net");
     ToolbarConnect(app());
     ToolbarOptions(app());
     EXPECT_EQ(world.ui.options->shows, (std::vector<bool>{false, false}));
-    EXPECT_EQ(world.news(), "Status:  ***  Connecting to irc.example.net:6697\n"
+    EXPECT_EQ(world.news(), "Status:  *** Disconnect\n"
+                            "Status:  ***  Connecting to irc.example.net:6697\n"
                             "Status:  *** Disconnect\n"
-                            "Status:  ***  Connecting to irc.other.net:6697\n"
-                            "Status:  *** Disconnect\n");
+                            "Status:  ***  Connecting to irc.other.net:6697\n");
 }
 
 // Button 4 offers the arrangement after the one just made.
@@ -62,8 +61,6 @@ TEST_F(MenuCommandsTest, ArrangeButtonCyclesHorizontalVerticalCascade) {
 }
 
 TEST_F(MenuCommandsTest, ListAsksTheServerAndExitAsksTheUserFirst) {
-    world.connect();
-    world.takeSent();
     MenuList(app());
     EXPECT_EQ(world.takeSent(), Lines{"LIST "});
     for (const bool yes : {false, true}) {
@@ -74,8 +71,6 @@ TEST_F(MenuCommandsTest, ListAsksTheServerAndExitAsksTheUserFirst) {
 }
 
 TEST_F(MenuCommandsTest, NickListMenuActsOnTheBareNick) {
-    world.connect();
-    world.takeSent();
     for (const auto& [selected, nick] : {std::pair{"@bob", "bob"}, {"ann[away]", "ann"}}) {
         g().SelectedNick = selected;
         UserMenuWho(app());
