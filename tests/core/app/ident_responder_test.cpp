@@ -17,22 +17,19 @@ protected:
     IdentResponderTest() {
         world.start();
         world.app->globals().Nick = "alice";
+        world.news();
     }
     IdentResponder& ident() { return world.app->ident(); }
     fake::FakeIdentSocket& socket() { return world.identSocket; }
     void requesterConnects() { socket().events->onConnectionRequest(); }
-    // Replies sent, new status lines, and whether the socket listens or serves.
+    // Replies sent, then what the world shows, and whether the socket listens
+    // or serves.
     std::string news() {
-        const Lines lines = world.statusText().lineTexts();
-        std::string out = std::exchange(socket().sent, std::string());
-        for (; shown < lines.size(); ++shown)
-            out += "[" + lines[shown] + "]";
-        return out + (socket().listening ? " listening" : "") +
-               (socket().accepted ? " serving" : "");
+        return std::exchange(socket().sent, std::string()) + world.news() +
+               (socket().listening ? "listening" : "") + (socket().accepted ? "serving" : "");
     }
 
     fake::FakeWorld world;
-    std::size_t shown = 3; // the banner
 };
 
 TEST_F(IdentResponderTest, ListensOnThePortOfTheSettingsOr113) {
@@ -62,12 +59,12 @@ TEST_F(IdentResponderTest, ServesOneRequesterPerAttempt) {
             world.app->replyLimiter().tryTake();
         ident().Listen();
         requesterConnects();
-        EXPECT_EQ(news(), "6667, 40001 : USERID : UNIX : alice\r\n serving");
+        EXPECT_EQ(news(), "6667, 40001 : USERID : UNIX : alice\r\nserving");
         for (const std::string& bytes : sends)
             socket().events->onDataArrived(bytes);
         const std::string reply = query + " : USERID : UNIX : VuviVAZ";
-        EXPECT_EQ(news(), (taken ? "" : reply + "\r\n") + "[ *** IDENT : " + query + "]" +
-                              (taken ? "" : "[ *** IDENT reply : " + reply + "]"));
+        EXPECT_EQ(news(), (taken ? "" : reply + "\r\n") + "Status:  *** IDENT : " + query + "\n" +
+                              (taken ? "" : "Status:  *** IDENT reply : " + reply + "\n"));
         EXPECT_EQ(world.clock.pendingTimers(), 0u);
         requesterConnects(); // a second requester finds no listener
         EXPECT_EQ(news(), "");
@@ -77,15 +74,15 @@ TEST_F(IdentResponderTest, ServesOneRequesterPerAttempt) {
 TEST_F(IdentResponderTest, ServingEndsAfterTenSilentSecondsOnAnErrorOrOnClose) {
     const auto serve = [&] { ident().Listen(), requesterConnects(), news(); };
     const std::pair<std::function<void()>, std::string> steps[] = {
-        {[&] { serve(), world.clock.advance(9999); }, " serving"},
+        {[&] { serve(), world.clock.advance(9999); }, "serving"},
         {[&] { world.clock.advance(1); }, ""},
         {[&] { serve(), socket().events->onError(10054, "Connection reset by peer"); },
-         "[ Error 10054 Connection reset by peer]"},
+         "Status:  Error 10054 Connection reset by peer\n"},
         {[&] { ident().Listen(), requesterConnects(), ident().Close(); },
          "6667, 40001 : USERID : UNIX : alice\r\n"},
         {[&] { ident().Listen(), ident().Close(); }, ""},
         {[&] { socket().refuseBind = true, ident().Listen(); },
-         "[ Error 13 The address is protected]"},
+         "Status:  Error 13 The address is protected\n"},
     };
     for (const auto& [step, shown] : steps) {
         step();

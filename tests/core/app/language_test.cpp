@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 
 namespace vz {
@@ -13,21 +14,20 @@ namespace {
 // The shipped files hold the same keys, each with a text.
 TEST(LanguageFilesTest, ShippedFilesHoldTheSameKeysEachWithAText) {
     fake::FakeFiles files;
-    std::set<std::string> keys[2];
-    const char* names[] = {"Ukrainian.lng", "English.lng"};
-    for (int file = 0; file < 2; ++file) {
-        files.files[names[file]] = fake::shippedFile(names[file]);
+    std::map<std::string, std::set<std::string>> keys;
+    for (const char* name : {"Ukrainian.lng", "English.lng"}) {
+        files.files[name] = fake::shippedFile(name);
         clsINI ini(files);
-        ini.setFileName(names[file]);
+        ini.setFileName(name);
         for (int s = 1; ini.SectionName(s) != clsINI::NoValue; ++s)
             for (int k = 1; k <= ini.ValuesCount(ini.SectionName(s)); ++k) {
                 const std::string section = ini.SectionName(s), key = ini.ValueName(section, k);
-                keys[file].insert(section + " " + key);
-                EXPECT_NE(ini.Value(section, key), "") << names[file] << " " << section << key;
+                keys[name].insert(section + " " + key);
+                EXPECT_NE(ini.Value(section, key), "") << name << " " << section << key;
             }
     }
-    EXPECT_EQ(keys[0], keys[1]);
-    EXPECT_GT(keys[0].size(), 90u);
+    EXPECT_EQ(keys["Ukrainian.lng"], keys["English.lng"]);
+    EXPECT_GT(keys["English.lng"].size(), 90u);
 }
 
 TEST(LanguageFilesTest, MainWindowTakesWhatTheFileHoldsAndKeepsTheRest) {

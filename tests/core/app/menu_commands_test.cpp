@@ -13,8 +13,8 @@ using Lines = std::vector<std::string>;
 class MenuCommandsTest : public ::testing::Test {
 protected:
     MenuCommandsTest() {
-        world.start();
-        g().Nick = "me";
+        world.startSignedOn();
+        world.news();
     }
     frmMain& app() { return *world.app; }
     Globals& g() { return world.app->globals(); }
@@ -26,48 +26,41 @@ protected:
 
 // While idle both read the settings again first; they name another server.
 TEST_F(MenuCommandsTest, ConnectEntriesDisconnectOrElseOfferTheOptionsOrConnect) {
+    MenuConnect(app());
     saved("irc.example.net");
     MenuConnect(app());
-    EXPECT_EQ(g().Server, "irc.example.net");
-    EXPECT_EQ(world.server.connects, 0);
     EXPECT_EQ(world.ui.options->shows, std::vector<bool>{false});
-    world.connect();
-    MenuConnect(app());
-    EXPECT_FALSE(world.server.open);
-    EXPECT_EQ(world.mainWindow.toolImages[1], 1);
+    app().connection().ConnectTo();
+    ToolbarConnect(app());
     saved("irc.other.net");
     ToolbarConnect(app());
-    EXPECT_EQ(world.server.host + ":" + std::to_string(world.server.port), "irc.other.net:6697");
-    EXPECT_EQ(world.mainWindow.toolImages[1], 2);
-    ToolbarConnect(app());
-    EXPECT_FALSE(g().Connected);
-    EXPECT_EQ(world.server.connects, 2);
     ToolbarOptions(app());
     EXPECT_EQ(world.ui.options->shows, (std::vector<bool>{false, false}));
+    EXPECT_EQ(world.news(), "Status:  *** Disconnect\n"
+                            "Status:  ***  Connecting to irc.example.net:6697\n"
+                            "Status:  *** Disconnect\n"
+                            "Status:  ***  Connecting to irc.other.net:6697\n");
 }
 
 // Button 4 offers the arrangement after the one just made.
 TEST_F(MenuCommandsTest, ArrangeButtonCyclesHorizontalVerticalCascade) {
     g().LangName = "English.lng";
     world.files.files["English.lng"] = "[Main]\r\nmnuWindowCascade=Cascade\r\n";
-    const std::tuple<Arrangement, Arrangement, int, const char*> cycle[] = {
-        // made, offered next, image and tool tip of button 4
-        {Arrangement::TileHorizontal, Arrangement::TileVertical, 7, "Вертикально"},
-        {Arrangement::TileVertical, Arrangement::Cascade, 6, "Cascade"},
-        {Arrangement::Cascade, Arrangement::TileHorizontal, 5, "Горизонтально"},
+    const std::tuple<Arrangement, int, const char*> cycle[] = {
+        // made, then the image and tool tip of button 4 for the one offered next
+        {Arrangement::TileHorizontal, 7, "Вертикально"},
+        {Arrangement::TileVertical, 6, "Cascade"},
+        {Arrangement::Cascade, 5, "Горизонтально"},
     };
-    for (const auto& [made, next, image, tip] : cycle) {
+    for (const auto& [made, image, tip] : cycle) {
         ToolbarArrange(app());
         EXPECT_EQ(world.mainWindow.arrangements.back(), made);
-        EXPECT_EQ(g().ArrangeMode, next);
         EXPECT_EQ(world.mainWindow.toolImages[4], image);
         EXPECT_EQ(world.mainWindow.toolTips[4], tip);
     }
 }
 
 TEST_F(MenuCommandsTest, ListAsksTheServerAndExitAsksTheUserFirst) {
-    world.connect();
-    world.takeSent();
     MenuList(app());
     EXPECT_EQ(world.takeSent(), Lines{"LIST "});
     for (const bool yes : {false, true}) {
@@ -78,8 +71,6 @@ TEST_F(MenuCommandsTest, ListAsksTheServerAndExitAsksTheUserFirst) {
 }
 
 TEST_F(MenuCommandsTest, NickListMenuActsOnTheBareNick) {
-    world.connect();
-    world.takeSent();
     for (const auto& [selected, nick] : {std::pair{"@bob", "bob"}, {"ann[away]", "ann"}}) {
         g().SelectedNick = selected;
         UserMenuWho(app());
@@ -97,7 +88,6 @@ TEST_F(MenuCommandsTest, NickListMenuActsOnTheBareNick) {
 // The log of the window activated last opens in the editor, or the status
 // window says why not; with none activated nothing happens.
 TEST_F(MenuCommandsTest, LogEntriesOpenTheLogOfTheWindowActivatedLast) {
-    world.news();
     MenuChannelLog(app());
     g().CurrentChannel = "#x";
     MenuChannelLog(app());

@@ -13,12 +13,14 @@ using fake::crlf;
 using fake::FakeOptionsView;
 
 // A started world with `files` (CR LF as "|") and the options dialog opened
-// from the toolbar.
+// from the toolbar. A plug-in file "Plugins/Echo.dll" holds the class
+// "Echo.Data", whose object is named "Echo".
 struct OptionsWorld : fake::FakeWorld {
-    explicit OptionsWorld(std::map<std::string, const char*> given) {
+    explicit OptionsWorld(std::initializer_list<std::pair<const char*, const char*>> given) {
         for (const auto& [name, content] : given)
             if (content != nullptr)
                 files.files[name] = crlf(content);
+        plugins.classes.try_emplace("Echo.Data", "Echo");
         start();
         ToolbarOptions(*app);
     }
@@ -27,16 +29,16 @@ struct OptionsWorld : fake::FakeWorld {
 };
 
 TEST(OptionsTest, ApplyAddsMissingKeysInOrderThenSetsEveryKey) {
+    // Each row: its name, the settings before (nullptr: no file), the edit,
+    // whether it ends with OK instead of Apply, the settings after, and what
+    // the program took: Server:Port, the language and the log switches, the
+    // first page button's caption, whether the file is kept from other users
+    // and whether the dialog closed.
     struct Row {
-        const char* name;
-        const char* before; // nullptr: no settings file
+        const char *name, *before;
         void (*edit)(FakeOptionsView&);
-        bool ok; // OK instead of Apply: the dialog closes
-        const char* after;
-        FileAccess access;
-        // Server:Port, the language and the log switches the program took,
-        // and the first page button's caption.
-        const char* taken;
+        bool ok;
+        const char *after, *taken;
     };
     const Row rows[] = {
         {"from nothing", nullptr,
@@ -52,7 +54,7 @@ TEST(OptionsTest, ApplyAddsMissingKeysInOrderThenSetsEveryKey) {
          "ConnOnStart=1||[Last]|Server=irc.example.net<Ex>|Port=+7000||[Start]|Open=0||"
          "[Lang]|Name=Ukrainian.lng||[Logs]|Channels=1|Privats=0||[Proxy]|Proxy=1|"
          "Server=proxy.example|Port=1080||",
-         FileAccess::Usual, "irc.example.net<Ex>:+7000 Ukrainian.lng 10 "},
+         "irc.example.net<Ex>:+7000 Ukrainian.lng 10 "},
         {"over foreign sections and one written meanwhile, the password and account emptied",
          "[Mine]|a=1|[options]|NICK=old|Email=e|ConnOnStart=1|[Position]|Top=1|[Last]|"
          "Password=x|SaslUser=y|Server=irc.old|Port=no|[Start]|Open=1|[Logs]|Privats=1",
@@ -65,13 +67,13 @@ TEST(OptionsTest, ApplyAddsMissingKeysInOrderThenSetsEveryKey) {
          "[Position]|Top=1||[Last]|Password=|SaslUser=|Server=irc.old|Port=6667||[Start]|Open=1||"
          "[Logs]|Privats=1|Channels=0||[Connect]|OpenChannelsForm=1||[Lang]|Name=English.lng||"
          "[Proxy]|Proxy=0|Server=|Port=||",
-         FileAccess::Usual, "irc.old:6667 English.lng 01 Connection"},
+         "irc.old:6667 English.lng 01 Connection"},
         {"a typed password and account, OK", nullptr,
          [](FakeOptionsView& v) { v.password.value = "s3cret", v.saslUser.value = "acct"; }, true,
          "[Options]|FullName=|Email=|Nick=|Alternative=|ConnOnStart=0||[Last]|Server=|Port=6667|"
          "Password=s3cret|SaslUser=acct||[Start]|Open=0||[Lang]|Name=Ukrainian.lng||[Logs]|"
          "Channels=0|Privats=0||[Proxy]|Proxy=0|Server=|Port=||",
-         FileAccess::OwnerOnly, ":6667 Ukrainian.lng 00 "},
+         ":6667 Ukrainian.lng 00 , owner only, closed"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -82,44 +84,44 @@ TEST(OptionsTest, ApplyAddsMissingKeysInOrderThenSetsEveryKey) {
         row.edit(world.view());
         row.ok ? world.events().onOk() : world.events().onApply();
         EXPECT_EQ(world.files.files["vuvivaz.ini"], crlf(row.after));
-        EXPECT_EQ(world.files.accessOf["vuvivaz.ini"], row.access);
         const Globals& g = world.app->globals();
+        const bool ownerOnly = world.files.accessOf["vuvivaz.ini"] == FileAccess::OwnerOnly;
         EXPECT_EQ(g.Server + ":" + g.ServerPort.text() + " " + g.LangName + " " + g.LogChannels +
-                      g.LogPrivats + " " + world.view().captions["cmdOption1"],
+                      g.LogPrivats + " " + world.view().captions["cmdOption1"] +
+                      (ownerOnly ? ", owner only" : "") + (world.view().visible ? "" : ", closed"),
                   row.taken);
-        EXPECT_EQ(world.view().visible, !row.ok);
     }
 }
 
 // The dialog opens over "Server.txt" with the stored irc.a picked when the
 // list has it. Entries typed in the editor are "host<description>".
 TEST(OptionsTest, ServerListCycle) {
+    // Each row: its name, the list file before (nullptr: none), the row the
+    // user picks (-1: none), what is typed over the server field (nullptr:
+    // nothing), the buttons pressed, the editor's host and description as it
+    // opened (nullptr: it did not open), the entry and the port typed there
+    // (nullptr: as it opened), the list file after, and the server and port
+    // the dialog shows.
     struct Row {
-        const char* name;
-        const char* before; // nullptr: no list file
-        int pick;           // the row the user picks; -1: none
-        const char* typed;  // typed over the server field; nullptr: nothing
-        const char* act;
-        const char* opened; // the editor's host and description as it opened
-        const char* entry;  // typed in the editor; nullptr: as it opened
-        const char* port;   // typed in the editor; nullptr: as it opened
-        const char *after, *field, *portShown;
+        const char *name, *before;
+        int pick;
+        const char *typed, *act, *opened, *entry, *port, *after, *shown;
     };
     const Row rows[] = {
         {"add with a description", "irc.a|irc.b<B>", -1, nullptr, "add", " ", "irc.c<C>", nullptr,
-         "irc.a|irc.b<B>|irc.c<C>|", "irc.c<C>", "6669"},
+         "irc.a|irc.b<B>|irc.c<C>|", "irc.c<C> 6669"},
         {"add without one to no file", nullptr, -1, nullptr, "add", " ", "irc.c", nullptr, "irc.c|",
-         "irc.c", "6669"},
+         "irc.c 6669"},
         {"edit the picked entry", "irc.a|irc.b<B>", 1, nullptr, "edit", "irc.b B", "irc.b", "",
-         "irc.a|irc.b|", "irc.b", ""},
+         "irc.a|irc.b|", "irc.b "},
         {"edit a typed entry", "irc.a|irc.b<B>", -1, "irc.x", "edit", "irc.x ", "irc.y<Y>", nullptr,
-         "irc.a|irc.b<B>", "irc.y<Y>", "6669"},
+         "irc.a|irc.b<B>", "irc.y<Y> 6669"},
         {"edit an entry deleted meanwhile", "irc.a|irc.b<B>", 1, nullptr, "edit, delete", "irc.b B",
-         nullptr, nullptr, "irc.a|", "irc.b<B>", "6669"},
+         nullptr, nullptr, "irc.a|", "irc.b<B> 6669"},
         {"delete the picked entry", "irc.a|irc.b<B>", -1, nullptr, "delete", nullptr, nullptr,
-         nullptr, "irc.b<B>|", "", "6667"},
+         nullptr, "irc.b<B>|", " 6667"},
         {"delete a typed entry from a hand-edited file", "irc.a\n\nirc.b<B>", -1, "irc.a ",
-         "delete", nullptr, nullptr, nullptr, "irc.a|irc.b<B>|", "", "6667"},
+         "delete", nullptr, nullptr, nullptr, "irc.a|irc.b<B>|", " 6667"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -149,8 +151,7 @@ TEST(OptionsTest, ServerListCycle) {
         }
         EXPECT_EQ(world.files.files["Server.txt"], crlf(row.after));
         EXPECT_EQ(view.servers.rows, ReadListFile(world.files, ServerListFile));
-        EXPECT_EQ(view.servers.value + " " + view.port.value,
-                  std::string(row.field) + " " + row.portShown);
+        EXPECT_EQ(view.servers.value + " " + view.port.value, row.shown);
     }
 }
 
@@ -158,7 +159,8 @@ TEST(OptionsTest, ServerListCycle) {
 // stays hidden, and its two boxes take typing only while the box is ticked.
 // Connect takes what the dialog shows without storing it.
 TEST(OptionsTest, OpensOnPageOneAndTheProxyBoxesFollowTheCheckBox) {
-    OptionsWorld world({{"vuvivaz.ini", "[Proxy]|Proxy=1"}, {"x.lng", ""}});
+    OptionsWorld world(
+        {{"vuvivaz.ini", "[Proxy]|Proxy=1"}, {"x.lng", ""}, {"Plugins/Echo.dll", ""}});
     FakeOptionsView& view = world.view();
     EXPECT_TRUE(view.proxyFrameHidden);
     for (const bool ticked : {true, false, true}) {
@@ -175,6 +177,7 @@ TEST(OptionsTest, OpensOnPageOneAndTheProxyBoxesFollowTheCheckBox) {
     EXPECT_EQ(view.page, 1);
     EXPECT_FALSE(view.proxyBoxesEnabled);
     EXPECT_EQ(view.languages.rows, std::vector<std::string>{"x.lng"});
+    EXPECT_EQ(view.plugins.rows, std::vector<std::string>{"Echo"});
     view.servers.value = "irc.x<X>", view.port.value = "7000", view.password.value = "p";
     world.events().onConnect();
     EXPECT_EQ(world.server.host + ":" + std::to_string(world.server.port) + " " +
@@ -185,18 +188,12 @@ TEST(OptionsTest, OpensOnPageOneAndTheProxyBoxesFollowTheCheckBox) {
 
 // Starting needs a picked entry; a started plug-in closes the dialog.
 TEST(OptionsTest, PluginButtonStartsThePickedPlugIn) {
-    fake::FakeWorld world;
-    world.files.files["Plugins/Echo.dll"] = "";
-    world.plugins.classes.try_emplace("Echo.Data", "Echo");
-    world.start();
-    ToolbarOptions(*world.app);
-    ToolbarOptions(*world.app);
-    FakeOptionsView& view = *world.ui.options;
-    EXPECT_EQ(view.plugins.rows, std::vector<std::string>{"Echo"});
-    world.ui.optionsEvents->onPlugin();
+    OptionsWorld world({{"Plugins/Echo.dll", ""}});
+    FakeOptionsView& view = world.view();
+    world.events().onPlugin();
     EXPECT_EQ(world.plugins.started + (view.visible ? "open" : "closed"), "open");
     view.plugins.selected = 0;
-    world.ui.optionsEvents->onPlugin();
+    world.events().onPlugin();
     EXPECT_EQ(world.plugins.started + (view.visible ? " open" : " closed"), "Echo.Data closed");
 }
 

@@ -5,21 +5,16 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace vz {
 namespace {
 
 // Each row opens the prompt from its menu entry, types and presses Enter;
-// then what was sent and shown within a second, and whether the dialog
-// is still open.
+// then what was sent and shown within a second; the dialog closes.
 TEST(PromptTest, EachModeBuildsItsCommand) {
-    struct Row {
-        const char* name;
-        void (*entry)(frmMain&);
-        const char* typed;
-        std::string news;
-        bool staysOpen = false;
-    };
-    const Row rows[] = {
+    const std::string reconnect = "Status:  *** Disconnect\nStatus:  ***  Connecting to ";
+    const std::tuple<const char*, void (*)(frmMain&), const char*, std::string> rows[] = {
         {"join paces channels", MenuJoin, "#a,#b",
          "sent: JOIN #a\nsent: JOIN #b\nsent: \nStatus:  join\n"},
         {"whois as typed", MenuWhois, "bob x", "sent: whois bob x\nStatus:  whois\n"},
@@ -28,31 +23,25 @@ TEST(PromptTest, EachModeBuildsItsCommand) {
         {"empty nick", MenuNick, "", "sent: NICK \n"},
         {"topic of the active channel", MenuTopic, "new one", "sent: TOPIC #x :new one\n"},
         {"privat", MenuPrivat, "bob", ""},
-        {"server and port", MenuServer, "irc.example 7000", "irc.example:7000"},
-        {"server:port", MenuServer, "irc.example:+7001 x", "irc.example:+7001"},
-        {"server, no port", MenuServer, "irc.example 99999", "irc.example:6667"},
+        {"server and port", MenuServer, "irc.example 7000", reconnect + "irc.example:7000\n"},
+        {"server:port", MenuServer, "irc.example:+7001 x", reconnect + "irc.example:+7001\n"},
+        {"server, no port", MenuServer, "irc.example 99999", reconnect + "irc.example:6667\n"},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
+    for (const auto& [name, entry, typed, news] : rows) {
+        SCOPED_TRACE(name);
         fake::FakeWorld world;
         world.startSignedOn();
         world.serverSays(":me!u@h JOIN :#x");
         world.chat("#x").onActivated();
         world.news();
-        row.entry(*world.app);
+        entry(*world.app);
         ASSERT_NE(world.ui.prompt, nullptr);
         EXPECT_TRUE(world.ui.prompt->visible);
-        world.ui.prompt->fieldLine.value = row.typed;
+        world.ui.prompt->fieldLine.value = typed;
         EXPECT_TRUE(world.ui.promptEvents->onFieldKey(13));
         world.clock.advance(1000);
-        if (std::string(row.typed).starts_with("irc."))
-            EXPECT_EQ(world.server.host + ":" +
-                          (world.server.acceptedFingerprint == "-" ? "" : "+") +
-                          std::to_string(world.server.port),
-                      row.news);
-        else
-            EXPECT_EQ(world.news(), row.news);
-        EXPECT_EQ(world.ui.prompt->visible, row.staysOpen);
+        EXPECT_EQ(world.news(), news);
+        EXPECT_FALSE(world.ui.prompt->visible);
     }
 }
 
