@@ -15,13 +15,12 @@ ClientUnderTest::ClientUnderTest(ClientSettings settings)
                  .server = &serverSocket,
                  .identSocket = &qtIdentSocket}),
       identPort_(settings.identPort == 0 ? freeLoopbackPort() : settings.identPort) {
-    std::string ini = "[Options]\r\nNick=" + settings.nick + "\r\nAlternative=" + settings.nick +
-                      "_\r\nFullName=VuviVAZ Tester\r\nEmail=\r\nConnOnStart=0\r\n" +
-                      "[Last]\r\nServer=127.0.0.1\r\nPort=" + (settings.tls ? "+" : "") +
-                      std::to_string(settings.serverPort) + "\r\n" +
-                      (settings.password.empty() ? "" : "Password=" + settings.password + "\r\n") +
-                      (settings.saslUser.empty() ? "" : "SaslUser=" + settings.saslUser + "\r\n") +
-                      "[Start]\r\nOpen=0\r\n[Logs]\r\nChannels=0\r\nPrivats=0\r\n";
+    std::string ini = "[Options]\r\nNick=vuvi\r\nAlternative=vuvi_\r\nFullName=VuviVAZ Tester\r\n"
+                      "Email=\r\nConnOnStart=0\r\n[Start]\r\nOpen=0\r\n[Logs]\r\nChannels=0\r\n"
+                      "Privats=0\r\n[Last]\r\nServer=127.0.0.1\r\nPort=";
+    ini += (settings.tls ? "+" : "") + std::to_string(settings.serverPort) + "\r\n" +
+           (settings.password.empty() ? "" : "Password=" + settings.password + "\r\n") +
+           (settings.saslUser.empty() ? "" : "SaslUser=" + settings.saslUser + "\r\n");
     if (identPort_ != DefaultIdentPort)
         ini += "[Ident]\r\nPort=" + std::to_string(identPort_) + "\r\n";
     files.files[SettingsFileName] = ini;

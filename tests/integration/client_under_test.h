@@ -17,7 +17,6 @@ namespace vz::it {
 
 struct ClientSettings {
     int serverPort = 0;
-    std::string nick = "vuvi";
     // The ident port written to the settings; 0 picks a free port, and
     // DefaultIdentPort leaves the key out, so the program uses its default.
     int identPort = 0;
@@ -43,7 +42,7 @@ struct QtParts {
 };
 
 // The program's logic with the real Qt parts, and the fake windows and files
-// that the tests read.
+// that the tests read; its nick is "vuvi".
 class ClientUnderTest : private QtParts, public fake::FakeWorld {
 public:
     explicit ClientUnderTest(ClientSettings settings);

@@ -36,6 +36,16 @@ void LineClient::adopt(qintptr descriptor) {
     socket_.setSocketOption(QAbstractSocket::LowDelayOption, 1);
 }
 
+bool LineClient::signOn(int port, const std::string& nick, const std::string& password) {
+    if (!connectTo(port))
+        return false;
+    if (!password.empty())
+        sendLine("PASS " + password);
+    sendLine("NICK " + nick);
+    sendLine("USER " + nick + " 0 * :Scripted " + nick);
+    return waitFor(" 001 " + nick + " ").has_value();
+}
+
 void LineClient::send(const std::string& bytes) {
     socket_.write(QByteArray::fromStdString(bytes));
     socket_.flush();

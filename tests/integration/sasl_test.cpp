@@ -20,7 +20,8 @@ TEST(SaslSignInTest, ScriptedServerSeesTheWholeSignOn) {
         SCOPED_TRACE(result);
         ScriptedServer server;
         const std::string account = result.empty() ? "" : "vuvi";
-        ClientUnderTest client(ClientSettings{server.port(), "vuvi", 0, "s3cret", account});
+        ClientUnderTest client(
+            ClientSettings{.serverPort = server.port(), .password = "s3cret", .saslUser = account});
         client.start();
         client.connect();
         ASSERT_TRUE(server.acceptClient()) << server.transcript();

@@ -1,7 +1,5 @@
 #include "scripted_server.h"
 
-#include <QCoreApplication>
-
 #include <algorithm>
 #include <cctype>
 #include <map>
@@ -55,13 +53,6 @@ bool ScriptedServer::acceptClient() {
     const bool signedOn = waitFor("^USER ");
     signOnBytes_ = client_->transcript().size();
     return signedOn;
-}
-
-void ScriptedServer::sendByteByByte(const std::string& bytes) {
-    for (const char byte : bytes) {
-        send(std::string(1, byte));
-        QCoreApplication::processEvents();
-    }
 }
 
 bool ScriptedServer::answersPing() {

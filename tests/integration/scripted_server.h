@@ -28,9 +28,6 @@ public:
         client_->send(bytes);
     }
     void sendLine(const std::string& line) { send(line + "\r\n"); }
-    // One byte per write, with a turn of the event loop after each, so the
-    // client reads them one at a time.
-    void sendByteByByte(const std::string& bytes);
     // Sends nothing for `ms` milliseconds.
     void stall(int ms) {
         waitUntil([] { return false; }, ms);
