@@ -34,10 +34,6 @@ public:
     // match of the ECMAScript `pattern`; it is claimed, so the next wait does
     // not see it again. Nothing after `timeoutMs`.
     std::optional<std::string> waitFor(const std::string& pattern, int timeoutMs = DefaultWaitMs);
-    // True when the other side closes the connection within `ms`.
-    bool closedByPeer(int ms) {
-        return waitUntil([&] { return socket_.state() == QAbstractSocket::UnconnectedState; }, ms);
-    }
     // Every line received so far, claimed or not, for failure messages.
     const std::string& transcript() const { return history_; }
 
