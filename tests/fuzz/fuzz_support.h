@@ -41,18 +41,6 @@ inline void check(bool holds, const char* what) {
     }
 }
 
-// Two texts that must be equal; on a difference both are printed, escaped.
-inline void checkSame(const std::string& a, const std::string& b, const char* what) {
-    if (a == b)
-        return;
-    for (const std::string* text : {&a, &b}) {
-        for (const char c : *text)
-            std::fprintf(stderr, c >= 0x20 && c < 0x7F ? "%c" : "\\x%02X", c & 0xFF);
-        std::fprintf(stderr, "\n");
-    }
-    check(false, what);
-}
-
 // Every line the client sent ends in LF and holds no CR: the bytes end in LF
 // and hold no CR at all.
 inline void checkSentLines(const std::string& sent) {

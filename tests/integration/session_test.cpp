@@ -1,7 +1,6 @@
 #include "app/connection.h"
 #include "client_under_test.h"
 #include "ngircd_server.h"
-#include "windows/frm_list.h"
 
 #include <gtest/gtest.h>
 
@@ -89,8 +88,8 @@ TEST_F(SessionTest, ChannelPrivateAndNoticeTrafficReachBothSides) {
     EXPECT_TRUE(client.waitForStatus("^ NOTICE other:\theads up$")) << client.statusTranscript();
 }
 
-// The server's answers to NAMES, WHOIS and LIST fill the list window, which a
-// LIST shows again after it was closed.
+// The server's answers to NAMES, WHOIS and LIST fill the list window, which
+// the end of the LIST shows.
 TEST_F(SessionTest, NamesWhoisAndListFillTheListWindow) {
     const auto rowsBecome = [&](const std::function<bool(const Rows&)>& check) {
         return waitUntil(
@@ -116,10 +115,6 @@ TEST_F(SessionTest, NamesWhoisAndListFillTheListWindow) {
     ASSERT_TRUE(rowsBecome([](const Rows& rows) { return contains(rows, "vuvi #test 2 "); }))
         << dump();
     EXPECT_TRUE(waitUntil([&] { return client.ui.list->win.visible; }));
-    client.app->list().onClose();
-    EXPECT_FALSE(client.ui.list->win.visible);
-    client.type(client.app->status(), "/list");
-    EXPECT_TRUE(waitUntil([&] { return client.ui.list->win.visible; })) << dump();
 }
 
 } // namespace
