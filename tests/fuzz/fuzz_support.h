@@ -12,7 +12,6 @@
 #include <string>
 #include <string_view>
 #include <utility>
-#include <vector>
 
 namespace vz::fuzz {
 

@@ -23,13 +23,6 @@ bool waitUntil(const std::function<bool()>& condition, int timeoutMs) {
     return true;
 }
 
-// On the loopback the kernel accepts (or refuses) a connection at once, so
-// blocking here does not hold up the client under test.
-bool LineClient::connectTo(int port) {
-    socket_.connectToHost(QHostAddress::LocalHost, static_cast<quint16>(port));
-    return socket_.waitForConnected(DefaultWaitMs);
-}
-
 // Without delay, so bytes sent one at a time arrive one at a time.
 void LineClient::adopt(qintptr descriptor) {
     socket_.setSocketDescriptor(descriptor);
@@ -37,7 +30,10 @@ void LineClient::adopt(qintptr descriptor) {
 }
 
 bool LineClient::signOn(int port, const std::string& nick, const std::string& password) {
-    if (!connectTo(port))
+    // On the loopback the kernel accepts (or refuses) a connection at once,
+    // so blocking here does not hold up the client under test.
+    socket_.connectToHost(QHostAddress::LocalHost, static_cast<quint16>(port));
+    if (!socket_.waitForConnected(DefaultWaitMs))
         return false;
     if (!password.empty())
         sendLine("PASS " + password);

@@ -15,11 +15,11 @@ constexpr int DefaultWaitMs = 5000;
 bool waitUntil(const std::function<bool()>& condition, int timeoutMs = DefaultWaitMs);
 
 // A TCP client for line protocols on 127.0.0.1 that answers a PING by
-// itself: a scripted IRC user, an ident requester or a server's one client. Its waits run the Qt
-// event loop, so the client under test in the same thread goes on working meanwhile.
+// itself: a scripted IRC user or a scripted server's one client. Its waits
+// run the Qt event loop, so the client under test in the same thread goes on
+// working meanwhile.
 class LineClient {
 public:
-    bool connectTo(int port);
     // Takes over a connection a server accepted.
     void adopt(qintptr descriptor);
     // Sends the bytes as they are, at once.

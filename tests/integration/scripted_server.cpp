@@ -53,12 +53,6 @@ bool ScriptedServer::acceptClient() {
     return signedOn;
 }
 
-bool ScriptedServer::answersPing() {
-    const std::string token = "probe" + std::to_string(++pings_);
-    sendLine("PING :" + token);
-    return waitFor("^PONG :" + token + "$");
-}
-
 std::string ScriptedServer::unaskedLines(const std::string& nick) const {
     const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(
         std::chrono::steady_clock::now() - acceptedAt_);
