@@ -12,7 +12,6 @@
 #include <string>
 #include <string_view>
 #include <utility>
-#include <vector>
 
 namespace vz::fuzz {
 
@@ -39,18 +38,6 @@ inline void check(bool holds, const char* what) {
         std::fprintf(stderr, "invariant violated: %s\n", what);
         std::abort();
     }
-}
-
-// Two texts that must be equal; on a difference both are printed, escaped.
-inline void checkSame(const std::string& a, const std::string& b, const char* what) {
-    if (a == b)
-        return;
-    for (const std::string* text : {&a, &b}) {
-        for (const char c : *text)
-            std::fprintf(stderr, c >= 0x20 && c < 0x7F ? "%c" : "\\x%02X", c & 0xFF);
-        std::fprintf(stderr, "\n");
-    }
-    check(false, what);
 }
 
 // Every line the client sent ends in LF and holds no CR: the bytes end in LF

@@ -11,13 +11,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     world.start();
     world.app->globals().Nick = "me";
     world.connect();
-    world.serverSays(":me!u@h JOIN :#c");
-    world.serverSays(":s 353 me = #c :@me +a b");
-    world.serverSays(":a!u@h PRIVMSG me :hi");
-    world.serverSays(":s 353 me = #d :x y");
-    world.serverSays(":s 321 me Channel :Users Name");
-    world.serverSays(":s 322 me #c 3 :topic");
-    world.serverSays(":s 311 me a u h * :real");
+    for (const char* line :
+         {":me!u@h JOIN :#c", ":s 353 me = #c :@me +a b", ":a!u@h PRIVMSG me :hi",
+          ":s 353 me = #d :x y", ":s 321 me Channel :Users Name", ":s 322 me #c 3 :topic",
+          ":s 311 me a u h * :real"})
+        world.serverSays(line);
     vz::ToolbarOptions(*world.app);
     vz::MenuFavourites(*world.app);
     vz::MenuJoin(*world.app);

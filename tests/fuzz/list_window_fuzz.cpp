@@ -7,17 +7,6 @@
 #include "text/words.h"
 #include "windows/frm_list.h"
 
-namespace {
-
-void checkLoadChannel(const std::string& row) {
-    const std::string channel = vz::frmList::LoadChannel(row);
-    vz::fuzz::check(channel.size() <= row.size(), "the channel is part of the row");
-    vz::fuzz::check(channel.empty() || channel[0] == '#', "the channel starts with #");
-    vz::fuzz::check(channel.find(' ') == std::string::npos, "the channel holds no blank");
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     vz::fake::FakeWorld world;
     vz::fuzz::signOnInChannel(world);
@@ -26,7 +15,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string input = vz::fuzz::text(data, size);
     bool names = false;
     for (const std::string& row : vz::SplitAll(input, '\n')) {
-        checkLoadChannel(row);
+        const std::string channel = vz::frmList::LoadChannel(row);
+        vz::fuzz::check(channel.size() <= row.size(), "the channel is part of the row");
+        vz::fuzz::check(channel.empty() || channel[0] == '#', "the channel starts with #");
+        vz::fuzz::check(channel.find(' ') == std::string::npos, "the channel holds no blank");
         if (row.empty())
             continue;
         const auto kind = static_cast<vz::frmList::Kind>(static_cast<unsigned char>(row[0]) % 3);

@@ -13,17 +13,15 @@ ClientUnderTest::ClientUnderTest(ClientSettings settings)
                  .pump = &qtPump,
                  .locale = &qtLocale,
                  .server = &serverSocket,
-                 .identSocket = &qtIdentSocket}),
-      identPort_(settings.identPort == 0 ? freeLoopbackPort() : settings.identPort) {
-    std::string ini = "[Options]\r\nNick=" + settings.nick + "\r\nAlternative=" + settings.nick +
-                      "_\r\nFullName=VuviVAZ Tester\r\nEmail=\r\nConnOnStart=0\r\n" +
-                      "[Last]\r\nServer=127.0.0.1\r\nPort=" + (settings.tls ? "+" : "") +
-                      std::to_string(settings.serverPort) + "\r\n" +
-                      (settings.password.empty() ? "" : "Password=" + settings.password + "\r\n") +
-                      (settings.saslUser.empty() ? "" : "SaslUser=" + settings.saslUser + "\r\n") +
-                      "[Start]\r\nOpen=0\r\n[Logs]\r\nChannels=0\r\nPrivats=0\r\n";
-    if (identPort_ != DefaultIdentPort)
-        ini += "[Ident]\r\nPort=" + std::to_string(identPort_) + "\r\n";
+                 .identSocket = &qtIdentSocket}) {
+    std::string ini = "[Options]\r\nNick=vuvi\r\nAlternative=vuvi_\r\nFullName=VuviVAZ Tester\r\n"
+                      "Email=\r\nConnOnStart=0\r\n[Start]\r\nOpen=0\r\n[Logs]\r\nChannels=0\r\n"
+                      "Privats=0\r\n[Last]\r\nServer=127.0.0.1\r\nPort=";
+    ini += (settings.tls ? "+" : "") + std::to_string(settings.serverPort) + "\r\n" +
+           (settings.password.empty() ? "" : "Password=" + settings.password + "\r\n") +
+           (settings.saslUser.empty() ? "" : "SaslUser=" + settings.saslUser + "\r\n");
+    if (!settings.defaultIdentPort)
+        ini += "[Ident]\r\nPort=" + std::to_string(freeLoopbackPort()) + "\r\n";
     files.files[SettingsFileName] = ini;
 }
 
@@ -34,12 +32,13 @@ ClientUnderTest::~ClientUnderTest() {
     QCoreApplication::processEvents();
 }
 
-int countLines(const fake::FakeTextView& view, const std::string& pattern) {
+bool ClientUnderTest::waitForLine(const fake::FakeTextView& view, const std::string& pattern) {
     const std::regex expression(pattern);
-    const auto lines = view.lineTexts();
-    return static_cast<int>(std::count_if(lines.begin(), lines.end(), [&](const auto& line) {
-        return std::regex_search(line, expression);
-    }));
+    return waitUntil([&] {
+        const auto lines = view.lineTexts();
+        return std::any_of(lines.begin(), lines.end(),
+                           [&](const auto& line) { return std::regex_search(line, expression); });
+    });
 }
 
 } // namespace vz::it

@@ -17,21 +17,15 @@ namespace vz::it {
 
 struct ClientSettings {
     int serverPort = 0;
-    std::string nick = "vuvi";
-    // The ident port written to the settings; 0 picks a free port, and
-    // DefaultIdentPort leaves the key out, so the program uses its default.
-    int identPort = 0;
+    // Leaves [Ident] Port out, so the program listens on its default, 113;
+    // otherwise the settings name a free port.
+    bool defaultIdentPort = false;
     // [Last] Password and SaslUser; each left out when empty.
     std::string password{};
     std::string saslUser{};
     // [Last] Port written with "+".
     bool tls = false;
 };
-
-constexpr int DefaultIdentPort = 113;
-
-// How many lines of `view` contain a match of `pattern`.
-int countLines(const fake::FakeTextView& view, const std::string& pattern);
 
 // The real Qt sockets, clock, event pump and locale of the client under test.
 struct QtParts {
@@ -43,15 +37,14 @@ struct QtParts {
 };
 
 // The program's logic with the real Qt parts, and the fake windows and files
-// that the tests read.
+// that the tests read; its nick is "vuvi".
 class ClientUnderTest : private QtParts, public fake::FakeWorld {
 public:
     explicit ClientUnderTest(ClientSettings settings);
     ~ClientUnderTest();
 
-    bool waitForLine(const fake::FakeTextView& view, const std::string& pattern) {
-        return waitUntil([&] { return countLines(view, pattern) > 0; });
-    }
+    // Whether a line of `view` comes to contain a match of `pattern`.
+    bool waitForLine(const fake::FakeTextView& view, const std::string& pattern);
     bool waitForStatus(const std::string& pattern) { return waitForLine(statusText(), pattern); }
     bool waitForWelcome() { return waitForStatus("^ \\* Welcome to the Internet Relay Network "); }
     // Starts, connects and waits for the server's welcome.
@@ -68,14 +61,10 @@ public:
     }
 
     bool hasChannel(const std::string& name) const { return app->tables().FindChannel(name) != -1; }
-    int identPort() const { return identPort_; }
     // The status window's lines, for failure messages.
     std::string statusTranscript() {
         return ui.status == nullptr ? "(no status window)" : statusText().text();
     }
-
-private:
-    int identPort_ = 0;
 };
 
 } // namespace vz::it

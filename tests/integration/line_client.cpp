@@ -23,17 +23,23 @@ bool waitUntil(const std::function<bool()>& condition, int timeoutMs) {
     return true;
 }
 
-// On the loopback the kernel accepts (or refuses) a connection at once, so
-// blocking here does not hold up the client under test.
-bool LineClient::connectTo(int port) {
-    socket_.connectToHost(QHostAddress::LocalHost, static_cast<quint16>(port));
-    return socket_.waitForConnected(DefaultWaitMs);
-}
-
 // Without delay, so bytes sent one at a time arrive one at a time.
 void LineClient::adopt(qintptr descriptor) {
     socket_.setSocketDescriptor(descriptor);
     socket_.setSocketOption(QAbstractSocket::LowDelayOption, 1);
+}
+
+bool LineClient::signOn(int port, const std::string& nick, const std::string& password) {
+    // On the loopback the kernel accepts (or refuses) a connection at once,
+    // so blocking here does not hold up the client under test.
+    socket_.connectToHost(QHostAddress::LocalHost, static_cast<quint16>(port));
+    if (!socket_.waitForConnected(DefaultWaitMs))
+        return false;
+    if (!password.empty())
+        sendLine("PASS " + password);
+    sendLine("NICK " + nick);
+    sendLine("USER " + nick + " 0 * :Scripted " + nick);
+    return waitFor(" 001 " + nick + " ").has_value();
 }
 
 void LineClient::send(const std::string& bytes) {

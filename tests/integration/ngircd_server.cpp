@@ -15,9 +15,7 @@ constexpr int StartTimeoutMs = 10000;
 // The configuration, from the script that also serves `scripts/run.sh --local`.
 bool writeConfiguration(const QString& folder, int port, int tlsPort,
                         const NgircdOptions& options) {
-    QStringList arguments = {VUVIVAZ_NGIRCD_CONFIG,      folder,
-                             QString::number(port),      "--operator",
-                             NgircdServer::OperatorName, NgircdServer::OperatorPassword};
+    QStringList arguments = {VUVIVAZ_NGIRCD_CONFIG, folder, QString::number(port)};
     if (!options.password.empty())
         arguments << "--password" << QString::fromStdString(options.password);
     if (options.lookUpNamesAndIdent)

@@ -23,9 +23,6 @@ struct NgircdOptions {
 // world-readable) and as an ordinary user.
 class NgircdServer {
 public:
-    static constexpr const char* OperatorName = "flooder";
-    static constexpr const char* OperatorPassword = "floodpass";
-
     explicit NgircdServer(const NgircdOptions& options = {});
     ~NgircdServer() { stop(); }
 

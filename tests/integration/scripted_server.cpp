@@ -1,7 +1,5 @@
 #include "scripted_server.h"
 
-#include <QCoreApplication>
-
 #include <algorithm>
 #include <cctype>
 #include <map>
@@ -16,9 +14,8 @@ namespace {
 constexpr int ReplyBurst = 5;
 constexpr int SecondsPerReply = 6;
 
-// The nick of a line's prefix ("" without one or for a server) and its
-// command, both in lower case.
-std::pair<std::string, std::string> nickAndCommandOf(std::string_view line) {
+// The command of a line and whether `nick` sent it, both in lower case.
+std::pair<std::string, bool> commandOf(std::string_view line, const std::string& nick) {
     std::string text(line);
     std::transform(text.begin(), text.end(), text.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
@@ -26,10 +23,9 @@ std::pair<std::string, std::string> nickAndCommandOf(std::string_view line) {
     std::string first, command;
     words >> first;
     if (!first.starts_with(':'))
-        return {"", first};
+        return {first, false};
     words >> command;
-    const auto bang = first.find('!');
-    return {bang == std::string::npos ? "" : first.substr(1, bang - 1), command};
+    return {command, first.starts_with(":" + nick + "!")};
 }
 
 std::vector<std::string_view> linesOf(std::string_view bytes) {
@@ -57,31 +53,18 @@ bool ScriptedServer::acceptClient() {
     return signedOn;
 }
 
-void ScriptedServer::sendByteByByte(const std::string& bytes) {
-    for (const char byte : bytes) {
-        send(std::string(1, byte));
-        QCoreApplication::processEvents();
-    }
-}
-
-bool ScriptedServer::answersPing() {
-    const std::string token = "probe" + std::to_string(++pings_);
-    sendLine("PING :" + token);
-    return waitFor("^PONG :" + token + "$");
-}
-
 std::string ScriptedServer::unaskedLines(const std::string& nick) const {
     const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(
         std::chrono::steady_clock::now() - acceptedAt_);
     std::map<std::string, int> allowed{
         {"CTCP", ReplyBurst + static_cast<int>(seconds.count()) / SecondsPerReply}};
     for (const std::string_view line : linesOf(sent_)) {
-        const auto [sender, command] = nickAndCommandOf(line);
+        const auto [command, own] = commandOf(line, nick);
         if (command == "ping")
             ++allowed["PONG"];
         else if (command == "433")
             ++allowed["NICK"];
-        else if (command == "join" && sender == nick)
+        else if (command == "join" && own)
             ++allowed["MODE"];
     }
     std::string unasked;

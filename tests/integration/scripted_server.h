@@ -28,17 +28,8 @@ public:
         client_->send(bytes);
     }
     void sendLine(const std::string& line) { send(line + "\r\n"); }
-    // One byte per write, with a turn of the event loop after each, so the
-    // client reads them one at a time.
-    void sendByteByByte(const std::string& bytes);
-    // Sends nothing for `ms` milliseconds.
-    void stall(int ms) {
-        waitUntil([] { return false; }, ms);
-    }
     void reset() { client_->reset(); }
 
-    // Whether the client answers a PING with a new token by its PONG.
-    bool answersPing();
     // Whether the client sends a line that matches `pattern`.
     bool waitFor(const std::string& pattern) { return client_->waitFor(pattern).has_value(); }
     // What the client sent that the lines sent to it did not ask for: more
@@ -58,7 +49,6 @@ private:
     std::size_t signOnBytes_ = 0;
     std::string sent_;
     std::chrono::steady_clock::time_point acceptedAt_;
-    int pings_ = 0;
 };
 
 } // namespace vz::it
