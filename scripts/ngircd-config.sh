@@ -3,12 +3,10 @@
 # on 127.0.0.1:PORT), its message of the day and its pid folder. Everything is
 # world-readable, since ngircd started as root runs as nobody.
 #
-#   ngircd-config.sh FOLDER PORT [--password WORD] [--look-up] [--operator NAME WORD]
-#                    [--tls PORT]
+#   ngircd-config.sh FOLDER PORT [--password WORD] [--look-up] [--tls PORT]
 #
 # --password  every client must send PASS WORD
 # --look-up   ngircd resolves names and asks the client's ident port (113)
-# --operator  an IRC operator NAME with the password WORD
 # --tls       also listen for TLS on PORT, with cert.pem, key.pem and dh.pem
 #             from FOLDER
 # The server asks for a PING at every sign-on and allows any number of
@@ -17,12 +15,11 @@ set -euo pipefail
 folder=$1
 port=$2
 shift 2
-password="" look_up=no operator="" tls=""
+password="" look_up=no tls=""
 while [ $# -gt 0 ]; do
     case "$1" in
         --password) password=$2; shift 2 ;;
         --look-up) look_up=yes; shift ;;
-        --operator) operator=$'[Operator]\nName = '"$2"$'\nPassword = '"$3"$'\n'; shift 3 ;;
         --tls) tls=$'[SSL]\nCertFile = '"$folder/cert.pem"$'\nKeyFile = '"$folder/key.pem"$'\nDHFile = '"$folder/dh.pem"$'\nPorts = '"$2"$'\n'; shift 2 ;;
         *) echo "ngircd-config.sh: unknown option $1" >&2; exit 2 ;;
     esac
@@ -53,8 +50,6 @@ DNS = $look_up
 Ident = $look_up
 PAM = no
 RequireAuthPing = yes
-OperCanUseMode = yes
-$operator
 $tls
 CONF
 chmod 644 "$folder/ngircd.motd" "$folder/ngircd.conf"
