@@ -121,10 +121,8 @@ inline std::string shippedFile(const std::string& name) {
 
 class FakeLocale : public LocaleFormat {
 public:
-    std::string shortDate() const override { return date; }
-    std::string timeOfDay() const override { return time; }
-    std::string date = "06.12.2026";
-    std::string time = "21:30:00";
+    std::string shortDate() const override { return "06.12.2026"; }
+    std::string timeOfDay() const override { return "21:30:00"; }
 };
 
 class FakeUi : public UiFactory {
@@ -268,7 +266,6 @@ class FakeIdentSocket : public IdentSocket {
 public:
     void setEvents(IdentSocketEvents* e) override { events = e; }
     void listen(int port) override {
-        ++listens;
         listenPort = port;
         listening = !refuseBind;
         if (refuseBind && events)
@@ -288,7 +285,7 @@ public:
 
     IdentSocketEvents* events = nullptr;
     bool listening = false, accepted = false, refuseBind = false;
-    int listenPort = 0, listens = 0, closes = 0, local = 6667, remote = 40001;
+    int listenPort = 0, closes = 0, local = 6667, remote = 40001;
     std::string sent;
 };
 
@@ -330,10 +327,14 @@ public:
     explicit FakeWorld(RealParts real = {});
     ~FakeWorld();
 
-    // Starts the program (status window, banner, settings).
+    // Starts the program (status window, banner, settings); what start-up
+    // shows is not news.
     void start();
-    // Starts as "me" on irc.test with an English language word for the member
-    // count, connects, and forgets the sign-on lines.
+    // Starts with `settings` ("|" for each CR LF) as the settings file.
+    void startWith(const std::string& settings);
+    // Starts as "me" on irc.test with English language words for the member
+    // count and the titles of private and list windows, connects, and forgets
+    // what signing on sent and showed.
     void startSignedOn();
     // Makes the server socket report an established connection.
     void connect();
@@ -348,10 +349,10 @@ public:
         server.sent.clear();
         return lines;
     }
-    // The lines sent and shown (in the status, channel and private windows)
-    // since the last call or takeSent(), one per line; "" when there were
-    // none. A test checks that nothing else happened with
-    // EXPECT_EQ(world.news(), "").
+    // The lines sent, the ident replies ("|" for CR LF) and the lines shown
+    // (in the status, channel and private windows) since the last call or
+    // takeSent(), one per line; "" when there were none. A test checks that nothing else happened
+    // with EXPECT_EQ(world.news(), "").
     std::string news();
 
     // The status window's text; throws before the status window is made.

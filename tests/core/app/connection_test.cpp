@@ -40,7 +40,6 @@ class ConnectionTest : public ::testing::Test {
 protected:
     ConnectionTest() {
         world.start();
-        world.news();
         g().Nick = "me";
         g().FullName = "Real Name";
         g().Server = "irc.test";

@@ -11,10 +11,7 @@ namespace {
 
 class FavouritesTest : public ::testing::Test {
 public:
-    FavouritesTest() {
-        world.startSignedOn();
-        world.news();
-    }
+    FavouritesTest() { world.startSignedOn(); }
     frmChannels& dialog() { return world.app->channels(); }
     fake::FakeFavouritesView& view() { return *world.ui.favourites; }
     fake::FakeChannelEditorView& editor() { return *world.ui.channelEditor; }

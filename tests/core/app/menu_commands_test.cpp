@@ -12,10 +12,7 @@ using Lines = std::vector<std::string>;
 
 class MenuCommandsTest : public ::testing::Test {
 protected:
-    MenuCommandsTest() {
-        world.startSignedOn();
-        world.news();
-    }
+    MenuCommandsTest() { world.startSignedOn(); }
     frmMain& app() { return *world.app; }
     Globals& g() { return world.app->globals(); }
     void saved(const std::string& server) {

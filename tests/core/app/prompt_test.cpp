@@ -50,7 +50,6 @@ TEST(PromptTest, PrivatWithoutAFreeWindowStaysOpenAnOpenOneComesForwardCancelSen
     world.startSignedOn();
     for (int i = 0; i < WindowTables::Slots; ++i)
         world.app->tables().OpenPrivat("p" + std::to_string(i), "x!h");
-    world.news();
     MenuPrivat(*world.app);
     world.ui.prompt->fieldLine.value = "bob";
     world.ui.promptEvents->onOk();

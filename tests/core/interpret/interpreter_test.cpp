@@ -16,8 +16,6 @@ struct Stage {
     Stage() {
         world.startSignedOn();
         world.app->globals().Alternative = "me_";
-        world.files.files["en.lng"] +=
-            "[List]\r\nCaption1=channels on\r\nCaption2=Whois\r\nCaption3=Names\r\n";
         for (const auto& [channel, members] :
              {std::pair{"#x", "me ME bob +alice"}, std::pair{"#y", "@alice bob"}}) {
             world.serverSays(std::string(":me!u@h JOIN :") + channel);
@@ -27,7 +25,7 @@ struct Stage {
         for (const char* nick : {"Alice", "Bob", "stranger"})
             world.app->tables().OpenPrivat(nick, "Vorn");
         world.app->setActiveChild(&world.chat("#x").rtfText());
-        world.takeSent();
+        world.news();
     }
     // What `where` shows: "status" its last line; "nick" the nick, how often
     // the user was asked for one and the last status line; "privats" their
@@ -291,12 +289,11 @@ TEST(Interpreter, OwnJoinOpensAWindowWhileSlotsAreFree) {
 
 TEST(Interpreter, KickOfTheUserClosesTheWindowSilently) {
     Stage stage;
-    fake::FakeChatView& view = stage.world.chatView("#x");
+    const fake::FakeChatView& view = stage.world.chatView("#x");
     stage.world.serverSays(":a!b@c KICK #x me :flood");
-    EXPECT_EQ(view.textView.lastLine(), " me було викинуто з #x by a [ flood ]");
+    EXPECT_EQ(stage.world.news(), "Status:  Вас було викинуто з #x by a [ flood ]\n"
+                                  "#x - 3 users:  me було викинуто з #x by a [ flood ]\n");
     EXPECT_FALSE(view.win.visible);
-    EXPECT_TRUE(stage.world.takeSent().empty());
-    EXPECT_EQ(stage.world.statusLast(), " Вас було викинуто з #x by a [ flood ]");
 }
 
 TEST(Interpreter, ChannelModesAreRecorded) {

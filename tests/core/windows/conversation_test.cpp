@@ -75,7 +75,6 @@ template <typename Kind> class WindowTest : public ::testing::Test {
 protected:
     WindowTest() {
         world.startSignedOn();
-        world.files.files["en.lng"] += "[Private]\r\nstrCaption=Private\r\n";
         Kind::open(world, Kind::name);
         world.news();
     }

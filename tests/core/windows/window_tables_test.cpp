@@ -30,8 +30,7 @@ TEST(WindowTablesTest, LookupFoldsCaseAndAClosedSlotIsReusedWhileTheCountOnlyGro
 // missing and bad values).
 TEST(ScrollbackTest, TextViewsKeepTheConfiguredNumberOfLines) {
     fake::FakeWorld world;
-    world.files.files["vuvivaz.ini"] = "[Options]\r\nScrollback=200";
-    world.start();
+    world.startWith("[Options]|Scrollback=200");
     world.app->tables().OpenChannel("#a");
     world.app->tables().OpenPrivat("bob", "Vorn");
     EXPECT_EQ(world.statusText().lineLimit, 200);
