@@ -1,9 +1,5 @@
 #include "fakes/fake_platform.h"
 
-#include "app/frm_main.h"
-#include "windows/frm_chat.h"
-#include "windows/frm_privat.h"
-
 #include <algorithm>
 
 namespace vz::fake {

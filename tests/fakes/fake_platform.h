@@ -1,10 +1,15 @@
+// The fake platform, and a world that runs the program on it; including this
+// brings the program's main window and its channel and private windows.
 #pragma once
 
+#include "app/frm_main.h"
 #include "fakes/fake_controls.h"
 #include "fakes/fake_options_view.h"
 #include "fakes/fake_plugin_loader.h"
 #include "fakes/printers.h"
 #include "platform/platform.h"
+#include "windows/frm_chat.h"
+#include "windows/frm_privat.h"
 
 #include <fstream>
 #include <functional>
@@ -15,12 +20,6 @@
 #include <string>
 #include <utility>
 #include <vector>
-
-namespace vz {
-class frmMain;
-class frmChat;
-class frmPrivat;
-} // namespace vz
 
 namespace vz::fake {
 

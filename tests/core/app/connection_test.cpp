@@ -1,4 +1,3 @@
-#include "app/frm_main.h"
 #include "app/line_assembler.h"
 #include "fakes/fake_platform.h"
 

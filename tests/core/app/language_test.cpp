@@ -1,7 +1,5 @@
-#include "app/frm_main.h"
 #include "config/ini_store.h"
 #include "fakes/fake_platform.h"
-#include "windows/frm_chat.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,5 @@
-#include "app/frm_main.h"
 #include "app/menu_commands.h"
 #include "fakes/fake_platform.h"
-#include "windows/frm_privat.h"
 
 #include <gtest/gtest.h>
 

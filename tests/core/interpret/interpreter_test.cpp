@@ -1,9 +1,6 @@
-#include "app/frm_main.h"
 #include "fakes/fake_platform.h"
 #include "text/color_writer.h"
 #include "text/words.h"
-#include "windows/frm_chat.h"
-#include "windows/frm_privat.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,5 @@
-#include "app/frm_main.h"
 #include "fakes/fake_platform.h"
 #include "windows/control_helpers.h"
-#include "windows/frm_chat.h"
-#include "windows/frm_privat.h"
 #include "windows/frm_status.h"
 #include "windows/word_under_pointer.h"
 

@@ -1,9 +1,6 @@
-#include "app/frm_main.h"
 #include "config/translit.h"
 #include "fakes/fake_platform.h"
 #include "text/utf8.h"
-#include "windows/frm_chat.h"
-#include "windows/frm_privat.h"
 #include "windows/input_keys.h"
 
 #include <gtest/gtest.h>

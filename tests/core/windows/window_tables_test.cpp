@@ -1,7 +1,4 @@
-#include "app/frm_main.h"
 #include "fakes/fake_platform.h"
-#include "windows/frm_chat.h"
-#include "windows/frm_privat.h"
 
 #include <gtest/gtest.h>
 
