@@ -39,8 +39,7 @@ TEST_F(MenuCommandsTest, ConnectEntriesDisconnectOrElseOfferTheOptionsOrConnect)
 
 // Button 4 offers the arrangement after the one just made.
 TEST_F(MenuCommandsTest, ArrangeButtonCyclesHorizontalVerticalCascade) {
-    g().LangName = "English.lng";
-    world.files.files["English.lng"] = "[Main]\r\nmnuWindowCascade=Cascade\r\n";
+    world.files.files["en.lng"] += "[Main]\r\nmnuWindowCascade=Cascade\r\n";
     const std::tuple<Arrangement, int, const char*> cycle[] = {
         // made, then the image and tool tip of button 4 for the one offered next
         {Arrangement::TileHorizontal, 7, "Вертикально"},

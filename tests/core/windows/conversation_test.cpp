@@ -15,8 +15,7 @@ using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 using Flags = std::vector<bool>;
 
-constexpr int Enter = 13;
-constexpr int CtrlR = 18;
+constexpr int Enter = 13, CtrlR = 18;
 
 TEST(WordAtTest, LongestRunOfAsciiNickCharactersAtACodePointIndex) {
     const std::tuple<const char*, int, const char*> rows[] = {{"hi bob_1, there", 3, "bob_1"},
