@@ -383,4 +383,9 @@ private:
     std::map<const FakeTextView*, std::size_t> shown_;
 };
 
+// A world started signed on (see startSignedOn()).
+struct SignedOnWorld : FakeWorld {
+    explicit SignedOnWorld(RealParts real = {}) : FakeWorld(real) { startSignedOn(); }
+};
+
 } // namespace vz::fake

@@ -10,7 +10,6 @@ namespace {
 
 class FavouritesTest : public ::testing::Test {
 public:
-    FavouritesTest() { world.startSignedOn(); }
     frmChannels& dialog() { return world.app->channels(); }
     fake::FakeFavouritesView& view() { return *world.ui.favourites; }
     fake::FakeChannelEditorView& editor() { return *world.ui.channelEditor; }
@@ -18,7 +17,7 @@ public:
         world.files.files[frmChannels::FileName] = file;
         MenuFavourites(*world.app);
     }
-    fake::FakeWorld world;
+    fake::SignedOnWorld world;
 };
 
 // Each row opens the dialog over a file, picks an entry (-1: none), presses

@@ -10,13 +10,12 @@ using Lines = std::vector<std::string>;
 
 class MenuCommandsTest : public ::testing::Test {
 protected:
-    MenuCommandsTest() { world.startSignedOn(); }
     frmMain& app() { return *world.app; }
     Globals& g() { return world.app->globals(); }
     void saved(const std::string& server) {
         world.files.files["vuvivaz.ini"] = "[Last]\r\nServer=" + server + "\r\nPort=6697\r\n";
     }
-    fake::FakeWorld world;
+    fake::SignedOnWorld world;
 };
 
 // While idle both read the settings again first; they name another server.

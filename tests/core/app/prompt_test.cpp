@@ -27,8 +27,7 @@ TEST(PromptTest, EachModeBuildsItsCommand) {
     };
     for (const auto& [name, entry, typed, news] : rows) {
         SCOPED_TRACE(name);
-        fake::FakeWorld world;
-        world.startSignedOn();
+        fake::SignedOnWorld world;
         world.serverSays(":me!u@h JOIN :#x");
         world.chat("#x").onActivated();
         world.news();
@@ -44,8 +43,7 @@ TEST(PromptTest, EachModeBuildsItsCommand) {
 }
 
 TEST(PromptTest, PrivatWithoutAFreeWindowStaysOpenAnOpenOneComesForwardCancelSendsNothing) {
-    fake::FakeWorld world;
-    world.startSignedOn();
+    fake::SignedOnWorld world;
     for (int i = 0; i < WindowTables::Slots; ++i)
         world.app->tables().OpenPrivat("p" + std::to_string(i), "x!h");
     MenuPrivat(*world.app);

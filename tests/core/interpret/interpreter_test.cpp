@@ -9,9 +9,8 @@ namespace {
 
 // Signed on as "me" (alternative "me_") in #x, the active window, and #y,
 // with private windows for Alice, Bob and a stranger.
-struct Stage : fake::FakeWorld {
+struct Stage : fake::SignedOnWorld {
     Stage() {
-        startSignedOn();
         app->globals().Alternative = "me_";
         for (const auto& [channel, members] :
              {std::pair{"#x", "me ME bob +alice"}, std::pair{"#y", "@alice bob"}}) {

@@ -70,7 +70,6 @@ struct Status {
 template <typename Kind> class WindowTest : public ::testing::Test {
 protected:
     WindowTest() {
-        world.startSignedOn();
         Kind::open(world, Kind::name);
         world.news();
     }
@@ -90,7 +89,7 @@ protected:
         window().onTextMouseDown(x, 5);
         window().onTextClick();
     }
-    fake::FakeWorld world;
+    fake::SignedOnWorld world;
 };
 template <typename Kind> class ConversationTest : public WindowTest<Kind> {};
 

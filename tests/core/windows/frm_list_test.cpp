@@ -22,13 +22,10 @@ TEST(LoadChannelTest, CollectsHashRunsAndNeverLooksAtTheLastCharacter) {
 
 class ListWindowTest : public ::testing::Test {
 protected:
-    ListWindowTest() {
-        world.startSignedOn();
-        list().ShowInList("me #chat 12 topic", 0, frmList::Kind::List);
-    }
+    ListWindowTest() { list().ShowInList("me #chat 12 topic", 0, frmList::Kind::List); }
     frmList& list() { return world.app->list(); }
     fake::FakeListWindowView& view() { return *world.ui.list; }
-    fake::FakeWorld world;
+    fake::SignedOnWorld world;
 };
 
 TEST_F(ListWindowTest, FirstRowMakesTheWindowLaidOutAndRowsAreReplacedOrAppended) {

@@ -63,8 +63,7 @@ TEST(InputKeysTest, AMissingKeyLeavesTheLettersAndADoubledKeyGivesTwo) {
 }
 
 TEST(InputKeysTest, WindowsHandTheirKeysOnAndALockedTopicSwallowsThemAll) {
-    fake::FakeWorld world;
-    world.startSignedOn();
+    fake::SignedOnWorld world;
     world.serverSays(":me!u@h JOIN :#x");
     world.files.files[TranslitFileName] = fake::shippedFile(TranslitFileName);
     EXPECT_FALSE(world.app->status().onInputKey(CtrlEnter) ||
