@@ -38,10 +38,7 @@ TEST(LineAssemblerTest, JoinsReadsIntoLinesAndCapsTheirLength) {
 class ConnectionTest : public ::testing::Test {
 protected:
     ConnectionTest() {
-        world.start();
-        g().Nick = "me";
-        g().FullName = "Real Name";
-        g().Server = "irc.test";
+        world.startWith("[Options]|Nick=me|FullName=Real Name|[Last]|Server=irc.test");
     }
     Globals& g() { return world.app->globals(); }
     Connection& connection() { return world.app->connection(); }

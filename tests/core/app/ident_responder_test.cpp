@@ -13,10 +13,7 @@ using Lines = std::vector<std::string>;
 
 class IdentResponderTest : public ::testing::Test {
 protected:
-    IdentResponderTest() {
-        world.start();
-        world.app->globals().Nick = "alice";
-    }
+    IdentResponderTest() { world.startWith("[Options]|Nick=alice"); }
     IdentResponder& ident() { return world.app->ident(); }
     fake::FakeIdentSocket& socket() { return world.identSocket; }
     void requesterConnects() { socket().events->onConnectionRequest(); }
