@@ -111,8 +111,6 @@ FakeWorld::FakeWorld(RealParts real)
                    pick(real.identSocket, identSocket), pick(real.desktop, desktop),
                    pick(real.plugins, plugins)})) {}
 
-FakeWorld::~FakeWorld() = default;
-
 void FakeWorld::start() {
     app->startUp();
     news();

@@ -324,7 +324,6 @@ struct RealParts {
 class FakeWorld {
 public:
     explicit FakeWorld(RealParts real = {});
-    ~FakeWorld();
 
     // Starts the program (status window, banner, settings); what start-up
     // shows is not news.

@@ -12,21 +12,18 @@ class MenuCommandsTest : public ::testing::Test {
 protected:
     frmMain& app() { return *world.app; }
     Globals& g() { return world.app->globals(); }
-    void saved(const std::string& server) {
-        world.files.files["vuvivaz.ini"] = "[Last]\r\nServer=" + server + "\r\nPort=6697\r\n";
-    }
     fake::SignedOnWorld world;
 };
 
 // While idle both read the settings again first; they name another server.
 TEST_F(MenuCommandsTest, ConnectEntriesDisconnectOrElseOfferTheOptionsOrConnect) {
     MenuConnect(app());
-    saved("irc.example.net");
+    world.files.files["vuvivaz.ini"] = "[Last]\r\nServer=irc.example.net\r\nPort=6697\r\n";
     MenuConnect(app());
     EXPECT_EQ(world.ui.options->shows, std::vector<bool>{false});
     app().connection().ConnectTo();
     ToolbarConnect(app());
-    saved("irc.other.net");
+    world.files.files["vuvivaz.ini"] = "[Last]\r\nServer=irc.other.net\r\nPort=6697\r\n";
     ToolbarConnect(app());
     ToolbarOptions(app());
     EXPECT_EQ(world.ui.options->shows, (std::vector<bool>{false, false}));

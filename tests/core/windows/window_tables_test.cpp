@@ -6,8 +6,7 @@ namespace vz {
 namespace {
 
 TEST(WindowTablesTest, LookupFoldsCaseAndAClosedSlotIsReusedWhileTheCountOnlyGrows) {
-    fake::FakeWorld world;
-    world.start();
+    fake::SignedOnWorld world;
     WindowTables& tables = world.app->tables();
     for (const char* name : {"#a", "#Київ", "#c"})
         tables.OpenChannel(name);
