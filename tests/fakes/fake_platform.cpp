@@ -126,7 +126,6 @@ void FakeWorld::startSignedOn() {
                                  "Caption1=channels on|Caption2=Whois|Caption3=Names|");
     startWith("[Options]|Nick=me|[Last]|Server=irc.test|Port=6667|[Lang]|Name=en.lng|");
     connect();
-    news();
 }
 
 void FakeWorld::connect() {
@@ -134,6 +133,7 @@ void FakeWorld::connect() {
         app->connection().ConnectTo();
     if (server.events)
         server.events->onConnected();
+    news();
 }
 
 std::string FakeWorld::news() {

@@ -334,7 +334,8 @@ public:
     // count and the titles of private and list windows, connects, and forgets
     // what signing on sent and showed.
     void startSignedOn();
-    // Makes the server socket report an established connection.
+    // Makes the server socket report an established connection, connecting
+    // first when it is closed; what that sends and shows is not news.
     void connect();
     // One server line, as if it arrived with its CR LF.
     void serverSays(const std::string& line) {

@@ -208,7 +208,6 @@ TEST_F(ConnectionTest, DataThatArrivesWhileAHandlerLetsEventsRun) {
          "Status:  *** X 1\nStatus:  *** Disconnect\n"},
     };
     world.connect();
-    world.news();
     world.statusText().whileAppending = [&] { world.pump.runPending(); };
     for (const auto& [name, meanwhile, news] : rows) {
         SCOPED_TRACE(name);
