@@ -124,7 +124,7 @@ void FakeWorld::startWith(const std::string& settings) {
 void FakeWorld::startSignedOn() {
     files.files["en.lng"] = crlf("[Chat]|strUsersCount=users|[Private]|strCaption=Private|[List]|"
                                  "Caption1=channels on|Caption2=Whois|Caption3=Names|");
-    startWith("[Options]|Nick=me|[Last]|Server=irc.test|Port=6667|[Lang]|Name=en.lng|");
+    startWith("[Options]|Nick=me|Alternative=me_|[Last]|Server=irc.test|[Lang]|Name=en.lng|");
     connect();
 }
 

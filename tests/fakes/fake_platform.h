@@ -330,9 +330,9 @@ public:
     void start();
     // Starts with `settings` ("|" for each CR LF) as the settings file.
     void startWith(const std::string& settings);
-    // Starts as "me" on irc.test with English language words for the member
-    // count and the titles of private and list windows, connects, and forgets
-    // what signing on sent and showed.
+    // Starts as "me" (alternative "me_") on irc.test with English language
+    // words for the member count and the titles of private and list windows,
+    // connects, and forgets what signing on sent and showed.
     void startSignedOn();
     // Makes the server socket report an established connection, connecting
     // first when it is closed; what that sends and shows is not news.

@@ -32,8 +32,7 @@ TEST(PromptTest, EachModeBuildsItsCommand) {
         world.chat("#x").onActivated();
         world.news();
         entry(*world.app);
-        ASSERT_NE(world.ui.prompt, nullptr);
-        EXPECT_TRUE(world.ui.prompt->visible);
+        ASSERT_TRUE(world.ui.prompt && world.ui.prompt->visible);
         world.ui.prompt->fieldLine.value = typed;
         EXPECT_TRUE(world.ui.promptEvents->onFieldKey(13));
         world.clock.advance(1000);

@@ -11,7 +11,6 @@ namespace {
 // with private windows for Alice, Bob and a stranger.
 struct Stage : fake::SignedOnWorld {
     Stage() {
-        app->globals().Alternative = "me_";
         for (const auto& [channel, members] :
              {std::pair{"#x", "me ME bob +alice"}, std::pair{"#y", "@alice bob"}}) {
             serverSays(std::string(":me!u@h JOIN :") + channel);
