@@ -279,12 +279,12 @@ public:
         listening = false;
     }
     void send(const std::string& bytes) override { sent += bytes; }
-    int localPort() const override { return local; }
-    int remotePort() const override { return remote; }
+    int localPort() const override { return 6667; }
+    int remotePort() const override { return 40001; }
 
     IdentSocketEvents* events = nullptr;
     bool listening = false, accepted = false, refuseBind = false;
-    int listenPort = 0, closes = 0, local = 6667, remote = 40001;
+    int listenPort = 0, closes = 0;
     std::string sent;
 };
 
