@@ -350,8 +350,8 @@ public:
     }
     // The lines sent, the ident replies ("|" for CR LF) and the lines shown
     // (in the status, channel and private windows) since the last call or
-    // takeSent(), one per line; "" when there were none. A test checks that nothing else happened
-    // with EXPECT_EQ(world.news(), "").
+    // takeSent(), one per line; "" when there were none. A test checks that
+    // nothing else happened with EXPECT_EQ(world.news(), "").
     std::string news();
 
     // The status window's text; throws before the status window is made.
@@ -385,7 +385,7 @@ private:
 
 // A world started signed on (see startSignedOn()).
 struct SignedOnWorld : FakeWorld {
-    explicit SignedOnWorld(RealParts real = {}) : FakeWorld(real) { startSignedOn(); }
+    SignedOnWorld() { startSignedOn(); }
 };
 
 } // namespace vz::fake
