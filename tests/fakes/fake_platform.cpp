@@ -1,9 +1,5 @@
 #include "fakes/fake_platform.h"
 
-#include "app/frm_main.h"
-#include "windows/frm_chat.h"
-#include "windows/frm_privat.h"
-
 #include <algorithm>
 
 namespace vz::fake {
@@ -115,19 +111,21 @@ FakeWorld::FakeWorld(RealParts real)
                    pick(real.identSocket, identSocket), pick(real.desktop, desktop),
                    pick(real.plugins, plugins)})) {}
 
-FakeWorld::~FakeWorld() = default;
-
 void FakeWorld::start() {
     app->startUp();
+    news();
+}
+
+void FakeWorld::startWith(const std::string& settings) {
+    files.files["vuvivaz.ini"] = crlf(settings);
+    start();
 }
 
 void FakeWorld::startSignedOn() {
-    files.files["vuvivaz.ini"] = "[Options]\r\nNick=me\r\n[Last]\r\nServer=irc.test\r\n"
-                                 "Port=6667\r\n[Lang]\r\nName=en.lng\r\n";
-    files.files["en.lng"] = "[Chat]\r\nstrUsersCount=users\r\n";
-    start();
+    files.files["en.lng"] = crlf("[Chat]|strUsersCount=users|[Private]|strCaption=Private|[List]|"
+                                 "Caption1=channels on|Caption2=Whois|Caption3=Names|");
+    startWith("[Options]|Nick=me|Alternative=me_|[Last]|Server=irc.test|[Lang]|Name=en.lng|");
     connect();
-    takeSent();
 }
 
 void FakeWorld::connect() {
@@ -135,12 +133,15 @@ void FakeWorld::connect() {
         app->connection().ConnectTo();
     if (server.events)
         server.events->onConnected();
+    news();
 }
 
 std::string FakeWorld::news() {
     std::string out;
     for (const auto& line : takeSent())
         out += "sent: " + line + "\n";
+    if (!identSocket.sent.empty())
+        out += "ident: " + bars(std::exchange(identSocket.sent, "")) + "\n";
     const auto add = [&](const FakeChildWindow& win, const FakeTextView& view) {
         std::size_t& seen = shown_[&view];
         for (std::size_t i = std::min(seen, view.lines.size()); i < view.lines.size(); ++i)

@@ -1,10 +1,15 @@
+// The fake platform, and a world that runs the program on it; including this
+// brings the program's main window and its channel and private windows.
 #pragma once
 
+#include "app/frm_main.h"
 #include "fakes/fake_controls.h"
 #include "fakes/fake_options_view.h"
 #include "fakes/fake_plugin_loader.h"
 #include "fakes/printers.h"
 #include "platform/platform.h"
+#include "windows/frm_chat.h"
+#include "windows/frm_privat.h"
 
 #include <fstream>
 #include <functional>
@@ -15,12 +20,6 @@
 #include <string>
 #include <utility>
 #include <vector>
-
-namespace vz {
-class frmMain;
-class frmChat;
-class frmPrivat;
-} // namespace vz
 
 namespace vz::fake {
 
@@ -121,10 +120,8 @@ inline std::string shippedFile(const std::string& name) {
 
 class FakeLocale : public LocaleFormat {
 public:
-    std::string shortDate() const override { return date; }
-    std::string timeOfDay() const override { return time; }
-    std::string date = "06.12.2026";
-    std::string time = "21:30:00";
+    std::string shortDate() const override { return "06.12.2026"; }
+    std::string timeOfDay() const override { return "21:30:00"; }
 };
 
 class FakeUi : public UiFactory {
@@ -268,7 +265,6 @@ class FakeIdentSocket : public IdentSocket {
 public:
     void setEvents(IdentSocketEvents* e) override { events = e; }
     void listen(int port) override {
-        ++listens;
         listenPort = port;
         listening = !refuseBind;
         if (refuseBind && events)
@@ -283,12 +279,12 @@ public:
         listening = false;
     }
     void send(const std::string& bytes) override { sent += bytes; }
-    int localPort() const override { return local; }
-    int remotePort() const override { return remote; }
+    int localPort() const override { return 6667; }
+    int remotePort() const override { return 40001; }
 
     IdentSocketEvents* events = nullptr;
     bool listening = false, accepted = false, refuseBind = false;
-    int listenPort = 0, listens = 0, closes = 0, local = 6667, remote = 40001;
+    int listenPort = 0, closes = 0;
     std::string sent;
 };
 
@@ -328,14 +324,18 @@ struct RealParts {
 class FakeWorld {
 public:
     explicit FakeWorld(RealParts real = {});
-    ~FakeWorld();
 
-    // Starts the program (status window, banner, settings).
+    // Starts the program (status window, banner, settings); what start-up
+    // shows is not news.
     void start();
-    // Starts as "me" on irc.test with an English language word for the member
-    // count, connects, and forgets the sign-on lines.
+    // Starts with `settings` ("|" for each CR LF) as the settings file.
+    void startWith(const std::string& settings);
+    // Starts as "me" (alternative "me_") on irc.test with English language
+    // words for the member count and the titles of private and list windows,
+    // connects, and forgets what signing on sent and showed.
     void startSignedOn();
-    // Makes the server socket report an established connection.
+    // Makes the server socket report an established connection, connecting
+    // first when it is closed; what that sends and shows is not news.
     void connect();
     // One server line, as if it arrived with its CR LF.
     void serverSays(const std::string& line) {
@@ -348,10 +348,10 @@ public:
         server.sent.clear();
         return lines;
     }
-    // The lines sent and shown (in the status, channel and private windows)
-    // since the last call or takeSent(), one per line; "" when there were
-    // none. A test checks that nothing else happened with
-    // EXPECT_EQ(world.news(), "").
+    // The lines sent, the ident replies ("|" for CR LF) and the lines shown
+    // (in the status, channel and private windows) since the last call or
+    // takeSent(), one per line; "" when there were none. A test checks that
+    // nothing else happened with EXPECT_EQ(world.news(), "").
     std::string news();
 
     // The status window's text; throws before the status window is made.
@@ -381,6 +381,11 @@ public:
 
 private:
     std::map<const FakeTextView*, std::size_t> shown_;
+};
+
+// A world started signed on (see startSignedOn()).
+struct SignedOnWorld : FakeWorld {
+    SignedOnWorld() { startSignedOn(); }
 };
 
 } // namespace vz::fake

@@ -1,4 +1,3 @@
-#include "app/frm_main.h"
 #include "app/line_assembler.h"
 #include "fakes/fake_platform.h"
 
@@ -39,11 +38,7 @@ TEST(LineAssemblerTest, JoinsReadsIntoLinesAndCapsTheirLength) {
 class ConnectionTest : public ::testing::Test {
 protected:
     ConnectionTest() {
-        world.start();
-        world.news();
-        g().Nick = "me";
-        g().FullName = "Real Name";
-        g().Server = "irc.test";
+        world.startWith("[Options]|Nick=me|FullName=Real Name|[Last]|Server=irc.test");
     }
     Globals& g() { return world.app->globals(); }
     Connection& connection() { return world.app->connection(); }
@@ -213,7 +208,6 @@ TEST_F(ConnectionTest, DataThatArrivesWhileAHandlerLetsEventsRun) {
          "Status:  *** X 1\nStatus:  *** Disconnect\n"},
     };
     world.connect();
-    world.news();
     world.statusText().whileAppending = [&] { world.pump.runPending(); };
     for (const auto& [name, meanwhile, news] : rows) {
         SCOPED_TRACE(name);

@@ -1,4 +1,3 @@
-#include "app/frm_main.h"
 #include "app/menu_commands.h"
 #include "config/list_file.h"
 #include "fakes/fake_platform.h"
@@ -11,10 +10,6 @@ namespace {
 
 class FavouritesTest : public ::testing::Test {
 public:
-    FavouritesTest() {
-        world.startSignedOn();
-        world.news();
-    }
     frmChannels& dialog() { return world.app->channels(); }
     fake::FakeFavouritesView& view() { return *world.ui.favourites; }
     fake::FakeChannelEditorView& editor() { return *world.ui.channelEditor; }
@@ -22,7 +17,7 @@ public:
         world.files.files[frmChannels::FileName] = file;
         MenuFavourites(*world.app);
     }
-    fake::FakeWorld world;
+    fake::SignedOnWorld world;
 };
 
 // Each row opens the dialog over a file, picks an entry (-1: none), presses

@@ -1,4 +1,3 @@
-#include "app/frm_main.h"
 #include "app/ident_responder.h"
 #include "fakes/fake_platform.h"
 
@@ -14,19 +13,14 @@ using Lines = std::vector<std::string>;
 
 class IdentResponderTest : public ::testing::Test {
 protected:
-    IdentResponderTest() {
-        world.start();
-        world.app->globals().Nick = "alice";
-        world.news();
-    }
+    IdentResponderTest() { world.startWith("[Options]|Nick=alice"); }
     IdentResponder& ident() { return world.app->ident(); }
     fake::FakeIdentSocket& socket() { return world.identSocket; }
     void requesterConnects() { socket().events->onConnectionRequest(); }
-    // Replies sent, then what the world shows, and whether the socket listens
-    // or serves.
+    // The world's news, and whether the socket listens or serves.
     std::string news() {
-        return std::exchange(socket().sent, std::string()) + world.news() +
-               (socket().listening ? "listening" : "") + (socket().accepted ? "serving" : "");
+        return world.news() + (socket().listening ? "listening" : "") +
+               (socket().accepted ? "serving" : "");
     }
 
     fake::FakeWorld world;
@@ -59,11 +53,12 @@ TEST_F(IdentResponderTest, ServesOneRequesterPerAttempt) {
             world.app->replyLimiter().tryTake();
         ident().Listen();
         requesterConnects();
-        EXPECT_EQ(news(), "6667, 40001 : USERID : UNIX : alice\r\nserving");
+        EXPECT_EQ(news(), "ident: 6667, 40001 : USERID : UNIX : alice|\nserving");
         for (const std::string& bytes : sends)
             socket().events->onDataArrived(bytes);
         const std::string reply = query + " : USERID : UNIX : VuviVAZ";
-        EXPECT_EQ(news(), (taken ? "" : reply + "\r\n") + "Status:  *** IDENT : " + query + "\n" +
+        EXPECT_EQ(news(), (taken ? "" : "ident: " + reply + "|\n") +
+                              "Status:  *** IDENT : " + query + "\n" +
                               (taken ? "" : "Status:  *** IDENT reply : " + reply + "\n"));
         EXPECT_EQ(world.clock.pendingTimers(), 0u);
         requesterConnects(); // a second requester finds no listener
@@ -79,7 +74,7 @@ TEST_F(IdentResponderTest, ServingEndsAfterTenSilentSecondsOnAnErrorOrOnClose) {
         {[&] { serve(), socket().events->onError(10054, "Connection reset by peer"); },
          "Status:  Error 10054 Connection reset by peer\n"},
         {[&] { ident().Listen(), requesterConnects(), ident().Close(); },
-         "6667, 40001 : USERID : UNIX : alice\r\n"},
+         "ident: 6667, 40001 : USERID : UNIX : alice|\n"},
         {[&] { ident().Listen(), ident().Close(); }, ""},
         {[&] { socket().refuseBind = true, ident().Listen(); },
          "Status:  Error 13 The address is protected\n"},

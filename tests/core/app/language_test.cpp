@@ -1,7 +1,5 @@
-#include "app/frm_main.h"
 #include "config/ini_store.h"
 #include "fakes/fake_platform.h"
-#include "windows/frm_chat.h"
 
 #include <gtest/gtest.h>
 
@@ -32,11 +30,10 @@ TEST(LanguageFilesTest, ShippedFilesHoldTheSameKeysEachWithAText) {
 
 TEST(LanguageFilesTest, MainWindowTakesWhatTheFileHoldsAndKeepsTheRest) {
     fake::FakeWorld world;
-    world.files.files["vuvivaz.ini"] = "[Options]\r\nNick=me\r\n[Last]\r\nServer=irc.test\r\n";
     world.files.files["Ukrainian.lng"] =
-        "[Main]\r\nmnuFile=&File\r\nmnuConnect=Go\r\nmnuDisconnect=Stop\r\nmnuExit=Quit\r\n"
-        "mnuWindowTileHorizontal=Side by side\r\n[Status]\r\nCaption=Log\r\n";
-    world.start();
+        fake::crlf("[Main]|mnuFile=&File|mnuConnect=Go|mnuDisconnect=Stop|mnuExit=Quit|"
+                   "mnuWindowTileHorizontal=Side by side|[Status]|Caption=Log|");
+    world.startWith("[Options]|Nick=me|[Last]|Server=irc.test|");
     auto& window = world.mainWindow;
     EXPECT_EQ(window.menuCaptions,
               (std::map<std::string, std::string>{{"mnuConnect", "Go"},

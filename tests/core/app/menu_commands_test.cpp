@@ -1,7 +1,5 @@
-#include "app/frm_main.h"
 #include "app/menu_commands.h"
 #include "fakes/fake_platform.h"
-#include "windows/frm_privat.h"
 
 #include <gtest/gtest.h>
 
@@ -12,27 +10,20 @@ using Lines = std::vector<std::string>;
 
 class MenuCommandsTest : public ::testing::Test {
 protected:
-    MenuCommandsTest() {
-        world.startSignedOn();
-        world.news();
-    }
     frmMain& app() { return *world.app; }
     Globals& g() { return world.app->globals(); }
-    void saved(const std::string& server) {
-        world.files.files["vuvivaz.ini"] = "[Last]\r\nServer=" + server + "\r\nPort=6697\r\n";
-    }
-    fake::FakeWorld world;
+    fake::SignedOnWorld world;
 };
 
 // While idle both read the settings again first; they name another server.
 TEST_F(MenuCommandsTest, ConnectEntriesDisconnectOrElseOfferTheOptionsOrConnect) {
     MenuConnect(app());
-    saved("irc.example.net");
+    world.files.files["vuvivaz.ini"] = "[Last]\r\nServer=irc.example.net\r\nPort=6697\r\n";
     MenuConnect(app());
     EXPECT_EQ(world.ui.options->shows, std::vector<bool>{false});
     app().connection().ConnectTo();
     ToolbarConnect(app());
-    saved("irc.other.net");
+    world.files.files["vuvivaz.ini"] = "[Last]\r\nServer=irc.other.net\r\nPort=6697\r\n";
     ToolbarConnect(app());
     ToolbarOptions(app());
     EXPECT_EQ(world.ui.options->shows, (std::vector<bool>{false, false}));
@@ -44,8 +35,7 @@ TEST_F(MenuCommandsTest, ConnectEntriesDisconnectOrElseOfferTheOptionsOrConnect)
 
 // Button 4 offers the arrangement after the one just made.
 TEST_F(MenuCommandsTest, ArrangeButtonCyclesHorizontalVerticalCascade) {
-    g().LangName = "English.lng";
-    world.files.files["English.lng"] = "[Main]\r\nmnuWindowCascade=Cascade\r\n";
+    world.files.files["en.lng"] += "[Main]\r\nmnuWindowCascade=Cascade\r\n";
     const std::tuple<Arrangement, int, const char*> cycle[] = {
         // made, then the image and tool tip of button 4 for the one offered next
         {Arrangement::TileHorizontal, 7, "Вертикально"},

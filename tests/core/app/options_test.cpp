@@ -1,4 +1,3 @@
-#include "app/frm_main.h"
 #include "app/menu_commands.h"
 #include "config/list_file.h"
 #include "fakes/fake_platform.h"

@@ -1,7 +1,5 @@
-#include "app/frm_main.h"
 #include "app/menu_commands.h"
 #include "fakes/fake_platform.h"
-#include "windows/frm_chat.h"
 
 #include <gtest/gtest.h>
 
@@ -29,14 +27,12 @@ TEST(PromptTest, EachModeBuildsItsCommand) {
     };
     for (const auto& [name, entry, typed, news] : rows) {
         SCOPED_TRACE(name);
-        fake::FakeWorld world;
-        world.startSignedOn();
+        fake::SignedOnWorld world;
         world.serverSays(":me!u@h JOIN :#x");
         world.chat("#x").onActivated();
         world.news();
         entry(*world.app);
-        ASSERT_NE(world.ui.prompt, nullptr);
-        EXPECT_TRUE(world.ui.prompt->visible);
+        ASSERT_TRUE(world.ui.prompt && world.ui.prompt->visible);
         world.ui.prompt->fieldLine.value = typed;
         EXPECT_TRUE(world.ui.promptEvents->onFieldKey(13));
         world.clock.advance(1000);
@@ -46,11 +42,9 @@ TEST(PromptTest, EachModeBuildsItsCommand) {
 }
 
 TEST(PromptTest, PrivatWithoutAFreeWindowStaysOpenAnOpenOneComesForwardCancelSendsNothing) {
-    fake::FakeWorld world;
-    world.startSignedOn();
+    fake::SignedOnWorld world;
     for (int i = 0; i < WindowTables::Slots; ++i)
         world.app->tables().OpenPrivat("p" + std::to_string(i), "x!h");
-    world.news();
     MenuPrivat(*world.app);
     world.ui.prompt->fieldLine.value = "bob";
     world.ui.promptEvents->onOk();

@@ -1,6 +1,4 @@
-#include "app/frm_main.h"
 #include "fakes/fake_platform.h"
-#include "windows/frm_chat.h"
 
 #include <gtest/gtest.h>
 
@@ -15,8 +13,7 @@ using World = fake::FakeWorld;
 // A world started with `settings` as its settings file, CR LF written as "|".
 std::unique_ptr<World> started(const std::string& settings) {
     auto world = std::make_unique<World>();
-    world->files.files["vuvivaz.ini"] = fake::crlf(settings);
-    world->start();
+    world->startWith(settings);
     return world;
 }
 
@@ -27,8 +24,6 @@ TEST(StartUpTest, ConnectsAndShowsTheOptionsOnlyWhenTheSettingsSayExactly1) {
         EXPECT_EQ(world->ui.options, nullptr) << value;
     }
     World world;
-    world.files.files["vuvivaz.ini"] =
-        "[Options]\nConnOnStart=1\n[Start]\nOpen=1\n[Last]\nServer=irc.example.net\nPort=+6697";
     std::string behindTheDialog;
     world.ui.whenOptionsShown = [&] {
         behindTheDialog =
@@ -37,7 +32,8 @@ TEST(StartUpTest, ConnectsAndShowsTheOptionsOnlyWhenTheSettingsSayExactly1) {
             (world.mainWindow.visible && world.ui.status->win.visible ? ", shown" : "") +
             ", exit image " + std::to_string(world.mainWindow.toolImages[6]);
     };
-    world.start();
+    world.startWith(
+        "[Options]|ConnOnStart=1|[Start]|Open=1|[Last]|Server=irc.example.net|Port=+6697");
     EXPECT_EQ(world.ui.options->shows, std::vector<bool>{true}); // modal
     EXPECT_EQ(
         behindTheDialog,
@@ -110,16 +106,15 @@ TEST(StartUpTest, ShutdownSavesTheServerAndThePosition) {
 // A file that could not be read is said once and never written over.
 TEST(StartUpTest, ShutdownClosesEverythingAndKeepsAnUnreadableFile) {
     World world;
-    world.files.files["vuvivaz.ini"] = "[Options]\nNick=taras\n";
     world.files.unreadable.insert("vuvivaz.ini");
-    world.start();
+    world.startWith("[Options]|Nick=taras|");
     world.app->LoadOptions();
     EXPECT_EQ(world.statusText().lines.size(), 4u);
     EXPECT_EQ(world.statusLast(),
               " *** Не вдалося прочитати vuvivaz.ini: налаштування не буде збережено");
     const int slot = world.app->tables().OpenChannel("#chan");
     world.app->shutDown();
-    EXPECT_EQ(world.files.files["vuvivaz.ini"], "[Options]\nNick=taras\n");
+    EXPECT_EQ(fake::bars(world.files.files["vuvivaz.ini"]), "[Options]|Nick=taras|");
     EXPECT_GE(world.identSocket.closes, 1);
     EXPECT_GE(world.server.closes, 1);
     EXPECT_FALSE(world.app->tables().channel(slot).isOpen());

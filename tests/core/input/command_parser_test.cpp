@@ -1,4 +1,3 @@
-#include "app/frm_main.h"
 #include "fakes/fake_platform.h"
 #include "input/command_parser.h"
 
@@ -14,11 +13,7 @@ using ::testing::ElementsAre;
 
 // Started as "me" with [Last] Port=6668, not yet connected.
 struct CommandParserTest : ::testing::Test {
-    CommandParserTest() {
-        world.files.files["vuvivaz.ini"] =
-            "[Options]\r\nNick=me\r\n[Last]\r\nServer=irc.test\r\nPort=6668\r\n";
-        world.start();
-    }
+    CommandParserTest() { world.startWith("[Options]|Nick=me|[Last]|Server=irc.test|Port=6668|"); }
     std::string parse(const std::string& line, const std::string& target = "") {
         return world.app->ParseCommand(target, line);
     }

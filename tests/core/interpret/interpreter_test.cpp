@@ -1,9 +1,6 @@
-#include "app/frm_main.h"
 #include "fakes/fake_platform.h"
 #include "text/color_writer.h"
 #include "text/words.h"
-#include "windows/frm_chat.h"
-#include "windows/frm_privat.h"
 
 #include <gtest/gtest.h>
 
@@ -12,22 +9,18 @@ namespace {
 
 // Signed on as "me" (alternative "me_") in #x, the active window, and #y,
 // with private windows for Alice, Bob and a stranger.
-struct Stage {
+struct Stage : fake::SignedOnWorld {
     Stage() {
-        world.startSignedOn();
-        world.app->globals().Alternative = "me_";
-        world.files.files["en.lng"] +=
-            "[List]\r\nCaption1=channels on\r\nCaption2=Whois\r\nCaption3=Names\r\n";
         for (const auto& [channel, members] :
              {std::pair{"#x", "me ME bob +alice"}, std::pair{"#y", "@alice bob"}}) {
-            world.serverSays(std::string(":me!u@h JOIN :") + channel);
+            serverSays(std::string(":me!u@h JOIN :") + channel);
             for (const std::string& member : SplitAll(members, ' '))
-                world.chat(channel).AddNick(member);
+                chat(channel).AddNick(member);
         }
         for (const char* nick : {"Alice", "Bob", "stranger"})
-            world.app->tables().OpenPrivat(nick, "Vorn");
-        world.app->setActiveChild(&world.chat("#x").rtfText());
-        world.takeSent();
+            app->tables().OpenPrivat(nick, "Vorn");
+        app->setActiveChild(&chat("#x").rtfText());
+        news();
     }
     // What `where` shows: "status" its last line; "nick" the nick, how often
     // the user was asked for one and the last status line; "privats" their
@@ -39,37 +32,34 @@ struct Stage {
     std::string look(const std::string& where) {
         std::string text;
         if (where == "status")
-            return world.statusLast();
+            return statusLast();
         if (where == "alerts")
-            return std::to_string(world.mainWindow.alerts);
+            return std::to_string(mainWindow.alerts);
         if (where == "nick")
-            return world.app->globals().Nick + " asked " +
-                   std::to_string(world.ui.prompt ? world.ui.prompt->shows : 0) + " |" +
-                   world.statusLast();
+            return app->globals().Nick + " asked " +
+                   std::to_string(ui.prompt ? ui.prompt->shows : 0) + " |" + statusLast();
         if (where == "privats")
-            return std::to_string(world.app->tables().PrivatCount()) + " |" + world.statusLast();
+            return std::to_string(app->tables().PrivatCount()) + " |" + statusLast();
         if (where == "list") {
-            text =
-                world.ui.list->win.titleText + (world.ui.list->win.visible ? " shown" : " hidden");
-            for (const std::string& row : world.ui.list->listBox.rows)
+            text = ui.list->win.titleText + (ui.list->win.visible ? " shown" : " hidden");
+            for (const std::string& row : ui.list->listBox.rows)
                 text += " | " + row;
-            return text + " /" + world.statusLast();
+            return text + " /" + statusLast();
         }
         if (where == "#x topic")
-            return (world.chatView("#x").topicView.caret == 0 ? "^" : "") +
-                   world.chatView("#x").topicView.text() +
-                   (world.chat("#x").topicLocked ? " (locked) |" : " |") +
-                   world.chatView("#x").textView.lastLine();
+            return (chatView("#x").topicView.caret == 0 ? "^" : "") +
+                   chatView("#x").topicView.text() +
+                   (chat("#x").topicLocked ? " (locked) |" : " |") +
+                   chatView("#x").textView.lastLine();
         if (where[0] == '#') {
-            for (const std::string& member : world.chatView(where).userList.rows)
+            for (const std::string& member : chatView(where).userList.rows)
                 text += member + " ";
-            return text + "|" + world.chatView(where).textView.lastLine();
+            return text + "|" + chatView(where).textView.lastLine();
         }
-        frmPrivat& privat = world.privat(where);
-        return privat.window().title() + " " + privat.strPrivNick + " " + privat.strPrivHost +
-               " |" + world.privatView(where).textView.lastLine();
+        frmPrivat& window = privat(where);
+        return window.window().title() + " " + window.strPrivNick + " " + window.strPrivHost +
+               " |" + privatView(where).textView.lastLine();
     }
-    fake::FakeWorld world;
 };
 
 // Lines the server says (joined by line feeds, in one read), where to look,
@@ -214,29 +204,28 @@ const Row Rows[] = {
 TEST(Interpreter, EachServerLineReachesItsWindow) {
     for (const Row& row : Rows) {
         SCOPED_TRACE(row.name);
-        Stage stage;
-        while (row.before == "drained" && stage.world.app->replyLimiter().tryTake()) {
+        Stage world;
+        while (row.before == "drained" && world.app->replyLimiter().tryTake()) {
         }
-        stage.world.app->globals().NamesRequested = row.before == "asked";
-        stage.world.mainWindow.active = row.before == "active";
+        world.app->globals().NamesRequested = row.before == "asked";
+        world.mainWindow.active = row.before == "active";
         if (row.before.starts_with("sasl")) {
-            Globals& g = stage.world.app->globals();
+            Globals& g = world.app->globals();
             g.SaslUser = "me", g.Sasl = SaslStep::Listing;
             g.Password = row.before == "sasl" ? "pw" : std::string(594, 'a');
         }
-        const std::string before = row.shown == Same ? stage.look(row.where) : "";
-        stage.world.server.events->onDataArrived(row.said + "\r\n");
-        EXPECT_EQ(stage.look(row.where), row.shown == Same ? before : row.shown);
-        EXPECT_EQ(stage.world.server.sent, row.sent);
-        EXPECT_EQ(stage.world.app->activeTextView(), &stage.world.chat("#x").rtfText());
-        for (const auto& [window, view] : stage.world.ui.privats)
+        const std::string before = row.shown == Same ? world.look(row.where) : "";
+        world.server.events->onDataArrived(row.said + "\r\n");
+        EXPECT_EQ(world.look(row.where), row.shown == Same ? before : row.shown);
+        EXPECT_EQ(world.server.sent, row.sent);
+        EXPECT_EQ(world.app->activeTextView(), &world.chat("#x").rtfText());
+        for (const auto& [window, view] : world.ui.privats)
             EXPECT_EQ(view->win.activations + view->inputLine.focusCount, 0) << view->win.titleText;
     }
 }
 
 TEST(Interpreter, HostileLinesDoNoHarmAndStatusLinesHaveColoursButNoLog) {
-    Stage stage;
-    fake::FakeWorld& world = stage.world;
+    Stage world;
     for (const char* line : {":", "::", ": ", " ", ":a!b@c", ":a!b@c  ", "\x01\x02\x03", ":x 353",
                              ":x 332", ":x KICK", ":x MODE", ":x MODE #c +ovl", ":x 311", ":x JOIN",
                              ":x PRIVMSG", ":x NOTICE", ":x 322", ":x 433"})
@@ -261,22 +250,21 @@ TEST(Interpreter, HostileLinesDoNoHarmAndStatusLinesHaveColoursButNoLog) {
 }
 
 TEST(Interpreter, MotdStartOffersFavouriteChannelsOnlyForANumberOne) {
-    Stage stage;
+    Stage world;
     for (const std::string value : {"", "0", "yes", "1x", "1"}) {
-        stage.world.files.files["vuvivaz.ini"] = "[Connect]\r\nOpenChannelsForm=" + value + "\r\n";
-        stage.world.serverSays(":s 375 me :- s Message of the day -");
-        const auto* dialog = stage.world.ui.favourites;
+        world.files.files["vuvivaz.ini"] = "[Connect]\r\nOpenChannelsForm=" + value + "\r\n";
+        world.serverSays(":s 375 me :- s Message of the day -");
+        const auto* dialog = world.ui.favourites;
         EXPECT_EQ(dialog && dialog->visible && dialog->shows.back(), value == "1") << value;
     }
-    stage.world.ui.favourites->close();
-    stage.world.files.files.erase("vuvivaz.ini");
-    stage.world.serverSays(":s 375 me :- s Message of the day -");
-    EXPECT_FALSE(stage.world.ui.favourites->visible);
+    world.ui.favourites->close();
+    world.files.files.erase("vuvivaz.ini");
+    world.serverSays(":s 375 me :- s Message of the day -");
+    EXPECT_FALSE(world.ui.favourites->visible);
 }
 
 TEST(Interpreter, OwnJoinOpensAWindowWhileSlotsAreFree) {
-    Stage stage;
-    fake::FakeWorld& world = stage.world;
+    Stage world;
     world.serverSays(":ME!u@h JOIN :#z");
     world.serverSays(":me!u@h JOIN"); // no channel: ignored
     EXPECT_EQ(world.takeSent(), std::vector<std::string>{"MODE #z"});
@@ -290,18 +278,17 @@ TEST(Interpreter, OwnJoinOpensAWindowWhileSlotsAreFree) {
 }
 
 TEST(Interpreter, KickOfTheUserClosesTheWindowSilently) {
-    Stage stage;
-    fake::FakeChatView& view = stage.world.chatView("#x");
-    stage.world.serverSays(":a!b@c KICK #x me :flood");
-    EXPECT_EQ(view.textView.lastLine(), " me було викинуто з #x by a [ flood ]");
+    Stage world;
+    const fake::FakeChatView& view = world.chatView("#x");
+    world.serverSays(":a!b@c KICK #x me :flood");
+    EXPECT_EQ(world.news(), "Status:  Вас було викинуто з #x by a [ flood ]\n"
+                            "#x - 3 users:  me було викинуто з #x by a [ flood ]\n");
     EXPECT_FALSE(view.win.visible);
-    EXPECT_TRUE(stage.world.takeSent().empty());
-    EXPECT_EQ(stage.world.statusLast(), " Вас було викинуто з #x by a [ flood ]");
 }
 
 TEST(Interpreter, ChannelModesAreRecorded) {
-    Stage stage;
-    const frmChat& chat = stage.world.chat("#x");
+    Stage world;
+    const frmChat& chat = world.chat("#x");
     // Modes of #x in turn, each followed (after "=") by its limit, key and recorded modes.
     for (const char* step :
          {"+ntl 25=25||ntl", "+l many=0||ntl", "+l -5=-5||ntl", "+l 40000=0||ntl",
@@ -310,13 +297,13 @@ TEST(Interpreter, ChannelModesAreRecorded) {
           "+bov *!*@s me me=0||nt"}) {
         std::string modes, expected;
         SplitAtFirst(step, '=', modes, expected);
-        stage.world.serverSays(":o MODE #x " + modes);
+        world.serverSays(":o MODE #x " + modes);
         std::string recorded = std::to_string(chat.intLimit) + "|" + chat.strKey + "|";
         for (const ModeEntry& mode : chat.Modes)
             recorded += mode.strMode;
         EXPECT_EQ(recorded, expected) << modes;
     }
-    stage.world.serverSays(":s 324 me #x +l 20");
+    world.serverSays(":s 324 me #x +l 20");
     EXPECT_EQ(chat.intLimit, 20);
 }
 
@@ -332,10 +319,10 @@ TEST(Interpreter, NoticeAfterTheActiveWindowWentAwayGoesToTheStatusWindow) {
          }}};
     for (const auto& [name, close] : rows) {
         SCOPED_TRACE(name);
-        Stage stage;
-        close(stage.world);
-        stage.world.serverSays(":a!u@h NOTICE me :hi");
-        EXPECT_EQ(stage.world.statusLast(), " NOTICE a:\thi");
+        Stage world;
+        close(world);
+        world.serverSays(":a!u@h NOTICE me :hi");
+        EXPECT_EQ(world.statusLast(), " NOTICE a:\thi");
     }
 }
 

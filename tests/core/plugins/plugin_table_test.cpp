@@ -1,4 +1,3 @@
-#include "app/frm_main.h"
 #include "fakes/fake_platform.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,5 @@
-#include "app/frm_main.h"
 #include "fakes/fake_platform.h"
 #include "windows/control_helpers.h"
-#include "windows/frm_chat.h"
-#include "windows/frm_privat.h"
 #include "windows/frm_status.h"
 #include "windows/word_under_pointer.h"
 
@@ -18,8 +15,7 @@ using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 using Flags = std::vector<bool>;
 
-constexpr int Enter = 13;
-constexpr int CtrlR = 18;
+constexpr int Enter = 13, CtrlR = 18;
 
 TEST(WordAtTest, LongestRunOfAsciiNickCharactersAtACodePointIndex) {
     const std::tuple<const char*, int, const char*> rows[] = {{"hi bob_1, there", 3, "bob_1"},
@@ -74,8 +70,6 @@ struct Status {
 template <typename Kind> class WindowTest : public ::testing::Test {
 protected:
     WindowTest() {
-        world.startSignedOn();
-        world.files.files["en.lng"] += "[Private]\r\nstrCaption=Private\r\n";
         Kind::open(world, Kind::name);
         world.news();
     }
@@ -95,7 +89,7 @@ protected:
         window().onTextMouseDown(x, 5);
         window().onTextClick();
     }
-    fake::FakeWorld world;
+    fake::SignedOnWorld world;
 };
 template <typename Kind> class ConversationTest : public WindowTest<Kind> {};
 

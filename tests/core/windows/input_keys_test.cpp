@@ -1,9 +1,6 @@
-#include "app/frm_main.h"
 #include "config/translit.h"
 #include "fakes/fake_platform.h"
 #include "text/utf8.h"
-#include "windows/frm_chat.h"
-#include "windows/frm_privat.h"
 #include "windows/input_keys.h"
 
 #include <gtest/gtest.h>
@@ -66,8 +63,7 @@ TEST(InputKeysTest, AMissingKeyLeavesTheLettersAndADoubledKeyGivesTwo) {
 }
 
 TEST(InputKeysTest, WindowsHandTheirKeysOnAndALockedTopicSwallowsThemAll) {
-    fake::FakeWorld world;
-    world.startSignedOn();
+    fake::SignedOnWorld world;
     world.serverSays(":me!u@h JOIN :#x");
     world.files.files[TranslitFileName] = fake::shippedFile(TranslitFileName);
     EXPECT_FALSE(world.app->status().onInputKey(CtrlEnter) ||

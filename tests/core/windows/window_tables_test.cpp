@@ -1,7 +1,4 @@
-#include "app/frm_main.h"
 #include "fakes/fake_platform.h"
-#include "windows/frm_chat.h"
-#include "windows/frm_privat.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +6,7 @@ namespace vz {
 namespace {
 
 TEST(WindowTablesTest, LookupFoldsCaseAndAClosedSlotIsReusedWhileTheCountOnlyGrows) {
-    fake::FakeWorld world;
-    world.start();
+    fake::SignedOnWorld world;
     WindowTables& tables = world.app->tables();
     for (const char* name : {"#a", "#Київ", "#c"})
         tables.OpenChannel(name);
@@ -30,8 +26,7 @@ TEST(WindowTablesTest, LookupFoldsCaseAndAClosedSlotIsReusedWhileTheCountOnlyGro
 // missing and bad values).
 TEST(ScrollbackTest, TextViewsKeepTheConfiguredNumberOfLines) {
     fake::FakeWorld world;
-    world.files.files["vuvivaz.ini"] = "[Options]\r\nScrollback=200";
-    world.start();
+    world.startWith("[Options]|Scrollback=200");
     world.app->tables().OpenChannel("#a");
     world.app->tables().OpenPrivat("bob", "Vorn");
     EXPECT_EQ(world.statusText().lineLimit, 200);
