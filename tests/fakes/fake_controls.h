@@ -155,11 +155,12 @@ template <class View> struct FakeShown : View {
 };
 
 struct FakePromptView : FakeShown<PromptView> {
-    void setLabel(const std::string&) override {}
-    void setOkCaption(const std::string&) override {}
-    void setCancelCaption(const std::string&) override {}
+    void setLabel(const std::string& text) override { captions["label"] = text; }
+    void setOkCaption(const std::string& text) override { captions["ok"] = text; }
+    void setCancelCaption(const std::string& text) override { captions["cancel"] = text; }
     LineEdit& field() override { return fieldLine; }
     FakeLineEdit fieldLine;
+    std::map<std::string, std::string> captions;
 };
 
 class FakeCheckBox : public CheckBox {

@@ -135,6 +135,9 @@ TEST_F(ConnectionTest, DisconnectingEndsRetrying) {
             connection().DisconnectToIRC();
         }
         world.clock.advance(120000);
+        world.takeSent();
+        world.app->SendData("PING :late"); // nothing goes out on a closed connection
+        EXPECT_EQ(world.takeSent(), std::vector<std::string>{});
         EXPECT_EQ(world.statusLast(), " *** Disconnect");
         // one attempt made in each row: none is retried
         EXPECT_EQ(state(),

@@ -46,6 +46,9 @@ TEST(PromptTest, PrivatWithoutAFreeWindowStaysOpenAnOpenOneComesForwardCancelSen
     for (int i = 0; i < WindowTables::Slots; ++i)
         world.app->tables().OpenPrivat("p" + std::to_string(i), "x!h");
     MenuPrivat(*world.app);
+    EXPECT_EQ(world.ui.prompt->captions,
+              (std::map<std::string, std::string>{
+                  {"cancel", "Cancel"}, {"label", "Privat:"}, {"ok", "OK"}}));
     world.ui.prompt->fieldLine.value = "bob";
     world.ui.promptEvents->onOk();
     EXPECT_TRUE(world.ui.prompt->visible);

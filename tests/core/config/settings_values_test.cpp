@@ -16,6 +16,7 @@ TEST(SettingsValuesTest, NumbersAreReadOnlyWhenTheWholeTextIsOne) {
         EXPECT_EQ(ParsePort(bad), std::nullopt) << bad;
     EXPECT_EQ(ScrollbackOrDefault("0"), 0); // no bound
     EXPECT_EQ(ScrollbackOrDefault("-1"), DefaultScrollback);
+    EXPECT_EQ(ScrollbackOrDefault("200x"), DefaultScrollback);
     for (const auto& [text, value] :
          {std::pair{"1440", 1440.0f}, {"-1234.5", -1234.5f}, {"+15", 15.0f}, {"1e3", 1000.0f}})
         EXPECT_EQ(ParseSingle(text), value);

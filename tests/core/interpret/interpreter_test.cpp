@@ -148,6 +148,8 @@ const Row Rows[] = {
     {"nick", Nick, "#x", "me ME bob +carol | ALICE перейменувався на carol"},
     {"nick in every channel", Nick, "#y", "@carol bob | ALICE перейменувався на carol"},
     {"nick follows the private window", Nick, "carol", "carol carol Vorn |"},
+    {"the renamed member can quit", Nick + "\n:carol!a@h QUIT :bye all", "#y",
+     "bob | carol has Quit IRC [ bye all ]"},
     {"also of a stranger", ":stranger!s@h NICK :other", "other", "other other Vorn |"},
     {"own nick", ":me!u@h NICK :newme", "#x", "newme ME bob +alice | me перейменувався на newme"},
     {"own nick is taken", ":me!u@h NICK :newme", "nick", "newme asked 0 | Ваш нік зараз newme"},
