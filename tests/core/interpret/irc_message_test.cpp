@@ -49,5 +49,10 @@ TEST(Words, GetWordsJoinsTheRangeWithoutCarriageReturns) {
         EXPECT_EQ(GetWords(words, first, last), joined) << first << ".." << last;
 }
 
+// A server list entry's description: between the first "<" and the last character.
+TEST(Words, InsideAngleDropsTheLastCharacter) {
+    EXPECT_EQ(InsideAngle("<Ex>") + "|" + InsideAngle("irc.a<b") + "|" + InsideAngle("x<"), "Ex||");
+}
+
 } // namespace
 } // namespace vz
